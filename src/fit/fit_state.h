@@ -1,0 +1,52 @@
+// src/fit/fit_state.h: the fit choice, the fit results and the working storage of the solution.
+#pragma once
+
+#include "common/extended.h"
+#include "data/point_store.h"
+#include "fit/working_matrix.h"
+
+#include <array>
+
+namespace fit {
+
+using common::Extended;
+
+constexpr int MaxBasisFunctions = 16;
+// One more than the basis functions, for the A(0) = 0 a forced fit puts in front.
+constexpr int MaxConstants = MaxBasisFunctions + 1;
+
+enum FitTypes : int { StraightLine = 0, Polynomial = 1, PowerLaw = 2, Exponential = 3 };
+
+struct FitState {
+    int FitType = StraightLine;
+    int FitOrder = 0;
+    bool ZeroForce = false;
+    // The constants belong to the current data and fit choice; only then is the curve drawn.
+    bool FitValid = false;
+
+    // Slots 1..FitPointCount as fitted (the data, or ln of their magnitudes); slot 0 unused.
+    std::array<Extended, data::MaxPoints + 1> FitX {};
+    std::array<Extended, data::MaxPoints + 1> FitY {};
+    // A(0), A(1), ... from index 0.
+    std::array<Extended, MaxConstants> FitConstants {};
+    int FitPointCount = 0;
+    int ConstantCount = 0;
+    int SystemSize = 0;
+    Extended ResidualSumOfSquares = 0;
+
+    WorkingMatrix SolveMatrix; // 16 x 16
+    WorkingMatrix InverseMatrix; // 16 x 16
+    WorkingMatrix NormalMatrix; // 16 x 16
+    WorkingMatrix DesignTranspose; // 16 x 600
+    WorkingMatrix PseudoInverse; // 16 x 600
+    WorkingMatrix DesignMatrix; // 600 x 16
+};
+
+// Allocates the rows of the working matrices, in the order SolveMatrix, InverseMatrix,
+// NormalMatrix, DesignTranspose, PseudoInverse, DesignMatrix. Called once at start-up.
+void AllocateWorkingStorage(FitState& fit);
+
+// Releases those rows, table by table in the same order. Called once at shutdown.
+void ReleaseWorkingStorage(FitState& fit);
+
+} // namespace fit

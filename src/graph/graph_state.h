@@ -1,0 +1,46 @@
+// src/graph/graph_state.h: what the drawing pass keeps between passes, and the graph's settings.
+#pragma once
+
+#include "common/color.h"
+#include "common/extended.h"
+
+#include <cstdint>
+
+namespace graph {
+
+using common::Extended;
+
+enum MarkerTypes : int { Circle = 0, Square = 1, Equilat = 2, UpsideEquilat = 3, Diamond = 4 };
+
+struct GraphState {
+    // Plot rectangle in client pixels, set by every drawing pass.
+    int PlotLeft = 0;
+    int PlotTop = 0;
+    int PlotWidth = 0;
+    int PlotHeight = 0;
+    int GraphMargin = 40;
+
+    // Major tick spacing in data units and its decade, set by every drawing pass.
+    Extended XTickStep = 0;
+    Extended YTickStep = 0;
+    int XDecade = 0;
+    int YDecade = 0;
+    int TickStepCount = 0;
+    // Measured size of a tick label in pixels.
+    int LabelHeight = 0;
+    int LabelWidth = 0;
+
+    // Left edge of the y legend after the last pass or the user's drop.
+    int YLegendLeft = 0;
+    // The user dropped the y legend; passes leave it there until the next layout pass.
+    bool YLabelMoved = false;
+
+    common::ColorValue BackgroundColor = common::ButtonFaceColor;
+    common::ColorValue GraphColor = common::White;
+    common::ColorValue TickColor = common::Black;
+    common::ColorValue MarkerColor = common::Red;
+    std::uint16_t MarkerSize = 7;
+    int MarkerType = Circle;
+};
+
+} // namespace graph
