@@ -1,11 +1,13 @@
-// src/common/number_reader.cpp: the number syntax of the data text, read by hand, converted in "C".
+// src/common/number_reader.cpp: the number syntax of the data text, rounded by hand or by the C library.
 #include "common/number_reader.h"
 
 #include "common/failure.h"
 
+#include <array>
 #include <cfenv>
 #include <clocale>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <locale.h>
 #include <string>
@@ -25,6 +27,71 @@ namespace {
         return classic;
     }
 
+    // 10^0 .. 10^27: 5^27 still fits in 64 bits, so each is exact in Extended.
+    constexpr int ExactPowerLimit = 27;
+    constexpr std::array<Extended, ExactPowerLimit + 1> ExactPowersOfTen = [] {
+        std::array<Extended, ExactPowerLimit + 1> powers {};
+        Extended power = 1;
+        for (Extended& entry : powers) {
+            entry = power;
+            power *= 10;
+        }
+        return powers;
+    }();
+
+    // The common case, done without the C library: when the decimal digits form an integer of
+    // at most 19 digits (exact in the 64-bit significand) and the power of ten is exact, one
+    // multiplication or division rounds correctly. It cannot overflow. nullopt: not this case.
+    std::optional<Extended> ConvertExactly(
+        std::string_view integerDigits, std::string_view fractionDigits, int exponent)
+    {
+        constexpr int SignificandDigitLimit = 19;
+        if (fractionDigits.size()
+            > static_cast<std::size_t>(SignificandDigitLimit + ExactPowerLimit))
+            return std::nullopt;
+        std::uint64_t significand = 0;
+        int significantDigits = 0;
+        for (const std::string_view digits : { integerDigits, fractionDigits }) {
+            for (const char digit : digits) {
+                if (significand == 0 && digit == '0')
+                    continue; // leading zeros
+                if (++significantDigits > SignificandDigitLimit)
+                    return std::nullopt;
+                significand = significand * 10 + static_cast<std::uint64_t>(digit - '0');
+            }
+        }
+        if (significand == 0)
+            return Extended(0);
+        const int scale = exponent - static_cast<int>(fractionDigits.size());
+        if (scale < -ExactPowerLimit || scale > ExactPowerLimit)
+            return std::nullopt;
+        const Extended value = static_cast<Extended>(significand);
+        return scale >= 0 ? value * ExactPowersOfTen[scale] : value / ExactPowersOfTen[-scale];
+    }
+
+    // Every other case goes to the C library in the "C" locale, which rounds the decimal value
+    // correctly to the 64-bit significand. nullopt: beyond the Extended range.
+    std::optional<Extended> ConvertInC(
+        std::string_view integerDigits, std::string_view fractionDigits, int exponent)
+    {
+        std::string plain = integerDigits.empty() ? std::string("0") : std::string(integerDigits);
+        if (!fractionDigits.empty()) {
+            plain += '.';
+            plain += fractionDigits;
+        }
+        plain += 'e';
+        plain += std::to_string(exponent);
+
+        // The conversion may raise overflow or underflow; no flag may stay for a later check.
+        std::fenv_t savedEnvironment;
+        std::feholdexcept(&savedEnvironment);
+        const Extended magnitude = strtold_l(plain.c_str(), nullptr, ClassicLocale());
+        std::fesetenv(&savedEnvironment);
+        if (std::isinf(magnitude))
+            return std::nullopt;
+        return magnitude;
+    }
+
 } // namespace
 
 std::optional<Extended> ReadNumber(std::string_view text, std::string_view decimalSeparator)
@@ -35,6 +102,12 @@ std::optional<Extended> ReadNumber(std::string_view text, std::string_view decim
         while (position < length && text[position] == ' ')
             ++position;
     };
+    auto takeDigits = [&] {
+        const std::size_t start = position;
+        while (position < length && IsDigit(text[position]))
+            ++position;
+        return text.substr(start, position - start);
+    };
 
     skipSpaces();
 
@@ -44,20 +117,15 @@ std::optional<Extended> ReadNumber(std::string_view text, std::string_view decim
         ++position;
     }
 
-    std::string mantissa;
-    while (position < length && IsDigit(text[position]))
-        mantissa += text[position++];
-    const bool hasIntegerDigits = !mantissa.empty();
-
+    const std::string_view integerDigits = takeDigits();
     bool hasSeparator = false;
-    std::string fraction;
+    std::string_view fractionDigits;
     if (!decimalSeparator.empty() && text.substr(position).starts_with(decimalSeparator)) {
         hasSeparator = true;
         position += decimalSeparator.size();
-        while (position < length && IsDigit(text[position]))
-            fraction += text[position++];
+        fractionDigits = takeDigits();
     }
-    if (!hasIntegerDigits && fraction.empty() && !hasSeparator)
+    if (integerDigits.empty() && fractionDigits.empty() && !hasSeparator)
         return std::nullopt;
 
     int exponent = 0;
@@ -78,24 +146,13 @@ std::optional<Extended> ReadNumber(std::string_view text, std::string_view decim
     if (position != length)
         return std::nullopt;
 
-    // The syntax is checked; the conversion itself is left to the C library in the "C" locale,
-    // which rounds the decimal value correctly to the 64-bit significand.
-    std::string plain = hasIntegerDigits ? mantissa : std::string("0");
-    if (!fraction.empty()) {
-        plain += '.';
-        plain += fraction;
+    std::optional<Extended> magnitude = ConvertExactly(integerDigits, fractionDigits, exponent);
+    if (!magnitude) {
+        magnitude = ConvertInC(integerDigits, fractionDigits, exponent);
+        if (!magnitude)
+            return std::nullopt;
     }
-    plain += 'e';
-    plain += std::to_string(exponent);
-
-    // The conversion may raise overflow or underflow; it must not leave flags for a later check.
-    std::fenv_t savedEnvironment;
-    std::feholdexcept(&savedEnvironment);
-    const Extended magnitude = strtold_l(plain.c_str(), nullptr, ClassicLocale());
-    std::fesetenv(&savedEnvironment);
-    if (std::isinf(magnitude))
-        return std::nullopt;
-    return negative ? -magnitude : magnitude;
+    return negative ? -*magnitude : *magnitude;
 }
 
 Extended PowerOfTen(int exponent)

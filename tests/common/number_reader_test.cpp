@@ -74,7 +74,11 @@ TEST(ReadNumber, UsesTheGivenSeparator)
             { "negative with exponent", "-2,5e1", -25.0L },
         },
         ",");
-    EXPECT_EQ(ReadNumber("3\xD9\xAB" "25", "\xD9\xAB"), 3.25L) << "a separator of several bytes";
+    EXPECT_EQ(ReadNumber("3\xD9\xAB"
+                         "25",
+                  "\xD9\xAB"),
+        3.25L)
+        << "a separator of several bytes";
 }
 
 TEST(ReadNumber, TakesExponentDigitsWhileBelowFiveHundred)
@@ -109,6 +113,22 @@ TEST(ReadNumber, RoundsCorrectlyAndLeavesNoFlags)
         std::stold("123456789012345678901234567890"));
     EXPECT_FALSE(ReadNumber("1E4999", ".").has_value());
     EXPECT_NO_THROW(common::CheckFloatingPointFlags());
+}
+
+TEST(ReadNumber, RoundsShortDecimalsAtEveryScaleLikeTheCLibrary)
+{
+    // Up to 19 digits with a power of ten up to 27 are formed by one multiplication or division;
+    // longer texts and larger scales take the C library's road. Both must round the same.
+    for (const char* digits : { "1", "7", ".3", "1.23456789", "9999999999.999999999",
+             "99999999999.999999999", "1844674407370955161.5", "0.0000000000000000000000012345",
+             "00000000000000000000042" }) {
+        for (int exponent = -40; exponent <= 40; ++exponent) {
+            std::string text = digits;
+            text += 'E';
+            text += std::to_string(exponent);
+            EXPECT_EQ(ReadNumber(text, "."), std::stold(text)) << text;
+        }
+    }
 }
 
 TEST(PowerOfTen, ReadsThePowerWithAPointWhateverTheLocale)
