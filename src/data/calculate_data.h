@@ -8,9 +8,13 @@
 
 namespace data {
 
-// Reads the data lines of dataLines (line i into slot i, from 1) with decimalSeparator, sets
-// PointCount, the plotted ranges with margins and zero stretching, DataPresent and
-// LinesLeftUnread, and marks the lines that did not read. Never changes the text.
-void CalculateData(PointStore& points, common::TextLines& dataLines, std::string_view decimalSeparator);
+// Reads data lines 1..N of dataLines (line i is editor index i - 1, into slot i; at most
+// MaxPoints lines, LinesLeftUnread tells whether more were there) with decimalSeparator. Sets
+// PointCount (ending before the first line that fails, whose slots read 0), the plotted ranges
+// with margins and zero stretching, DataPresent, and marks exactly the lines that failed.
+// An empty pane only clears DataPresent and the marks. Never changes the text; raises no
+// floating-point fault and leaves no flag.
+void CalculateData(
+    PointStore& points, common::TextLines& dataLines, std::string_view decimalSeparator);
 
 } // namespace data
