@@ -21,6 +21,7 @@ namespace {
     // Design place and size of the notebook in the window.
     constexpr QRect DesignGeometry { 48, 24, 321, 233 };
     constexpr int TabFontPixels = 11;
+    constexpr int ButtonWidth = 80;
 
     QLabel* MakeLabel(const QString& caption, const QString& name, QWidget* page)
     {
@@ -105,6 +106,7 @@ QPushButton* OptionsNotebook::AddButton(const QString& caption, const QString& n
     auto* button = new QPushButton(caption, page);
     button->setObjectName(name);
     button->setAutoDefault(false);
+    button->setFixedWidth(ButtonWidth);
     return button;
 }
 
@@ -155,6 +157,7 @@ QWidget* OptionsNotebook::BuildFitDataPage()
     buttonRow->addWidget(TabbedFitShow);
     buttonRow->addWidget(TabbedFitCancel);
     buttonRow->addWidget(TabbedFitExit);
+    buttonRow->addStretch(1);
     rows->addLayout(buttonRow);
 
     PrecisionFlagBox = MakeCheckBox(
@@ -202,6 +205,7 @@ QWidget* OptionsNotebook::BuildColorsPage()
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addWidget(TabbedColorsShow);
     buttonRow->addWidget(TabbedColorsExit);
+    buttonRow->addStretch(1);
     rows->addLayout(buttonRow);
     rows->addStretch(1);
 
@@ -243,6 +247,7 @@ QWidget* OptionsNotebook::BuildTitlesPage()
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addWidget(TabbedTitlesShow);
     buttonRow->addWidget(TabbedTitleExit);
+    buttonRow->addStretch(1);
     rows->addLayout(buttonRow);
     rows->addStretch(1);
 
@@ -271,6 +276,7 @@ QWidget* OptionsNotebook::BuildMarkersPage()
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addWidget(TabbedMarkersShow);
     buttonRow->addWidget(TabbedMarkersExit);
+    buttonRow->addStretch(1);
     rows->addLayout(buttonRow);
     rows->addStretch(1);
 
