@@ -17,6 +17,9 @@ namespace {
 
     // Highest polynomial order the fit storage holds (16 basis functions).
     constexpr int HighestOrder = fit::MaxBasisFunctions - 1;
+    // Choosing the polynomial allows one order more; the first change of the order brings the
+    // bound down to HighestOrder.
+    constexpr int BoundOnChoosing = HighestOrder + 1;
     // A polynomial needs this many more points than its order for a meaningful uncertainty.
     constexpr int PointsBeyondOrder = 4;
     constexpr int MarkerTypeCount = 5;
@@ -82,7 +85,7 @@ void OptionsNotebook::TabbedFitComboChange()
         m_fit.FitType = fit::Polynomial;
         // New bounds only: the order is taken from the box as it stands, unlimited.
         SpinEdit1->SetMinValue(1);
-        SpinEdit1->SetMaxValue(std::min(m_points.PointCount - PointsBeyondOrder, HighestOrder + 1));
+        SpinEdit1->SetMaxValue(std::min(m_points.PointCount - PointsBeyondOrder, BoundOnChoosing));
         PolyOrderLabel->show();
         SpinEdit1->show();
         m_fit.FitOrder = SpinEdit1->Value();

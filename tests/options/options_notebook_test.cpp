@@ -400,6 +400,16 @@ TEST_F(OptionsNotebookTest, SuppressZeroRereadsAndRedrawsAtOnce)
     EXPECT_FALSE(points.SuppressZero);
 }
 
+TEST_F(OptionsNotebookTest, AFailureEndsTheHandlerAtTheFailingStep)
+{
+    notebook->FitData1Click();
+    host.ReadingFails = true;
+    Tick("ZeroSuppressBox");
+    EXPECT_TRUE(points.SuppressZero);
+    EXPECT_EQ(host.Calls, std::vector<std::string> { "CalculateData" });
+    EXPECT_EQ(host.Errors, std::vector<std::string> { "Floating point overflow" });
+}
+
 TEST_F(OptionsNotebookTest, TabKeyFollowsTheDesignOrderOnEveryPage)
 {
     struct Case {

@@ -2,6 +2,7 @@
 // asks.
 #pragma once
 
+#include "common/failure.h"
 #include "data/point_store.h"
 #include "options/notebook_host.h"
 
@@ -22,7 +23,11 @@ public:
 
     // How many points the data pane holds; CalculateData reads them into the store.
     int PointsInPane = 0;
+    // Makes the reading fail as a floating-point fault in it would.
+    bool ReadingFails = false;
     std::vector<std::string> Calls;
+    // What the window's error box would have shown.
+    std::vector<std::string> Errors;
     std::map<options::LegendLabel, QString> Captions { { options::LegendLabel::Title, "Title" },
         { options::LegendLabel::XAxis, "XAxisLabel" },
         { options::LegendLabel::YAxis, "YAxisLabel" } };
@@ -35,10 +40,19 @@ public:
         return count;
     }
 
-    void RunGuarded(const std::function<void()>& handler) override { handler(); }
+    void RunGuarded(const std::function<void()>& handler) override
+    {
+        try {
+            handler();
+        } catch (const common::Failure& failure) {
+            Errors.push_back(failure.what());
+        }
+    }
     void CalculateData() override
     {
         Calls.push_back("CalculateData");
+        if (ReadingFails)
+            throw common::FloatingPointError(common::FloatingPointError::Kind::Overflow);
         m_points.PointCount = PointsInPane;
     }
     void DrawGraph() override { Calls.push_back("DrawGraph"); }
