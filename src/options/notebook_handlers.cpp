@@ -1,0 +1,186 @@
+// src/options/notebook_handlers.cpp: what the controls of the options notebook do.
+#include "options/color_table.h"
+#include "options/editable_combo.h"
+#include "options/options_notebook.h"
+#include "options/whole_number_spin_box.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace options {
+
+namespace {
+
+    // Highest polynomial order the fit storage holds (16 basis functions).
+    constexpr int HighestOrder = fit::MaxBasisFunctions - 1;
+    // Choosing the polynomial allows one order more; the first change of the order brings the
+    // bound down to HighestOrder.
+    constexpr int BoundOnChoosing = HighestOrder + 1;
+    // A polynomial needs this many more points than its order for a meaningful uncertainty.
+    constexpr int PointsBeyondOrder = 4;
+    constexpr int MarkerTypeCount = 5;
+
+    // Writes the colour of the chosen item; a text that matches no item leaves the colour as it
+    // was rather than inventing one.
+    bool TakeChosenColor(QComboBox& box, common::ColorValue& colour)
+    {
+        const std::optional<common::ColorValue> chosen = IndexToColor(ChosenIndex(box));
+        if (!chosen)
+            return false;
+        colour = *chosen;
+        return true;
+    }
+
+} // namespace
+
+void OptionsNotebook::Format1Click()
+{
+    setCurrentIndex(TitlesPage);
+    TabbedNotebook1Enter();
+}
+
+void OptionsNotebook::FitData1Click()
+{
+    setCurrentIndex(FitDataPage);
+    TabbedNotebook1Enter();
+}
+
+void OptionsNotebook::TabbedNotebook1Enter()
+{
+    move(0, 0);
+    show();
+    raise();
+    // Each box's change handler writes back what it is given, so only the boxes change.
+    TabbedTitleEdit->setText(m_host.LegendCaption(LegendLabel::Title));
+    TabbedX1->setText(m_host.LegendCaption(LegendLabel::XAxis));
+    TabbedX2->setText(QString::fromStdString(m_report.XUnitsText));
+    TabbedY1->setText(m_host.LegendCaption(LegendLabel::YAxis));
+    TabbedY2->setText(QString::fromStdString(m_report.YUnitsText));
+}
+
+void OptionsNotebook::TabbedFitExitClick()
+{
+    if (m_fit.FitValid)
+        m_host.DrawGraph();
+    // Hiding uncovers the window, whose repaint draws the graph in any case.
+    hide();
+}
+
+void OptionsNotebook::TabbedFitShowClick() { m_host.TabbedFitShowClick(); }
+
+void OptionsNotebook::TabbedFitComboChange()
+{
+    switch (const int index = ChosenIndex(*TabbedFitCombo)) {
+    case fit::StraightLine:
+        m_fit.FitType = fit::StraightLine;
+        PolyOrderLabel->hide();
+        SpinEdit1->hide();
+        ZeroForceBox->show();
+        break;
+    case fit::Polynomial:
+        m_fit.FitType = fit::Polynomial;
+        // New bounds only: the order is taken from the box as it stands, unlimited.
+        SpinEdit1->SetMinValue(1);
+        SpinEdit1->SetMaxValue(std::min(m_points.PointCount - PointsBeyondOrder, BoundOnChoosing));
+        PolyOrderLabel->show();
+        SpinEdit1->show();
+        m_fit.FitOrder = SpinEdit1->Value();
+        ZeroForceBox->show();
+        break;
+    case fit::PowerLaw:
+    case fit::Exponential:
+        m_fit.FitType = index;
+        PolyOrderLabel->hide();
+        SpinEdit1->hide();
+        ZeroForceBox->hide();
+        ZeroForceBox->setChecked(false);
+        m_fit.ZeroForce = false;
+        break;
+    default:
+        break;
+    }
+    // The curve of the last fit no longer matches the choice; it goes at the next drawing pass.
+    m_fit.FitValid = false;
+}
+
+void OptionsNotebook::SpinEdit1Change()
+{
+    m_host.CalculateData();
+    const int upperBound = std::min(m_points.PointCount - PointsBeyondOrder, HighestOrder);
+    SpinEdit1->SetMaxValue(upperBound);
+    m_fit.FitOrder = std::min(SpinEdit1->Value(), upperBound);
+    // A limited number changes the text and runs this handler once more, which then finds
+    // nothing left to change.
+    SpinEdit1->SetValue(m_fit.FitOrder);
+}
+
+void OptionsNotebook::ZeroForceBoxClick() { m_fit.ZeroForce = ZeroForceBox->isChecked(); }
+
+void OptionsNotebook::PrecisionFlagBoxClick()
+{
+    // Box and flag start together and change together; the box's tick is not read.
+    m_report.PrecisionFlag = 1 - m_report.PrecisionFlag;
+    m_host.TabbedFitShowClick();
+}
+
+void OptionsNotebook::ZeroSuppressBoxClick()
+{
+    m_points.SuppressZero = !m_points.SuppressZero;
+    // The plotted ranges are recomputed with or without zero before the redraw.
+    m_host.CalculateData();
+    m_host.DrawGraph();
+}
+
+void OptionsNotebook::BackColorComboChange()
+{
+    if (!TakeChosenColor(*BackColorCombo, m_graph.BackgroundColor))
+        return;
+    // The legend labels take the new background at once; the plot at the next pass.
+    m_host.SetLegendBackground(LegendLabel::XAxis, m_graph.BackgroundColor);
+    m_host.SetLegendBackground(LegendLabel::YAxis, m_graph.BackgroundColor);
+    m_host.SetLegendBackground(LegendLabel::Title, m_graph.BackgroundColor);
+}
+
+void OptionsNotebook::GraphComboChange() { TakeChosenColor(*GraphCombo, m_graph.GraphColor); }
+
+void OptionsNotebook::TickColorComboChange()
+{
+    TakeChosenColor(*TickColorCombo, m_graph.TickColor);
+}
+
+void OptionsNotebook::MarkerColorComboChange()
+{
+    TakeChosenColor(*MarkerColorCombo, m_graph.MarkerColor);
+}
+
+void OptionsNotebook::TabbedTitleEditChange()
+{
+    m_host.SetLegendCaption(LegendLabel::Title, TabbedTitleEdit->text());
+}
+
+void OptionsNotebook::TabbedX1Change()
+{
+    m_host.SetLegendCaption(LegendLabel::XAxis, TabbedX1->text());
+}
+
+void OptionsNotebook::TabbedX2Change() { m_report.XUnitsText = TabbedX2->text().toStdString(); }
+
+void OptionsNotebook::TabbedY1Change()
+{
+    m_host.SetLegendCaption(LegendLabel::YAxis, TabbedY1->text());
+}
+
+void OptionsNotebook::TabbedY2Change() { m_report.YUnitsText = TabbedY2->text().toStdString(); }
+
+void OptionsNotebook::MarkerTypeComboBox1Change()
+{
+    const int index = ChosenIndex(*MarkerTypeComboBox1);
+    if (index >= 0 && index < MarkerTypeCount)
+        m_graph.MarkerType = index;
+}
+
+} // namespace options

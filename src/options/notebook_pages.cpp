@@ -1,0 +1,340 @@
+// src/options/notebook_pages.cpp: the pages and controls of the options notebook and their wiring.
+#include "options/color_table.h"
+#include "options/editable_combo.h"
+#include "options/options_notebook.h"
+#include "options/whole_number_spin_box.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+namespace options {
+
+namespace {
+
+    // Design place and size of the notebook in the window.
+    constexpr QRect DesignGeometry { 48, 24, 321, 233 };
+    constexpr int TabFontPixels = 11;
+    constexpr int ButtonWidth = 80;
+
+    QLabel* MakeLabel(const QString& caption, const QString& name, QWidget* page)
+    {
+        auto* label = new QLabel(caption, page);
+        label->setObjectName(name);
+        return label;
+    }
+
+    QCheckBox* MakeCheckBox(const QString& caption, const QString& name, QWidget* page)
+    {
+        auto* box = new QCheckBox(caption, page);
+        box->setObjectName(name);
+        return box;
+    }
+
+    // Controls that the handlers hide and show keep their place, so the rows never move.
+    void KeepPlaceWhenHidden(QWidget* widget)
+    {
+        QSizePolicy policy = widget->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        widget->setSizePolicy(policy);
+    }
+
+    // Chains the page's focusable controls in its tab order.
+    void SetTabOrder(std::initializer_list<QWidget*> controls)
+    {
+        QWidget* previous = nullptr;
+        for (QWidget* control : controls) {
+            if (previous != nullptr)
+                QWidget::setTabOrder(previous, control);
+            previous = control;
+        }
+    }
+
+    QVBoxLayout* PageRows(QWidget* page)
+    {
+        auto* rows = new QVBoxLayout(page);
+        rows->setContentsMargins(8, 6, 8, 6);
+        rows->setSpacing(4);
+        return rows;
+    }
+
+    QStringList ColorNames()
+    {
+        QStringList names;
+        for (const ColorChoice& choice : ColorChoices)
+            names.append(QString::fromLatin1(choice.Name));
+        return names;
+    }
+
+} // namespace
+
+OptionsNotebook::OptionsNotebook(data::PointStore& points, fit::FitState& fit,
+    report::ReportSettings& report, graph::GraphState& graph, NotebookHost& host, QWidget* parent)
+    : QTabWidget(parent)
+    , m_points(points)
+    , m_fit(fit)
+    , m_report(report)
+    , m_graph(graph)
+    , m_host(host)
+{
+    setObjectName(QStringLiteral("TabbedNotebook1"));
+    QFont tabFont = font();
+    tabFont.setPixelSize(TabFontPixels);
+    tabBar()->setFont(tabFont);
+
+    addTab(BuildFitDataPage(), QStringLiteral("Fit &Data"));
+    addTab(BuildColorsPage(), QStringLiteral("&Colors"));
+    addTab(BuildTitlesPage(), QStringLiteral("&Titles"));
+    addTab(BuildMarkersPage(), QStringLiteral("&Markers"));
+
+    setGeometry(DesignGeometry);
+    setFixedSize(DesignGeometry.size());
+    // Opaque over the data pane it covers.
+    setAutoFillBackground(true);
+    hide();
+    ConnectHandlers();
+}
+
+QPushButton* OptionsNotebook::AddButton(const QString& caption, const QString& name, QWidget* page)
+{
+    auto* button = new QPushButton(caption, page);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    button->setFixedWidth(ButtonWidth);
+    return button;
+}
+
+QWidget* OptionsNotebook::BuildFitDataPage()
+{
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("FitDataPage"));
+    QVBoxLayout* rows = PageRows(page);
+
+    TabbedFitCombo
+        = MakeEditableCombo({ QStringLiteral("Straight Line"), QStringLiteral("Polynomial fit"),
+                                QStringLiteral("Power Law"), QStringLiteral("Exponential") },
+            QStringLiteral("Straight Line"), page);
+    TabbedFitCombo->setObjectName(QStringLiteral("TabbedFitCombo"));
+    auto* typeRow = new QHBoxLayout;
+    typeRow->addWidget(MakeLabel(QStringLiteral("Type of Fit"), QStringLiteral("FitLabel"), page));
+    typeRow->addWidget(TabbedFitCombo, 1);
+    rows->addLayout(typeRow);
+
+    ZeroForceBox = MakeCheckBox(
+        QStringLiteral("Force the fit through the origin"), QStringLiteral("ZeroForceBox"), page);
+    KeepPlaceWhenHidden(ZeroForceBox);
+    rows->addWidget(ZeroForceBox);
+
+    PolyOrderLabel = MakeLabel(
+        QStringLiteral("Highest order of fit:"), QStringLiteral("PolyOrderLabel"), page);
+    SpinEdit1 = new WholeNumberSpinBox(page);
+    SpinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
+    SpinEdit1->SetMinValue(0);
+    SpinEdit1->SetMaxValue(25);
+    SpinEdit1->SetValue(0);
+    KeepPlaceWhenHidden(PolyOrderLabel);
+    KeepPlaceWhenHidden(SpinEdit1);
+    PolyOrderLabel->hide();
+    SpinEdit1->hide();
+    auto* orderRow = new QHBoxLayout;
+    orderRow->addWidget(PolyOrderLabel);
+    orderRow->addWidget(SpinEdit1);
+    orderRow->addStretch(1);
+    rows->addLayout(orderRow);
+
+    TabbedFitShow = AddButton(QStringLiteral("&Show"), QStringLiteral("TabbedFitShow"), page);
+    TabbedFitCancel = AddButton(QStringLiteral("&Cancel"), QStringLiteral("TabbedFitCancel"), page);
+    TabbedFitExit = AddButton(QStringLiteral("E&xit"), QStringLiteral("TabbedFitExit"), page);
+    KeepPlaceWhenHidden(TabbedFitCancel);
+    TabbedFitCancel->hide();
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(TabbedFitShow);
+    buttonRow->addWidget(TabbedFitCancel);
+    buttonRow->addWidget(TabbedFitExit);
+    buttonRow->addStretch(1);
+    rows->addLayout(buttonRow);
+
+    PrecisionFlagBox = MakeCheckBox(
+        QStringLiteral("Extra digit of precision?"), QStringLiteral("PrecisionFlagBox"), page);
+    ZeroSuppressBox
+        = MakeCheckBox(QStringLiteral("Suppress zero?"), QStringLiteral("ZeroSuppressBox"), page);
+    rows->addWidget(PrecisionFlagBox);
+    rows->addWidget(ZeroSuppressBox);
+    rows->addStretch(1);
+
+    SetTabOrder({ TabbedFitCombo, TabbedFitCancel, TabbedFitShow, TabbedFitExit, SpinEdit1,
+        ZeroForceBox, PrecisionFlagBox, ZeroSuppressBox });
+    return page;
+}
+
+QWidget* OptionsNotebook::BuildColorsPage()
+{
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("ColorsPage"));
+    QVBoxLayout* rows = PageRows(page);
+    auto* grid = new QGridLayout;
+    grid->setVerticalSpacing(4);
+    rows->addLayout(grid);
+
+    // Every colour box starts empty, so the start-up colours hold until the user chooses.
+    const auto addColorRow
+        = [&](int row, const QString& caption, const QString& labelName, const QString& boxName) {
+              QComboBox* box = MakeEditableCombo(ColorNames(), QString(), page);
+              box->setObjectName(boxName);
+              grid->addWidget(MakeLabel(caption, labelName, page), row, 0);
+              grid->addWidget(box, row, 1);
+              return box;
+          };
+    BackColorCombo = addColorRow(0, QStringLiteral("Background Color"),
+        QStringLiteral("TabbedColorBackground"), QStringLiteral("BackColorCombo"));
+    GraphCombo = addColorRow(1, QStringLiteral("Graph Color"), QStringLiteral("TabbedColorGraph"),
+        QStringLiteral("GraphCombo"));
+    TickColorCombo = addColorRow(2, QStringLiteral("Tick Color"), QStringLiteral("TabbedColorTick"),
+        QStringLiteral("TickColorCombo"));
+    MarkerColorCombo = addColorRow(3, QStringLiteral("Marker Color"),
+        QStringLiteral("TabbedColorMarker"), QStringLiteral("MarkerColorCombo"));
+
+    TabbedColorsShow = AddButton(QStringLiteral("&Show"), QStringLiteral("TabbedColorsShow"), page);
+    TabbedColorsExit = AddButton(QStringLiteral("E&xit"), QStringLiteral("TabbedColorsExit"), page);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(TabbedColorsShow);
+    buttonRow->addWidget(TabbedColorsExit);
+    buttonRow->addStretch(1);
+    rows->addLayout(buttonRow);
+    rows->addStretch(1);
+
+    SetTabOrder({ BackColorCombo, TickColorCombo, MarkerColorCombo, GraphCombo, TabbedColorsExit,
+        TabbedColorsShow });
+    return page;
+}
+
+QWidget* OptionsNotebook::BuildTitlesPage()
+{
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("TitlesPage"));
+    QVBoxLayout* rows = PageRows(page);
+    auto* grid = new QGridLayout;
+    grid->setVerticalSpacing(4);
+    rows->addLayout(grid);
+
+    const auto addEditRow
+        = [&](int row, const QString& caption, const QString& labelName, const QString& editName) {
+              auto* edit = new QLineEdit(page);
+              edit->setObjectName(editName);
+              grid->addWidget(MakeLabel(caption, labelName, page), row, 0);
+              grid->addWidget(edit, row, 1);
+              return edit;
+          };
+    TabbedTitleEdit = addEditRow(0, QStringLiteral("Title"), QStringLiteral("TabbedTitleLabel"),
+        QStringLiteral("TabbedTitleEdit"));
+    TabbedX1 = addEditRow(1, QStringLiteral("Legend: X Axis"), QStringLiteral("TabbedXAxisLabel"),
+        QStringLiteral("TabbedX1"));
+    TabbedX2 = addEditRow(2, QStringLiteral("Units: X Axis"), QStringLiteral("TabbedXUnits"),
+        QStringLiteral("TabbedX2"));
+    TabbedY1 = addEditRow(3, QStringLiteral("Legend: Y Axis"), QStringLiteral("TabbedYAxisLabel"),
+        QStringLiteral("TabbedY1"));
+    TabbedY2 = addEditRow(4, QStringLiteral("Units: Y Axis"), QStringLiteral("TabbedYUnits"),
+        QStringLiteral("TabbedY2"));
+
+    TabbedTitlesShow = AddButton(QStringLiteral("&Show"), QStringLiteral("TabbedTitlesShow"), page);
+    TabbedTitleExit = AddButton(QStringLiteral("E&xit"), QStringLiteral("TabbedTitleExit"), page);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(TabbedTitlesShow);
+    buttonRow->addWidget(TabbedTitleExit);
+    buttonRow->addStretch(1);
+    rows->addLayout(buttonRow);
+    rows->addStretch(1);
+
+    SetTabOrder({ TabbedTitleEdit, TabbedX1, TabbedX2, TabbedY1, TabbedY2, TabbedTitleExit,
+        TabbedTitlesShow });
+    return page;
+}
+
+QWidget* OptionsNotebook::BuildMarkersPage()
+{
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("MarkersPage"));
+    QVBoxLayout* rows = PageRows(page);
+
+    MarkerTypeComboBox1 = MakeEditableCombo(
+        { QStringLiteral("Circle"), QStringLiteral("Square"), QStringLiteral("Equilat"),
+            QStringLiteral("UpsideEquilat"), QStringLiteral("Diamond") },
+        QStringLiteral("Circle"), page);
+    MarkerTypeComboBox1->setObjectName(QStringLiteral("MarkerTypeComboBox1"));
+    rows->addWidget(MarkerTypeComboBox1);
+
+    TabbedMarkersShow
+        = AddButton(QStringLiteral("&Show"), QStringLiteral("TabbedMarkersShow"), page);
+    TabbedMarkersExit
+        = AddButton(QStringLiteral("E&xit"), QStringLiteral("TabbedMarkersExit"), page);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(TabbedMarkersShow);
+    buttonRow->addWidget(TabbedMarkersExit);
+    buttonRow->addStretch(1);
+    rows->addLayout(buttonRow);
+    rows->addStretch(1);
+
+    SetTabOrder({ MarkerTypeComboBox1, TabbedMarkersShow, TabbedMarkersExit });
+    return page;
+}
+
+std::function<void()> OptionsNotebook::Guarded(Handler handler)
+{
+    return [this, handler] { m_host.RunGuarded([this, handler] { (this->*handler)(); }); };
+}
+
+void OptionsNotebook::ConnectHandlers()
+{
+    // Editable combo boxes report both a chosen item and every typed change as a text change.
+    connect(TabbedFitCombo, &QComboBox::editTextChanged, this,
+        Guarded(&OptionsNotebook::TabbedFitComboChange));
+    connect(SpinEdit1, &WholeNumberSpinBox::TextChanged, this,
+        Guarded(&OptionsNotebook::SpinEdit1Change));
+    // Check boxes report every change of their tick, also one made by a handler.
+    connect(ZeroForceBox, &QCheckBox::toggled, this, Guarded(&OptionsNotebook::ZeroForceBoxClick));
+    connect(PrecisionFlagBox, &QCheckBox::toggled, this,
+        Guarded(&OptionsNotebook::PrecisionFlagBoxClick));
+    connect(ZeroSuppressBox, &QCheckBox::toggled, this,
+        Guarded(&OptionsNotebook::ZeroSuppressBoxClick));
+
+    connect(BackColorCombo, &QComboBox::editTextChanged, this,
+        Guarded(&OptionsNotebook::BackColorComboChange));
+    connect(
+        GraphCombo, &QComboBox::editTextChanged, this, Guarded(&OptionsNotebook::GraphComboChange));
+    connect(TickColorCombo, &QComboBox::editTextChanged, this,
+        Guarded(&OptionsNotebook::TickColorComboChange));
+    connect(MarkerColorCombo, &QComboBox::editTextChanged, this,
+        Guarded(&OptionsNotebook::MarkerColorComboChange));
+
+    connect(TabbedTitleEdit, &QLineEdit::textChanged, this,
+        Guarded(&OptionsNotebook::TabbedTitleEditChange));
+    connect(TabbedX1, &QLineEdit::textChanged, this, Guarded(&OptionsNotebook::TabbedX1Change));
+    connect(TabbedX2, &QLineEdit::textChanged, this, Guarded(&OptionsNotebook::TabbedX2Change));
+    connect(TabbedY1, &QLineEdit::textChanged, this, Guarded(&OptionsNotebook::TabbedY1Change));
+    connect(TabbedY2, &QLineEdit::textChanged, this, Guarded(&OptionsNotebook::TabbedY2Change));
+
+    connect(MarkerTypeComboBox1, &QComboBox::editTextChanged, this,
+        Guarded(&OptionsNotebook::MarkerTypeComboBox1Change));
+
+    for (QPushButton* show :
+        { TabbedFitShow, TabbedColorsShow, TabbedTitlesShow, TabbedMarkersShow })
+        connect(show, &QPushButton::clicked, this, Guarded(&OptionsNotebook::TabbedFitShowClick));
+    for (QPushButton* exit :
+        { TabbedFitExit, TabbedColorsExit, TabbedTitleExit, TabbedMarkersExit })
+        connect(exit, &QPushButton::clicked, this, Guarded(&OptionsNotebook::TabbedFitExitClick));
+
+    // The enter handler runs when the input focus comes into the notebook from outside it.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* previous, QWidget* current) {
+        const bool wasInside = previous != nullptr && isAncestorOf(previous);
+        if (current != nullptr && isAncestorOf(current) && !wasInside)
+            Guarded (&OptionsNotebook::TabbedNotebook1Enter)();
+    });
+}
+
+} // namespace options

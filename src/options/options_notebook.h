@@ -1,0 +1,116 @@
+// src/options/options_notebook.h: the options notebook: fit, colours, titles and markers pages.
+#pragma once
+
+#include "data/point_store.h"
+#include "fit/fit_state.h"
+#include "graph/graph_state.h"
+#include "options/notebook_host.h"
+#include "report/report_settings.h"
+
+#include <QTabWidget>
+
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace options {
+
+class WholeNumberSpinBox;
+
+// TabbedNotebook1: hidden until a menu command shows it at the top-left corner of its parent
+// (the window's client area), hidden again by any Exit button. Its handlers write the workbench
+// state directly and leave the window's labels and routines to the host. Every handler runs
+// under the host's error guard.
+class OptionsNotebook : public QTabWidget {
+    Q_OBJECT
+
+public:
+    // Pages in the order of their tabs.
+    enum Page { FitDataPage = 0, ColorsPage = 1, TitlesPage = 2, MarkersPage = 3 };
+
+    OptionsNotebook(data::PointStore& points, fit::FitState& fit, report::ReportSettings& report,
+        graph::GraphState& graph, NotebookHost& host, QWidget* parent = nullptr);
+
+    // The "Forma&t" menu command: shows the Titles page.
+    void Format1Click();
+    // The "Fit &Data" menu command: shows the Fit Data page.
+    void FitData1Click();
+
+private:
+    using Handler = void (OptionsNotebook::*)();
+
+    QWidget* BuildFitDataPage();
+    QWidget* BuildColorsPage();
+    QWidget* BuildTitlesPage();
+    QWidget* BuildMarkersPage();
+    QPushButton* AddButton(const QString& caption, const QString& name, QWidget* page);
+    void ConnectHandlers();
+    // A slot that runs handler under the host's error guard.
+    std::function<void()> Guarded(Handler handler);
+
+    // Moves to (0, 0) of the parent, shows, and fills the Titles page from the current state.
+    void TabbedNotebook1Enter();
+    void TabbedFitExitClick();
+    void TabbedFitShowClick();
+
+    void TabbedFitComboChange();
+    void SpinEdit1Change();
+    void ZeroForceBoxClick();
+    void PrecisionFlagBoxClick();
+    void ZeroSuppressBoxClick();
+
+    void BackColorComboChange();
+    void GraphComboChange();
+    void TickColorComboChange();
+    void MarkerColorComboChange();
+
+    void TabbedTitleEditChange();
+    void TabbedX1Change();
+    void TabbedX2Change();
+    void TabbedY1Change();
+    void TabbedY2Change();
+
+    void MarkerTypeComboBox1Change();
+
+    data::PointStore& m_points;
+    fit::FitState& m_fit;
+    report::ReportSettings& m_report;
+    graph::GraphState& m_graph;
+    NotebookHost& m_host;
+
+    // Fit Data page.
+    QComboBox* TabbedFitCombo = nullptr;
+    QCheckBox* ZeroForceBox = nullptr;
+    QLabel* PolyOrderLabel = nullptr;
+    WholeNumberSpinBox* SpinEdit1 = nullptr;
+    QPushButton* TabbedFitShow = nullptr;
+    QPushButton* TabbedFitCancel = nullptr;
+    QPushButton* TabbedFitExit = nullptr;
+    QCheckBox* PrecisionFlagBox = nullptr;
+    QCheckBox* ZeroSuppressBox = nullptr;
+    // Colors page.
+    QComboBox* BackColorCombo = nullptr;
+    QComboBox* GraphCombo = nullptr;
+    QComboBox* TickColorCombo = nullptr;
+    QComboBox* MarkerColorCombo = nullptr;
+    QPushButton* TabbedColorsShow = nullptr;
+    QPushButton* TabbedColorsExit = nullptr;
+    // Titles page.
+    QLineEdit* TabbedTitleEdit = nullptr;
+    QLineEdit* TabbedX1 = nullptr;
+    QLineEdit* TabbedX2 = nullptr;
+    QLineEdit* TabbedY1 = nullptr;
+    QLineEdit* TabbedY2 = nullptr;
+    QPushButton* TabbedTitlesShow = nullptr;
+    QPushButton* TabbedTitleExit = nullptr;
+    // Markers page.
+    QComboBox* MarkerTypeComboBox1 = nullptr;
+    QPushButton* TabbedMarkersShow = nullptr;
+    QPushButton* TabbedMarkersExit = nullptr;
+};
+
+} // namespace options
