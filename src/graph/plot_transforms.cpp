@@ -34,10 +34,11 @@ namespace {
         const Extended span = high - low;
         if (span == 0 || !std::isfinite(span))
             return extent / 2;
-        const Extended offset = common::RoundHalfEven(extent * (value - low) / span);
+        const Extended offset = extent * (value - low) / span;
         if (std::isnan(offset))
             return 0;
-        return static_cast<long long>(std::clamp(offset, -OffsetLimit, OffsetLimit));
+        // Rounds half to even in the default rounding mode; bounded first, so it cannot fail.
+        return std::llrint(std::clamp(offset, -OffsetLimit, OffsetLimit));
     }
 
 } // namespace
