@@ -5,6 +5,7 @@
 #include "support/fake_label.h"
 #include "support/recording_canvas.h"
 
+#include <utility>
 #include <vector>
 
 namespace graph_test {

@@ -58,17 +58,6 @@ TEST(FloorInt, RoundsDownAndOneLessAtNegativeWholeNumbers)
     }
 }
 
-TEST(SetPlotRectangle, LeavesRoomForPaneLegendTicksAndMargins)
-{
-    graph::GraphState graph;
-    const graph::WindowGeometry window { 1024, 768, 1016, 720, 0, 0, 330 };
-    graph::SetPlotRectangle(graph, window, 80);
-    EXPECT_EQ(graph.PlotLeft, 330 + 80 + 15 + 40);
-    EXPECT_EQ(graph.PlotTop, 40);
-    EXPECT_EQ(graph.PlotWidth, 1024 - 465 - 40 - 20);
-    EXPECT_EQ(graph.PlotHeight, 768 - 80 - 50);
-}
-
 TEST(XToPixel, MapsTheRangeOntoTheRectangleWithHalvesToEven)
 {
     const Plot plot;
