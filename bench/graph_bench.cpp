@@ -1,0 +1,104 @@
+// bench/graph_bench.cpp: the drawing pass with 600 points and an order-15 curve on a 1920 x 1080
+// image.
+#include "app/graph_image.h"
+#include "app/qt_canvas.h"
+#include "app/qt_font.h"
+#include "graph/draw_graph.h"
+
+#include <QGuiApplication>
+#include <QImage>
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+using common::Extended;
+
+// A label that only holds its box.
+struct BoxLabel : graph::Label {
+    int left = 0, top = 0, width = 80, height = 16;
+    bool visible = false;
+    std::string Caption() const override { return "Legend"; }
+    void SetCaption(const std::string&) override { }
+    int Left() const override { return left; }
+    int Top() const override { return top; }
+    int Width() const override { return width; }
+    int Height() const override { return height; }
+    bool Visible() const override { return visible; }
+    void SetLeft(int value) override { left = value; }
+    void SetTop(int value) override { top = value; }
+    void SetVisible(bool value) override { visible = value; }
+};
+
+// 600 points of sin x over 0..10 and its Taylor polynomial of order 15, which runs off the top
+// of the plot towards the right.
+struct Scene {
+    graph::GraphState graph;
+    data::PointStore points;
+    fit::FitState fit;
+    graph::WindowGeometry window { 1920, 1080, 1920, 1080, 0, 0, 330 };
+
+    Scene()
+    {
+        points.PointCount = data::MaxPoints;
+        for (int i = 1; i <= data::MaxPoints; ++i) {
+            points.XData[i] = i / Extended(60);
+            points.YData[i] = std::sin(points.XData[i]) + 0.05L * std::sin(Extended(i) * i);
+        }
+        points.DataPresent = true;
+        points.XMin = 0;
+        points.XMax = 11;
+        points.YMin = -1.3L;
+        points.YMax = 1.3L;
+        fit.FitValid = true;
+        fit.FitType = fit::Polynomial;
+        fit.ConstantCount = 16;
+        Extended factorial = 1;
+        for (int k = 1; k <= 15; ++k) {
+            factorial *= k;
+            fit.FitConstants[k] = k % 2 == 0 ? 0 : (k % 4 == 1 ? 1 : -1) / factorial;
+        }
+    }
+};
+
+void DrawGraphOnImage(benchmark::State& state)
+{
+    Scene scene;
+    BoxLabel title, xLegend, yLegend;
+    QImage image(1920, 1080, QImage::Format_RGB32);
+    const QPalette palette = QGuiApplication::palette();
+    const QFont font = app::WindowFont();
+    for (auto _ : state) {
+        app::QtCanvas canvas(image, palette, font);
+        graph::DrawGraph(scene.graph, scene.points, scene.fit, scene.window, canvas,
+            { title, xLegend, yLegend });
+    }
+    benchmark::DoNotOptimize(image.constBits());
+}
+BENCHMARK(DrawGraphOnImage)->Unit(benchmark::kMillisecond);
+
+void RenderGraphImage(benchmark::State& state)
+{
+    Scene scene;
+    for (auto _ : state) {
+        const QImage image = app::RenderGraphImage(
+            scene.graph, scene.points, scene.fit, scene.window, app::LegendCaptions {});
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(RenderGraphImage)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QGuiApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,51 @@
+// src/app/qt_canvas.h: the graph's Canvas painting on a QImage with the window's pixel conventions.
+#pragma once
+
+#include "graph/canvas.h"
+
+#include <QColor>
+#include <QFont>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <QPalette>
+#include <QPoint>
+
+namespace app {
+
+// Paints on image from construction to destruction. Lines are rasterised here so that they
+// keep their start pixel and drop their end pixel whatever their direction (a 1-pixel QPainter
+// line keeps both); rectangles drop their right column and bottom row; the ellipse and polygon
+// outlines stay inside the same bounds as their fills. Text is written in font and the palette's
+// window-text colour on an opaque box of the brush colour. System colours come from palette.
+class QtCanvas : public graph::Canvas {
+public:
+    QtCanvas(QImage& image, const QPalette& palette, const QFont& font);
+
+    void FillRect(int left, int top, int right, int bottom) override;
+    void MoveTo(int x, int y) override;
+    void LineTo(int x, int y) override;
+    void Ellipse(int left, int top, int right, int bottom) override;
+    void Polygon(const std::vector<graph::CanvasPoint>& vertices) override;
+    void TextOut(int x, int y, const std::string& text) override;
+    int TextWidth(const std::string& text) override;
+    int TextHeight(const std::string& text) override;
+    void SetPenColor(common::ColorValue colour) override;
+    void SetPenStyle(graph::PenStyle style) override;
+    void SetBrushColor(common::ColorValue colour) override;
+
+private:
+    void DrawLine(QPoint from, QPoint to);
+
+    QPainter m_painter;
+    QPalette m_palette;
+    QFontMetrics m_metrics;
+    QRect m_bounds;
+    QPoint m_position;
+    QColor m_penColor { Qt::black };
+    bool m_penVisible = true;
+    QColor m_brushColor { Qt::white };
+    QColor m_textColor;
+};
+
+} // namespace app

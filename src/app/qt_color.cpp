@@ -1,0 +1,22 @@
+// src/app/qt_color.cpp: mapping of colour values to Qt colours.
+#include "app/qt_color.h"
+
+namespace app {
+
+QColor ColorOf(common::ColorValue colour, const QPalette& palette)
+{
+    if (!common::IsSystemColor(colour))
+        return QColor(common::RedOf(colour), common::GreenOf(colour), common::BlueOf(colour));
+    switch (common::SystemColorIndex(colour)) {
+    case common::ButtonFaceIndex:
+        return palette.color(QPalette::Button);
+    case common::ButtonShadowIndex:
+        return palette.color(QPalette::Dark);
+    case common::ButtonHighlightIndex:
+        return palette.color(QPalette::Light);
+    default:
+        return palette.color(QPalette::Window);
+    }
+}
+
+} // namespace app

@@ -1,0 +1,71 @@
+// src/graph/draw_graph.cpp: the drawing pass, in order.
+#include "graph/draw_graph.h"
+
+#include "common/color.h"
+#include "graph/axes.h"
+#include "graph/axis_labels.h"
+#include "graph/fitting_curve.h"
+#include "graph/legends.h"
+#include "graph/markers.h"
+#include "graph/plot_transforms.h"
+#include "graph/scale_ticks.h"
+
+#include <cfenv>
+
+namespace graph {
+
+namespace {
+
+    // Overflowing curves and degenerate ranges may raise fault flags inside the pass; the pass
+    // reports no failure, so it puts the flags back for the next checked step of a command.
+    class FloatingPointFlagsKept {
+    public:
+        FloatingPointFlagsKept() { std::fegetexceptflag(&m_flags, FE_ALL_EXCEPT); }
+        ~FloatingPointFlagsKept() { std::fesetexceptflag(&m_flags, FE_ALL_EXCEPT); }
+        FloatingPointFlagsKept(const FloatingPointFlagsKept&) = delete;
+        FloatingPointFlagsKept& operator=(const FloatingPointFlagsKept&) = delete;
+
+    private:
+        std::fexcept_t m_flags {};
+    };
+
+} // namespace
+
+void DrawGraph(GraphState& graph, const data::PointStore& points, const fit::FitState& fit,
+    const WindowGeometry& window, Canvas& canvas, const GraphLabels& labels)
+{
+    if (!points.DataPresent)
+        return;
+    const FloatingPointFlagsKept flagsKept;
+
+    canvas.SetBrushColor(graph.BackgroundColor);
+    canvas.FillRect(0, 0, window.ClientWidth, window.ClientHeight);
+    SetPlotRectangle(graph, window, labels.YAxisLabel.Width());
+
+    AxisLayout axes;
+    axes.AxisColumn = XToPixel(graph, points, 0);
+    axes.AxisRow = YToPixel(graph, points, 0);
+    MeasureLabels(graph, canvas);
+    axes.YPlacement = ChooseYLabelPlacement(graph, points, canvas, axes.AxisColumn);
+    axes.XPlacement = ChooseXLabelPlacement(graph, points, axes.AxisRow);
+
+    canvas.SetPenColor(common::Black);
+    canvas.SetBrushColor(graph.GraphColor);
+    canvas.FillRect(graph.PlotLeft, graph.PlotTop, graph.PlotLeft + graph.PlotWidth,
+        graph.PlotTop + graph.PlotHeight);
+    canvas.SetPenColor(graph.TickColor);
+    ScaleTicks(graph, points);
+
+    const std::string topYLabel = DrawMajorYTicks(graph, points, canvas, axes);
+    DrawMajorXTicks(graph, points, canvas, axes);
+    DrawFrameAndMinorTicks(graph, points, canvas, axes);
+    DrawMarkers(graph, points, canvas);
+
+    const bool labelsLeftOfPlot = axes.YPlacement == YLabelPlacement::LeftOfPlot;
+    PlaceLegends(graph, labels, labelsLeftOfPlot ? canvas.TextWidth(topYLabel) : 0);
+
+    if (fit.FitValid)
+        DrawFittingCurve(graph, points, fit, canvas);
+}
+
+} // namespace graph

@@ -1,0 +1,17 @@
+// src/graph/fitting_curve.h: the fitted function drawn over the points.
+#pragma once
+
+#include "data/point_store.h"
+#include "fit/fit_state.h"
+#include "graph/canvas.h"
+#include "graph/graph_state.h"
+
+namespace graph {
+
+// Draws FittingFunction as one polyline in the MarkerColor pen, sampled once per pixel column
+// from PlotLeft to PlotLeft + PlotWidth inclusive (PlotWidth + 1 samples; only the move-to when
+// PlotWidth <= 0). Samples beyond the y range, overflowing or not a number land on an edge.
+void DrawFittingCurve(const GraphState& graph, const data::PointStore& points,
+    const fit::FitState& fit, Canvas& canvas);
+
+} // namespace graph

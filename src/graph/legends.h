@@ -1,0 +1,17 @@
+// src/graph/legends.h: placing the title and the two axis legends around the plot.
+#pragma once
+
+#include "graph/graph_state.h"
+#include "graph/label.h"
+
+namespace graph {
+
+// Shows the three labels and places them: the title centred over the plot two label heights
+// above it, the x legend centred one label height below it, and the y legend left of the plot
+// centred on its height (or, when YLabelMoved, back at YLegendLeft with its top untouched).
+// yLabelsWidth is the width of the top y tick label when the y labels stand left of the plot,
+// else 0; the y legend keeps clear of it. Each label is first moved to left edge 1, so that
+// every pass repaints it. Sets YLegendLeft.
+void PlaceLegends(GraphState& graph, const GraphLabels& labels, int yLabelsWidth);
+
+} // namespace graph

@@ -1,0 +1,177 @@
+// tests/app/qt_canvas_test.cpp: pixels the Qt canvas paints, against the window's conventions.
+#include "app/qt_canvas.h"
+
+#include "app/qt_color.h"
+#include "app/qt_font.h"
+
+#include <QGuiApplication>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+constexpr QRgb White = 0xFFFFFFFF;
+constexpr QRgb Black = 0xFF000000;
+constexpr QRgb Red = 0xFFFF0000;
+constexpr QRgb Blue = 0xFF0000FF;
+
+// A white 120 x 60 image with a canvas on it; Pixels() ends the painting and reads them.
+struct Painting {
+    QImage image { 120, 60, QImage::Format_RGB32 };
+    std::unique_ptr<app::QtCanvas> canvas;
+    Painting()
+    {
+        image.fill(Qt::white);
+        canvas
+            = std::make_unique<app::QtCanvas>(image, QGuiApplication::palette(), app::WindowFont());
+        canvas->SetPenColor(common::Black);
+        canvas->SetBrushColor(common::Red);
+    }
+    const QImage& Pixels()
+    {
+        canvas.reset();
+        return image;
+    }
+};
+
+TEST(QtCanvas, DrawsLinesWithoutTheirEndPixelInEveryDirection)
+{
+    Painting painting;
+    auto& canvas = *painting.canvas;
+    canvas.MoveTo(10, 10);
+    canvas.LineTo(20, 10); // rightwards
+    canvas.MoveTo(30, 20);
+    canvas.LineTo(30, 10); // upwards
+    canvas.MoveTo(50, 30);
+    canvas.LineTo(40, 25); // leftwards and up, shallow
+    canvas.MoveTo(60, 30);
+    canvas.LineTo(60, 30); // no length
+    const QImage& image = painting.Pixels();
+
+    EXPECT_EQ(image.pixel(10, 10), Black);
+    EXPECT_EQ(image.pixel(19, 10), Black);
+    EXPECT_EQ(image.pixel(20, 10), White);
+    EXPECT_EQ(image.pixel(30, 20), Black);
+    EXPECT_EQ(image.pixel(30, 11), Black);
+    EXPECT_EQ(image.pixel(30, 10), White);
+    EXPECT_EQ(image.pixel(50, 30), Black);
+    EXPECT_EQ(image.pixel(41, 25), Black);
+    EXPECT_EQ(image.pixel(40, 25), White);
+    EXPECT_EQ(image.pixel(60, 30), White);
+}
+
+TEST(QtCanvas, JoinsAPolylineWithEachJointDrawnOnce)
+{
+    Painting painting;
+    auto& canvas = *painting.canvas;
+    canvas.SetPenColor(0x00FF0000); // blue
+    canvas.MoveTo(10, 40);
+    canvas.LineTo(11, 20);
+    canvas.LineTo(12, 50);
+    canvas.LineTo(13, 50);
+    const QImage& image = painting.Pixels();
+    // Each segment fills the rows between its ends: no gaps along a steep curve.
+    for (int row = 20; row <= 40; ++row)
+        EXPECT_TRUE(image.pixel(10, row) == Blue || image.pixel(11, row) == Blue) << row;
+    for (int row = 21; row <= 49; ++row)
+        EXPECT_TRUE(image.pixel(11, row) == Blue || image.pixel(12, row) == Blue) << row;
+    EXPECT_EQ(image.pixel(12, 50), Blue);
+    EXPECT_EQ(image.pixel(13, 50), White);
+}
+
+TEST(QtCanvas, FillsRectanglesWithoutTheirRightAndBottomEdge)
+{
+    Painting painting;
+    painting.canvas->FillRect(60, 10, 70, 20);
+    painting.canvas->FillRect(80, 10, 80, 20); // no width
+    const QImage& image = painting.Pixels();
+    EXPECT_EQ(image.pixel(60, 10), Red);
+    EXPECT_EQ(image.pixel(69, 19), Red);
+    EXPECT_EQ(image.pixel(70, 15), White);
+    EXPECT_EQ(image.pixel(65, 20), White);
+    EXPECT_EQ(image.pixel(59, 15), White);
+    EXPECT_EQ(image.pixel(80, 15), White);
+}
+
+TEST(QtCanvas, OutlinesEllipseAndPolygonInsideTheirBounds)
+{
+    Painting painting;
+    painting.canvas->Ellipse(10, 10, 20, 20);
+    painting.canvas->Polygon({ { 50, 35 }, { 55, 30 }, { 50, 25 }, { 45, 30 } });
+    const QImage& image = painting.Pixels();
+    // The circle of a marker with r = 5: a 10-pixel box, columns 10..19.
+    EXPECT_EQ(image.pixel(15, 15), Red);
+    EXPECT_EQ(image.pixel(10, 15), Black);
+    EXPECT_EQ(image.pixel(19, 15), Black);
+    EXPECT_EQ(image.pixel(20, 15), White);
+    EXPECT_EQ(image.pixel(15, 19), Black);
+    EXPECT_EQ(image.pixel(15, 20), White);
+    // The diamond: black at every vertex, red inside.
+    for (const QPoint vertex : { QPoint(50, 35), QPoint(55, 30), QPoint(50, 25), QPoint(45, 30) })
+        EXPECT_EQ(image.pixel(vertex), Black) << vertex.x() << "," << vertex.y();
+    EXPECT_EQ(image.pixel(50, 30), Red);
+    EXPECT_EQ(image.pixel(56, 30), White);
+}
+
+TEST(QtCanvas, WritesTextOnAnOpaqueBoxOfTheBrushColour)
+{
+    Painting painting;
+    auto& canvas = *painting.canvas;
+    const int width = canvas.TextWidth("  ");
+    const int height = canvas.TextHeight("  ");
+    EXPECT_GT(width, 0);
+    EXPECT_GE(height, 13);
+    canvas.TextOut(20, 30, "  ");
+    canvas.SetBrushColor(common::White);
+    canvas.TextOut(70, 30, "1000");
+    const int numeralWidth = canvas.TextWidth("1000");
+    const QImage& image = painting.Pixels();
+    EXPECT_EQ(image.pixel(20, 30), Red);
+    EXPECT_EQ(image.pixel(20 + width - 1, 30 + height - 1), Red);
+    EXPECT_EQ(image.pixel(20 + width, 30), White);
+    EXPECT_EQ(image.pixel(20, 30 + height), White);
+    // The digits are written in the window-text colour inside their box.
+    int dark = 0;
+    for (int x = 70; x < 70 + numeralWidth; ++x)
+        for (int y = 30; y < 30 + height; ++y)
+            dark += qGray(image.pixel(x, y)) < 128;
+    EXPECT_GT(dark, 10);
+}
+
+TEST(QtCanvas, TakesSystemColoursFromThePalette)
+{
+    QPalette palette;
+    palette.setColor(QPalette::Button, QColor(1, 2, 3));
+    palette.setColor(QPalette::Dark, QColor(4, 5, 6));
+    palette.setColor(QPalette::Light, QColor(7, 8, 9));
+    EXPECT_EQ(app::ColorOf(common::ButtonFaceColor, palette), QColor(1, 2, 3));
+    EXPECT_EQ(app::ColorOf(common::ButtonShadowColor, palette), QColor(4, 5, 6));
+    EXPECT_EQ(app::ColorOf(common::ButtonHighlightColor, palette), QColor(7, 8, 9));
+    EXPECT_EQ(app::ColorOf(0x00336699, palette), QColor(0x99, 0x66, 0x33));
+
+    QImage image(10, 10, QImage::Format_RGB32);
+    {
+        app::QtCanvas canvas(image, palette, app::WindowFont());
+        canvas.SetBrushColor(common::ButtonFaceColor);
+        canvas.FillRect(0, 0, 10, 10);
+        canvas.SetPenColor(common::ButtonShadowColor);
+        canvas.MoveTo(0, 5);
+        canvas.LineTo(10, 5);
+    }
+    EXPECT_EQ(QColor(image.pixel(2, 2)), QColor(1, 2, 3));
+    EXPECT_EQ(QColor(image.pixel(2, 5)), QColor(4, 5, 6));
+}
+
+TEST(QtCanvas, ClipsLinesFarOutsideTheImageCheaply)
+{
+    Painting painting;
+    painting.canvas->MoveTo(-2000000000, 20);
+    painting.canvas->LineTo(2000000000, 22);
+    const QImage& image = painting.Pixels();
+    EXPECT_EQ(image.pixel(60, 21), Black);
+}
+
+} // namespace

@@ -1,0 +1,58 @@
+// tests/app/qt_label_test.cpp: legend labels sized to their captions, the y legend wrapping its
+// words.
+#include "app/qt_label.h"
+
+#include "app/qt_font.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(QtLabel, SizesItselfToItsCaptionAndMovesOverItsParent)
+{
+    QWidget surface;
+    QLabel label(&surface);
+    label.setFont(app::WindowFont());
+    label.hide();
+    app::QtLabel legend(label);
+    legend.SetCaption("Concentration");
+    const QFontMetrics metrics(app::WindowFont());
+    EXPECT_EQ(legend.Width(), metrics.horizontalAdvance("Concentration"));
+    EXPECT_GE(legend.Height(), metrics.height());
+    EXPECT_LT(legend.Height(), 2 * metrics.height());
+    EXPECT_EQ(legend.Caption(), "Concentration");
+
+    EXPECT_FALSE(legend.Visible());
+    legend.SetVisible(true);
+    // Shown, even while its window is not.
+    EXPECT_TRUE(legend.Visible());
+    legend.SetLeft(30);
+    legend.SetTop(40);
+    EXPECT_EQ(label.pos(), QPoint(30, 40));
+    EXPECT_EQ(legend.Left(), 30);
+    EXPECT_EQ(legend.Top(), 40);
+}
+
+TEST(QtLabel, WrapsTheYLegendBetweenWords)
+{
+    QLabel label;
+    label.setFont(app::WindowFont());
+    label.setWordWrap(true);
+    app::QtLabel legend(label);
+    const QFontMetrics metrics(app::WindowFont());
+
+    legend.SetCaption("YAxisLabel");
+    EXPECT_EQ(legend.Width(), metrics.horizontalAdvance("YAxisLabel"));
+    const int oneLine = legend.Height();
+    EXPECT_LT(oneLine, 2 * metrics.height());
+
+    legend.SetCaption("Sodium concentration in the serum (mmol/l)");
+    EXPECT_EQ(legend.Width(), metrics.horizontalAdvance("concentration"));
+    EXPECT_GE(legend.Height(), 3 * oneLine);
+}
+
+} // namespace

@@ -1,0 +1,100 @@
+// tests/graph/fitting_curve_test.cpp: one sample per column, clamped onto the edges, one connected
+// line.
+#include "graph_scene.h"
+
+#include <gtest/gtest.h>
+
+#include <cfenv>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+using common::Extended;
+using test_support::CanvasCall;
+
+// The move-to and line-tos of the curve, the last calls of the pass.
+std::vector<CanvasCall> CurveCalls(const graph_test::Scene& scene)
+{
+    const auto& calls = scene.canvas.calls;
+    auto start = calls.end();
+    while (start != calls.begin() && (start - 1)->kind == CanvasCall::Kind::LineTo
+        && (start - 1)->pen == scene.graph.MarkerColor)
+        --start;
+    if (start != calls.begin())
+        --start;
+    return { start, calls.end() };
+}
+
+TEST(DrawFittingCurve, SamplesEveryColumnFromEdgeToEdge)
+{
+    // y = 0.75 x over x 0..400 and y 0..300 runs corner to corner.
+    graph_test::Scene scene;
+    scene.SetData(0, 400, 0, 300, { { 100, 75 } });
+    scene.fit.FitValid = true;
+    scene.fit.FitType = fit::StraightLine;
+    scene.fit.ConstantCount = 2;
+    scene.fit.FitConstants[1] = 0.75L;
+    scene.Draw();
+    const auto curve = CurveCalls(scene);
+    ASSERT_EQ(curve.size(), 401u);
+    EXPECT_EQ(curve.front().Describe(), "MoveTo 465 340");
+    EXPECT_EQ(curve.back().Describe(), "LineTo 865 40");
+    for (int i = 1; i <= 400; ++i) {
+        ASSERT_EQ(curve[i].kind, CanvasCall::Kind::LineTo);
+        ASSERT_EQ(curve[i].coordinates[0], 465 + i);
+        ASSERT_EQ(curve[i].coordinates[1], 340 - static_cast<int>(std::nearbyint(0.75 * i)));
+    }
+}
+
+TEST(DrawFittingCurve, StartsAPowerLawAtZeroWhenTheRangeStartsThere)
+{
+    // f(x) = 2 / x over x 0..10 and y -5..10: f(0) = 0 on row 240, then straight up to the top.
+    graph_test::Scene scene;
+    scene.SetData(0, 10, -5, 10, { { 1, 2 }, { 4, 0.5L } });
+    scene.fit.FitValid = true;
+    scene.fit.FitType = fit::PowerLaw;
+    scene.fit.ConstantCount = 2;
+    scene.fit.FitConstants[0] = std::log(Extended(2));
+    scene.fit.FitConstants[1] = -1;
+    scene.Draw();
+    const auto curve = CurveCalls(scene);
+    ASSERT_EQ(curve.size(), 401u);
+    EXPECT_EQ(curve[0].Describe(), "MoveTo 465 240");
+    EXPECT_EQ(curve[1].Describe(), "LineTo 466 40");
+}
+
+TEST(DrawFittingCurve, RunsAlongTheEdgeWhereTheCurveOverflows)
+{
+    // exp(100000 x) overflows the extended range from x = 0.12 on, and underflows to 0 below 0.
+    graph_test::Scene scene;
+    scene.SetData(-1, 1, -1, 2, { { 0, 1 } });
+    scene.fit.FitValid = true;
+    scene.fit.FitType = fit::Exponential;
+    scene.fit.ConstantCount = 2;
+    scene.fit.FitConstants[1] = 100000;
+    // The pass leaves the fault flags as it found them: one raised before stays, no other leaks.
+    std::feclearexcept(FE_ALL_EXCEPT);
+    std::feraiseexcept(FE_DIVBYZERO);
+    scene.Draw();
+    EXPECT_EQ(std::fetestexcept(FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW), FE_DIVBYZERO);
+    std::feclearexcept(FE_ALL_EXCEPT);
+    const auto curve = CurveCalls(scene);
+    ASSERT_EQ(curve.size(), 401u);
+    EXPECT_EQ(curve[0].Describe(), "MoveTo 465 240"); // exp(-100000) is 0
+    EXPECT_EQ(curve.back().Describe(), "LineTo 865 40");
+    EXPECT_EQ(curve[300].Describe(), "LineTo 765 40");
+}
+
+TEST(DrawFittingCurve, OnlyMovesWhenThePlotHasNoWidth)
+{
+    graph_test::Scene scene;
+    scene.window.OuterWidth = 500;
+    scene.SetData(0, 10, 0, 10, { { 1, 1 } });
+    scene.fit.FitValid = true;
+    scene.fit.ConstantCount = 1;
+    scene.Draw();
+    EXPECT_EQ(scene.canvas.calls.back().Describe(), "MoveTo 465 340");
+}
+
+} // namespace
