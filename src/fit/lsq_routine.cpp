@@ -6,8 +6,10 @@
 #include "fit/fitting_function.h"
 #include "fit/invert_matrix.h"
 
+#include <array>
 #include <cassert>
 #include <cmath>
+#include <span>
 
 namespace fit {
 
@@ -37,9 +39,8 @@ namespace {
         common::ClearFloatingPointFlags();
         const int firstPower = fit.ZeroForce ? 1 : 0;
         for (int point = 1; point <= pointCount; ++point)
-            for (int column = 1; column <= basisCount; ++column)
-                fit.DesignMatrix(point, column)
-                    = RaiseToPower(column - 1 + firstPower, fit.FitX[point]);
+            RaiseToPowers(fit.FitX[point], firstPower,
+                std::span<Extended>(&fit.DesignMatrix(point, 1), basisCount));
         common::CheckFloatingPointFlags();
 
         for (int column = 1; column <= basisCount; ++column)
@@ -47,30 +48,70 @@ namespace {
                 fit.DesignTranspose(column, point) = fit.DesignMatrix(point, column);
     }
 
-    // Every element is summed; the symmetry is not used.
+    // sums[b] = the sum over i = 0..length-1 of shared[i] * others[b][i], from 0 in increasing
+    // i, for Count sums at once: sharing the loads of shared[i] keeps down the 80-bit loads that
+    // these loops spend their time on. Each sum is exactly the one taken alone.
+    template <int Count>
+    std::array<Extended, Count> DotProducts(
+        const Extended* shared, const std::array<const Extended*, Count>& others, int length)
+    {
+        std::array<Extended, Count> sums {};
+        for (int index = 0; index < length; ++index) {
+            const Extended value = shared[index];
+            for (int block = 0; block < Count; ++block)
+                sums[block] = sums[block] + value * others[block][index];
+        }
+        return sums;
+    }
+
+    // Every element of row with the given columns from firstColumn on, four at a time.
+    template <typename ColumnValues, typename Store>
+    void SumRowInBlocks(const Extended* shared, int firstColumn, int lastColumn, int length,
+        ColumnValues columnValues, Store store)
+    {
+        int column = firstColumn;
+        for (; column + 3 <= lastColumn; column += 4) {
+            const std::array<Extended, 4> sums = DotProducts<4>(shared,
+                { columnValues(column), columnValues(column + 1), columnValues(column + 2),
+                    columnValues(column + 3) },
+                length);
+            for (int block = 0; block < 4; ++block)
+                store(column + block, sums[block]);
+        }
+        for (; column <= lastColumn; ++column)
+            store(column, DotProducts<1>(shared, { columnValues(column) }, length)[0]);
+    }
+
+    // NormalMatrix(row, column) sums DesignTranspose(row, point) * DesignMatrix(point, column);
+    // the second factor is read as the equal DesignTranspose(column, point), one contiguous
+    // block. The two products of (row, column) and (column, row) are the same numbers summed in
+    // the same order, so each sum below the diagonal is the one above it.
     void BuildNormalMatrix(FitState& fit, int pointCount, int basisCount)
     {
         common::ClearFloatingPointFlags();
-        for (int row = 1; row <= basisCount; ++row)
-            for (int column = 1; column <= basisCount; ++column) {
-                Extended sum = 0;
-                for (int point = 1; point <= pointCount; ++point)
-                    sum = sum + fit.DesignTranspose(row, point) * fit.DesignMatrix(point, column);
-                fit.NormalMatrix(row, column) = sum;
-            }
+        for (int row = 1; row <= basisCount; ++row) {
+            SumRowInBlocks(
+                &fit.DesignTranspose(row, 1), row, basisCount, pointCount,
+                [&](int column) { return &fit.DesignTranspose(column, 1); },
+                [&](int column, Extended sum) {
+                    fit.NormalMatrix(row, column) = sum;
+                    fit.NormalMatrix(column, row) = sum;
+                });
+        }
         common::CheckFloatingPointFlags();
     }
 
+    // PseudoInverse(row, point) sums InverseMatrix(row, k) * DesignTranspose(k, point) over k;
+    // the second factor is read as the equal DesignMatrix(point, k), one contiguous block.
     void BuildPseudoInverse(FitState& fit, int pointCount, int basisCount)
     {
         common::ClearFloatingPointFlags();
-        for (int row = 1; row <= basisCount; ++row)
-            for (int point = 1; point <= pointCount; ++point) {
-                Extended sum = 0;
-                for (int k = 1; k <= basisCount; ++k)
-                    sum = sum + fit.InverseMatrix(row, k) * fit.DesignTranspose(k, point);
-                fit.PseudoInverse(row, point) = sum;
-            }
+        for (int point = 1; point <= pointCount; ++point) {
+            SumRowInBlocks(
+                &fit.DesignMatrix(point, 1), 1, basisCount, basisCount,
+                [&](int row) { return &fit.InverseMatrix(row, 1); },
+                [&](int row, Extended sum) { fit.PseudoInverse(row, point) = sum; });
+        }
         common::CheckFloatingPointFlags();
     }
 

@@ -2,6 +2,7 @@
 #include "fit/lsq_routine.h"
 
 #include "common/failure.h"
+#include "fit/fitting_function.h"
 #include "fit/uncertainty.h"
 #include "support/points.h"
 #include "support/reference_set.h"
@@ -120,4 +121,47 @@ TEST_F(LsqRoutineTest, ExactPolynomialComesBack)
         EXPECT_TRUE(test_support::IsNear(m_fit.FitConstants[index], expected[index], 1e-17L))
             << "A(" << index << ")";
     EXPECT_LT(m_fit.ResidualSumOfSquares, 1e-30L);
+}
+
+TEST_F(LsqRoutineTest, SumsExactlyInTheStatedOrder)
+{
+    // The routine shares loads and mirrors the normal matrix for speed; every element must
+    // still be bit for bit the plain sum from 0 in increasing index.
+    std::vector<test_support::Point> list;
+    for (int point = 1; point <= 37; ++point)
+        list.emplace_back(-2 + 0.13L * point, std::sin(0.7L * point) + 0.01L * point);
+    const data::PointStore points = test_support::PointsOf(list);
+    for (const bool zeroForce : { false, true }) {
+        SCOPED_TRACE(zeroForce ? "forced" : "not forced");
+        m_fit.FitType = fit::Polynomial;
+        m_fit.FitOrder = 6;
+        m_fit.ZeroForce = zeroForce;
+        fit::LsqRoutine(points, m_fit);
+        const int n = m_fit.FitPointCount;
+        const int m = m_fit.SystemSize;
+        for (int i = 1; i <= n; ++i)
+            for (int j = 1; j <= m; ++j)
+                ASSERT_EQ(m_fit.DesignMatrix(i, j),
+                    fit::RaiseToPower(zeroForce ? j : j - 1, m_fit.FitX[i]));
+        for (int j = 1; j <= m; ++j)
+            for (int k = 1; k <= m; ++k) {
+                Extended sum = 0;
+                for (int i = 1; i <= n; ++i)
+                    sum = sum + m_fit.DesignTranspose(j, i) * m_fit.DesignMatrix(i, k);
+                ASSERT_EQ(m_fit.NormalMatrix(j, k), sum) << j << ", " << k;
+            }
+        for (int j = 1; j <= m; ++j)
+            for (int i = 1; i <= n; ++i) {
+                Extended sum = 0;
+                for (int k = 1; k <= m; ++k)
+                    sum = sum + m_fit.InverseMatrix(j, k) * m_fit.DesignTranspose(k, i);
+                ASSERT_EQ(m_fit.PseudoInverse(j, i), sum) << j << ", " << i;
+            }
+        for (int j = 1; j <= m; ++j) {
+            Extended sum = 0;
+            for (int i = 1; i <= n; ++i)
+                sum = sum + m_fit.PseudoInverse(j, i) * m_fit.FitY[i];
+            EXPECT_EQ(m_fit.FitConstants[zeroForce ? j : j - 1], sum);
+        }
+    }
 }
