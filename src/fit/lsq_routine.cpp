@@ -64,7 +64,8 @@ namespace {
         return sums;
     }
 
-    // Every element of row with the given columns from firstColumn on, four at a time.
+    // The sums of shared against the values of each column firstColumn..lastColumn, four
+    // columns at a time; store(column, sum) takes each.
     template <typename ColumnValues, typename Store>
     void SumRowInBlocks(const Extended* shared, int firstColumn, int lastColumn, int length,
         ColumnValues columnValues, Store store)
