@@ -3,11 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -25,9 +27,14 @@ struct Outcome {
 
 Outcome RunVarnekFit(const std::string& arguments)
 {
-    const std::string folder = ::testing::TempDir();
-    const std::string outPath = folder + "varnek_fit_out.txt";
-    const std::string errorPath = folder + "varnek_fit_errors.txt";
+    // Files of their own for every test process: ctest runs tests side by side.
+    std::string stem = ::testing::TempDir();
+    stem += "varnek_fit_";
+    stem += ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    stem += '_';
+    stem += std::to_string(getpid());
+    const std::string outPath = stem + "_out.txt";
+    const std::string errorPath = stem + "_errors.txt";
     std::string command = "'";
     command += VARNEK_FIT_EXECUTABLE;
     command += "' ";
@@ -42,6 +49,8 @@ Outcome RunVarnekFit(const std::string& arguments)
     outcome.status = WIFEXITED(result) ? WEXITSTATUS(result) : -1;
     outcome.out = ReadFile(outPath);
     outcome.errors = ReadFile(errorPath);
+    std::remove(outPath.c_str());
+    std::remove(errorPath.c_str());
     return outcome;
 }
 
