@@ -123,21 +123,6 @@ TEST(RunFit, PrintsConstantsWhoseResidualsOverflow)
     EXPECT_TRUE(constants.ends_with("e+2500\tnan\n")) << constants;
 }
 
-TEST(RunFit, FitsTheFirst600Points)
-{
-    std::string data;
-    for (int x = 1; x <= 601; ++x) {
-        data += std::to_string(x);
-        data += ' ';
-        data += std::to_string(2 * x + 1 + x % 2);
-        data += '\n';
-    }
-    const RunResult run = RunOn(data);
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.errors, "Only the first 600 points are used.\n");
-    EXPECT_TRUE(run.out.starts_with("Fitting constants of least squares fit:\n")) << run.out;
-}
-
 TEST(RunFit, WritesTheForcedZeroExactly)
 {
     const RunResult run
