@@ -1,0 +1,19 @@
+// src/cli/fit_runner.h: one fit of a data text through the fit command, reported as text.
+#pragma once
+
+#include "cli/cli_options.h"
+
+#include <ostream>
+#include <string_view>
+
+namespace cli {
+
+// Runs the fit command on dataText as the data pane, read with decimalSeparator, from the
+// workbench defaults changed by options and a fresh results pane of instructions. Writes the
+// results pane (line 0 to its last non-empty line) and, with FullPrecision, one line per
+// constant to out; messages and failures (followed by ".") to errors. Returns the exit
+// status: 0 when the fit was made and reported, 1 otherwise.
+int RunFit(const CliOptions& options, std::string_view dataText, std::string_view decimalSeparator,
+    std::ostream& out, std::ostream& errors);
+
+} // namespace cli

@@ -1,0 +1,67 @@
+// src/fit/fit_command.cpp: reading, the checks and their messages, the fit, report and redraw.
+#include "fit/fit_command.h"
+
+#include "fit/lsq_routine.h"
+#include "fit/singular_system.h"
+
+namespace fit {
+
+namespace {
+
+    bool HasZero(const std::array<Extended, data::MaxPoints + 1>& values, int count)
+    {
+        for (int point = 1; point <= count; ++point)
+            if (values[point] == 0)
+                return true;
+        return false;
+    }
+
+    // At most one message of these checks per command: each is made only while FitValid holds.
+    void CheckData(const data::PointStore& points, FitState& fit, FitCommandHost& host)
+    {
+        const auto refuse = [&](std::string_view message) {
+            host.ShowInformation(message);
+            fit.FitValid = false;
+        };
+        if (fit.FitType == PowerLaw && HasZero(points.XData, points.PointCount))
+            refuse(ZeroXMessage);
+        if (fit.FitValid && (fit.FitType == PowerLaw || fit.FitType == Exponential)
+            && HasZero(points.YData, points.PointCount))
+            refuse(ZeroYMessage);
+        // An order that leaves no basis function has nothing to solve; forced order 0 alone
+        // is a fit, of the single constant A(0) = 0.
+        if (fit.FitValid && BasisFunctionCount(fit) < 1 && !(fit.ZeroForce && fit.FitOrder == 0))
+            refuse(TooFewPointsMessage);
+    }
+
+} // namespace
+
+ShowOutcome TabbedFitShowClick(data::PointStore& points, FitState& fit, FitCommandHost& host)
+{
+    host.ReadData(points);
+    // An empty pane stops here too, rather than refitting the points of an earlier reading.
+    if (!points.DataPresent || points.PointCount < 1)
+        return ShowOutcome::NothingToFit;
+    if (points.LinesLeftUnread)
+        host.ShowInformation(OnlyFirstPointsMessage);
+
+    if (fit.FitType != Polynomial)
+        fit.FitOrder = 1;
+    fit.FitValid = true;
+    CheckData(points, fit, host);
+    if (!fit.FitValid)
+        return ShowOutcome::Refused;
+
+    try {
+        LsqRoutine(points, fit);
+    } catch (const SingularSystem&) {
+        // LsqRoutine has cleared FitValid; the results pane and the graph stay as they were.
+        host.ShowInformation(TooFewDistinctXMessage);
+        return ShowOutcome::Refused;
+    }
+    host.WriteReport(fit);
+    host.Redraw();
+    return ShowOutcome::Fitted;
+}
+
+} // namespace fit

@@ -1,0 +1,182 @@
+// src/fit/lsq_routine.cpp: the normal equations through the explicit inverse, in Extended.
+#include "fit/lsq_routine.h"
+
+#include "common/floating_point_step.h"
+#include "fit/calculate_residuals.h"
+#include "fit/fitting_function.h"
+#include "fit/invert_matrix.h"
+
+#include <array>
+#include <cassert>
+#include <cmath>
+#include <span>
+
+namespace fit {
+
+namespace {
+
+    // Every sum below starts at 0 and adds its terms in increasing order of the summed index,
+    // each product rounded to Extended first, so a fit gives the same bits on every build.
+
+    void TransformPoints(const data::PointStore& points, FitState& fit)
+    {
+        common::ClearFloatingPointFlags();
+        for (int point = 1; point <= points.PointCount; ++point)
+            fit.FitX[point] = fit.FitType == PowerLaw ? std::log(std::fabs(points.XData[point]))
+                                                      : points.XData[point];
+        common::CheckFloatingPointFlags();
+
+        for (int point = 1; point <= points.PointCount; ++point)
+            fit.FitY[point] = fit.FitType == PowerLaw || fit.FitType == Exponential
+                ? std::log(std::fabs(points.YData[point]))
+                : points.YData[point];
+        common::CheckFloatingPointFlags();
+    }
+
+    // Column j holds u^j when forced, else u^(j-1): without forcing column 1 is all ones.
+    void BuildDesign(FitState& fit, int pointCount, int basisCount)
+    {
+        common::ClearFloatingPointFlags();
+        const int firstPower = fit.ZeroForce ? 1 : 0;
+        for (int point = 1; point <= pointCount; ++point)
+            RaiseToPowers(fit.FitX[point], firstPower,
+                std::span<Extended>(&fit.DesignMatrix(point, 1), basisCount));
+        common::CheckFloatingPointFlags();
+
+        for (int column = 1; column <= basisCount; ++column)
+            for (int point = 1; point <= pointCount; ++point)
+                fit.DesignTranspose(column, point) = fit.DesignMatrix(point, column);
+    }
+
+    // sums[b] = the sum over i = 0..length-1 of shared[i] * others[b][i], from 0 in increasing
+    // i, for Count sums at once: sharing the loads of shared[i] keeps down the 80-bit loads that
+    // these loops spend their time on. Each sum is exactly the one taken alone.
+    template <int Count>
+    std::array<Extended, Count> DotProducts(
+        const Extended* shared, const std::array<const Extended*, Count>& others, int length)
+    {
+        std::array<Extended, Count> sums {};
+        for (int index = 0; index < length; ++index) {
+            const Extended value = shared[index];
+            for (int block = 0; block < Count; ++block)
+                sums[block] = sums[block] + value * others[block][index];
+        }
+        return sums;
+    }
+
+    // The sums of shared against the values of each column firstColumn..lastColumn, four
+    // columns at a time; store(column, sum) takes each.
+    template <typename ColumnValues, typename Store>
+    void SumRowInBlocks(const Extended* shared, int firstColumn, int lastColumn, int length,
+        ColumnValues columnValues, Store store)
+    {
+        int column = firstColumn;
+        for (; column + 3 <= lastColumn; column += 4) {
+            const std::array<Extended, 4> sums = DotProducts<4>(shared,
+                { columnValues(column), columnValues(column + 1), columnValues(column + 2),
+                    columnValues(column + 3) },
+                length);
+            for (int block = 0; block < 4; ++block)
+                store(column + block, sums[block]);
+        }
+        for (; column <= lastColumn; ++column)
+            store(column, DotProducts<1>(shared, { columnValues(column) }, length)[0]);
+    }
+
+    // NormalMatrix(row, column) sums DesignTranspose(row, point) * DesignMatrix(point, column);
+    // the second factor is read as the equal DesignTranspose(column, point), one contiguous
+    // block. The two products of (row, column) and (column, row) are the same numbers summed in
+    // the same order, so each sum below the diagonal is the one above it.
+    void BuildNormalMatrix(FitState& fit, int pointCount, int basisCount)
+    {
+        common::ClearFloatingPointFlags();
+        for (int row = 1; row <= basisCount; ++row) {
+            SumRowInBlocks(
+                &fit.DesignTranspose(row, 1), row, basisCount, pointCount,
+                [&](int column) { return &fit.DesignTranspose(column, 1); },
+                [&](int column, Extended sum) {
+                    fit.NormalMatrix(row, column) = sum;
+                    fit.NormalMatrix(column, row) = sum;
+                });
+        }
+        common::CheckFloatingPointFlags();
+    }
+
+    // PseudoInverse(row, point) sums InverseMatrix(row, k) * DesignTranspose(k, point) over k;
+    // the second factor is read as the equal DesignMatrix(point, k), one contiguous block.
+    void BuildPseudoInverse(FitState& fit, int pointCount, int basisCount)
+    {
+        common::ClearFloatingPointFlags();
+        for (int point = 1; point <= pointCount; ++point) {
+            SumRowInBlocks(
+                &fit.DesignMatrix(point, 1), 1, basisCount, basisCount,
+                [&](int row) { return &fit.InverseMatrix(row, 1); },
+                [&](int row, Extended sum) { fit.PseudoInverse(row, point) = sum; });
+        }
+        common::CheckFloatingPointFlags();
+    }
+
+    // The constants (D^T D)^-1 D^T y' through the explicit inverse, which stays for the
+    // uncertainties.
+    void FormConstants(FitState& fit, int pointCount, int basisCount)
+    {
+        common::ClearFloatingPointFlags();
+        for (int row = 1; row <= basisCount; ++row) {
+            Extended sum = 0;
+            for (int point = 1; point <= pointCount; ++point)
+                sum = sum + fit.PseudoInverse(row, point) * fit.FitY[point];
+            fit.FitConstants[row - 1] = sum;
+        }
+        common::CheckFloatingPointFlags();
+    }
+
+    // A forced fit moves every constant up one index, from the top down, and puts A(0) = 0.
+    void InsertForcedZero(FitState& fit, int basisCount)
+    {
+        fit.ConstantCount = basisCount + 1;
+        for (int index = basisCount; index >= 1; --index)
+            fit.FitConstants[index] = fit.FitConstants[index - 1];
+        fit.FitConstants[0] = 0;
+    }
+
+} // namespace
+
+int BasisFunctionCount(const FitState& fit)
+{
+    return fit.ZeroForce ? fit.FitOrder : fit.FitOrder + 1;
+}
+
+void LsqRoutine(const data::PointStore& points, FitState& fit)
+{
+    const int pointCount = points.PointCount;
+    const int basisCount = BasisFunctionCount(fit);
+    assert(basisCount >= 0 && basisCount <= MaxBasisFunctions);
+    assert(pointCount >= 0 && pointCount <= data::MaxPoints);
+
+    try {
+        TransformPoints(points, fit);
+        fit.FitPointCount = pointCount;
+        fit.ConstantCount = basisCount;
+        BuildDesign(fit, pointCount, basisCount);
+        BuildNormalMatrix(fit, pointCount, basisCount);
+
+        fit.SystemSize = basisCount;
+        for (int row = 1; row <= basisCount; ++row)
+            for (int column = 1; column <= basisCount; ++column)
+                fit.SolveMatrix(row, column) = fit.NormalMatrix(row, column);
+        InvertMatrix(fit);
+
+        BuildPseudoInverse(fit, pointCount, basisCount);
+        FormConstants(fit, pointCount, basisCount);
+        if (fit.ZeroForce)
+            InsertForcedZero(fit, basisCount);
+    } catch (...) {
+        fit.FitValid = false;
+        throw;
+    }
+
+    // From here on the constants are whole: a failure keeps FitValid as it is.
+    CalculateResiduals(points, fit);
+}
+
+} // namespace fit

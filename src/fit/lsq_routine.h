@@ -1,0 +1,20 @@
+// src/fit/lsq_routine.h: least-squares fit of the chosen model to the stored points.
+#pragma once
+
+#include "data/point_store.h"
+#include "fit/fit_state.h"
+
+namespace fit {
+
+// The number of basis functions of the chosen fit: FitOrder with ZeroForce, else FitOrder + 1.
+int BasisFunctionCount(const FitState& fit);
+
+// Fits FitType of order FitOrder (ZeroForce for types 0 and 1) to points 1..PointCount: fills
+// FitX, FitY, the working matrices, FitConstants (index 0 = A(0)), FitPointCount, ConstantCount,
+// SystemSize, and ends with CalculateResiduals. Needs 0 <= BasisFunctionCount <= 16 and
+// storage allocated. Throws SingularSystem or common::FloatingPointError at the first step that
+// faults; what was written before stays written. A failure before the constants are formed
+// also clears FitValid, so no curve is drawn from stale or half-written constants.
+void LsqRoutine(const data::PointStore& points, FitState& fit);
+
+} // namespace fit

@@ -1,0 +1,39 @@
+// src/fit/uncertainty.cpp: twice the standard error from the inverse of the normal matrix.
+#include "fit/uncertainty.h"
+
+#include "common/floating_point_step.h"
+
+#include <cassert>
+#include <cmath>
+
+namespace fit {
+
+Extended ConstantUncertainty(const FitState& fit, int index)
+{
+    assert(index >= 0 && index < fit.ConstantCount);
+    const bool linearModel = fit.FitType == StraightLine || fit.FitType == Polynomial;
+    assert(!(linearModel && fit.ZeroForce && index == 0));
+
+    // A forced fit has no basis function for A(0): A(k) sits at row k of the inverse.
+    const int diagonal = linearModel && fit.ZeroForce ? index : index + 1;
+
+    common::ClearFloatingPointFlags();
+    // In this order: R divided by the exact integer divisor, times the diagonal element, the
+    // root, then twice (for the prefactor, 2 e^A(0) formed first).
+    const Extended divisor = static_cast<Extended>(fit.FitPointCount - fit.ConstantCount - 1);
+    const Extended variance = fit.ResidualSumOfSquares / divisor;
+    const Extended product = variance * fit.InverseMatrix(diagonal, diagonal);
+    const Extended root = std::sqrt(product);
+    Extended uncertainty;
+    if (!linearModel && index == 0) {
+        const Extended factor = 2 * std::exp(fit.FitConstants[0]);
+        uncertainty = factor * root;
+    } else {
+        uncertainty = 2 * root;
+    }
+    // Checked here, before an infinity or NaN can reach a conversion to an integer later on.
+    common::EndFloatingPointStep(uncertainty);
+    return uncertainty;
+}
+
+} // namespace fit

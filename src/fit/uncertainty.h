@@ -1,0 +1,16 @@
+// src/fit/uncertainty.h: the uncertainty of a fitted constant, twice its standard error.
+#pragma once
+
+#include "fit/fit_state.h"
+
+namespace fit {
+
+// The uncertainty of constant index of the last fit, from ResidualSumOfSquares, FitPointCount,
+// ConstantCount (m, counting the forced zero) and the diagonal of InverseMatrix, with the
+// divisor n - m - 1. Straight line and polynomial: the uncertainty of A(index); index 0 of a
+// forced fit has none and must not be asked for. Power law and exponential: index 0 gives
+// that of the prefactor A = e^A(0), index 1 that of the exponent B.
+// Throws common::FloatingPointError when the computation faults (a divisor of 0 or below).
+Extended ConstantUncertainty(const FitState& fit, int index);
+
+} // namespace fit

@@ -1,0 +1,171 @@
+// tests/cli/fit_runner_test.cpp: what varnek-fit prints and returns for a data text.
+#include "cli/fit_runner.h"
+
+#include "common/number_reader.h"
+#include "fit/fit_state.h"
+#include "support/reference_set.h"
+#include "support/tolerance.h"
+
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <cmath>
+#include <sstream>
+#include <string>
+#include <vector>
+
+using common::Extended;
+
+namespace {
+
+struct RunResult {
+    int status = -1;
+    std::string out;
+    std::string errors;
+};
+
+RunResult RunOn(
+    const std::string& dataText, cli::CliOptions options = {}, std::string_view separator = ".")
+{
+    std::ostringstream out;
+    std::ostringstream errors;
+    RunResult run;
+    run.status = cli::RunFit(options, dataText, separator, out, errors);
+    run.out = out.str();
+    run.errors = errors.str();
+    return run;
+}
+
+cli::CliOptions FullPrecision(int fitType = 0, int fitOrder = 0, bool zeroForce = false)
+{
+    cli::CliOptions options;
+    options.FitType = fitType;
+    options.FitOrder = fitOrder;
+    options.ZeroForce = zeroForce;
+    options.FullPrecision = true;
+    return options;
+}
+
+// The instructions as printed: up to their last non-empty line.
+const std::string Instructions = "Enter data in the window above in the form\n"
+                                 "x1     y1\n"
+                                 "x2     y2\n"
+                                 "x3     y3\n"
+                                 "x4     y4\n"
+                                 "... \n"
+                                 "OR, call up data from a file by choosing the \n"
+                                 "Open item from the File menu.\n"
+                                 "\n"
+                                 "You can drag the corner or sides of this region \n"
+                                 "to change its size.\n";
+
+} // namespace
+
+TEST(RunFit, ReportsAFitWithTheLocaleSeparator)
+{
+    // Data written with "," while the report keeps "." in its numbers.
+    cli::CliOptions options = FullPrecision();
+    options.XUnitsText = "s";
+    options.YUnitsText = "m";
+    const RunResult run = RunOn("1,0 1\n2 2,0\n3 2\n4 3\n", options, ",");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.errors, "");
+    EXPECT_EQ(run.out,
+        "Fitting constants of least squares fit:\n"
+        "\n"
+        "A(0) = 1 +/- 1  m\n"
+        "A(1) = 0.6 +/- 0.4  m/s\n"
+        "A(0)\t5.0000000000000000022e-01\t1.0954451150103322268e+00\n"
+        "A(1)\t5.9999999999999999991e-01\t3.9999999999999999995e-01\n");
+}
+
+TEST(RunFit, PrintsMessagesAndFailuresOnTheErrorStream)
+{
+    struct MessageCase {
+        const char* name;
+        std::string data;
+        cli::CliOptions options;
+        std::string out;
+        std::string errors;
+    };
+    const std::vector<MessageCase> cases {
+        { "no point", "", FullPrecision(), Instructions, "No data points to fit.\n" },
+        { "zero x of a power law", "0 1\n1 2\n2 3\n3 4\n", FullPrecision(fit::PowerLaw),
+            Instructions, "No zero X values allowed for this type of fit.\n" },
+        { "singular", "2 1\n2 2\n2 3\n2 4\n", FullPrecision(fit::Polynomial, 2), Instructions,
+            "Too few distinct X values for this type of fit.\n" },
+        // The constants are formed, their uncertainties cannot be.
+        { "divisor 0", "0 0\n1 3\n2 5\n", FullPrecision(),
+            "Enter data in the window above in the form\n"
+            "A(0)\t1.6666666666666666652e-01\tnan\n"
+            "A(1)\t2.5000000000000000000e+00\tnan\n",
+            "Floating point division by zero.\n" },
+    };
+    for (const MessageCase& messageCase : cases) {
+        SCOPED_TRACE(messageCase.name);
+        const RunResult run = RunOn(messageCase.data, messageCase.options);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.out, messageCase.out);
+        EXPECT_EQ(run.errors, messageCase.errors);
+    }
+}
+
+TEST(RunFit, PrintsConstantsWhoseResidualsOverflow)
+{
+    // The constants are formed, the residual sum overflows: no report, no uncertainty.
+    const RunResult run = RunOn("1 1e2500\n2 3e2500\n3 2e2500\n4 5e2500\n", FullPrecision());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.errors, "Floating point overflow.\n");
+    ASSERT_TRUE(run.out.starts_with(Instructions)) << run.out;
+    const std::string constants = run.out.substr(Instructions.size());
+    EXPECT_TRUE(constants.starts_with("A(0)\t")) << constants;
+    EXPECT_NE(constants.find("\tnan\nA(1)\t1.0999999999999999"), std::string::npos) << constants;
+    EXPECT_TRUE(constants.ends_with("e+2500\tnan\n")) << constants;
+}
+
+TEST(RunFit, WritesTheForcedZeroExactly)
+{
+    const RunResult run
+        = RunOn("1 2\n2 4.1\n3 5.9\n4 8.2\n", FullPrecision(fit::StraightLine, 0, true));
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("\nA(0) = 0 YUnits\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\nA(0)\t0.0000000000000000000e+00\t0.0000000000000000000e+00\n"),
+        std::string::npos)
+        << run.out;
+}
+
+TEST(RunFit, FullPrecisionMatchesTheCertifiedNorrisLine)
+{
+    const test_support::ReferenceSet set
+        = test_support::LoadReferenceSet(test_support::FixturePath("nist/Norris.dat"));
+    std::string data;
+    for (std::size_t index = 0; index < set.x.size(); ++index) {
+        char buffer[128];
+        char* end = std::to_chars(buffer, buffer + 64, set.x[index]).ptr;
+        *end++ = ' ';
+        end = std::to_chars(end, buffer + sizeof buffer, set.y[index]).ptr;
+        data.append(buffer, end);
+        data += '\n';
+    }
+    const RunResult run = RunOn(data, FullPrecision());
+    EXPECT_EQ(run.status, 0) << run.errors;
+
+    // The last two lines: name, value and uncertainty, tab-separated.
+    std::istringstream lines(run.out.substr(run.out.find("A(0)\t")));
+    std::string name;
+    std::string value;
+    std::string uncertainty;
+    for (std::size_t estimate = 0; estimate < 2; ++estimate) {
+        SCOPED_TRACE(estimate);
+        std::getline(lines, name, '\t');
+        std::getline(lines, value, '\t');
+        std::getline(lines, uncertainty);
+        EXPECT_EQ(name, estimate == 0 ? "A(0)" : "A(1)");
+        EXPECT_TRUE(
+            test_support::IsNear(*common::ReadNumber(value, "."), set.estimates[estimate], 1e-14L));
+        // Twice the standard error with the divisor n - 3 instead of n - 2.
+        const Extended deviation = *common::ReadNumber(uncertainty, ".") / 2
+            * std::sqrt(static_cast<Extended>(set.x.size() - 3) / set.residualDegreesOfFreedom);
+        EXPECT_TRUE(test_support::IsNear(deviation, set.standardDeviations[estimate], 1e-14L));
+    }
+}

@@ -1,0 +1,167 @@
+// tests/fit/lsq_routine_test.cpp: the certified reference sets, and the design of the models.
+#include "fit/lsq_routine.h"
+
+#include "common/failure.h"
+#include "fit/fitting_function.h"
+#include "fit/uncertainty.h"
+#include "support/points.h"
+#include "support/reference_set.h"
+#include "support/tolerance.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+using common::Extended;
+
+namespace {
+
+class LsqRoutineTest : public ::testing::Test {
+protected:
+    LsqRoutineTest() { fit::AllocateWorkingStorage(m_fit); }
+    ~LsqRoutineTest() override { fit::ReleaseWorkingStorage(m_fit); }
+
+    fit::FitState m_fit;
+};
+
+struct CertifiedCase {
+    const char* file;
+    int fitType;
+    int fitOrder;
+    bool zeroForce;
+    Extended estimateTolerance;
+    Extended deviationTolerance;
+};
+
+} // namespace
+
+TEST_F(LsqRoutineTest, MatchesCertifiedSets)
+{
+    // The certified values carry 15 significant digits, so no set can agree closer than a few
+    // parts in 1E15; Extended keeps even Pontius (quadratic in x up to 3E6, whose normal
+    // equations square a large condition number) within that.
+    const std::vector<CertifiedCase> cases {
+        { "Norris.dat", fit::StraightLine, 1, false, 1e-14L, 1e-14L },
+        { "Pontius.dat", fit::Polynomial, 2, false, 1e-14L, 1e-14L },
+        { "NoInt1.dat", fit::StraightLine, 1, true, 1e-14L, 1e-14L },
+        { "NoInt2.dat", fit::StraightLine, 1, true, 1e-14L, 1e-14L },
+    };
+    for (const CertifiedCase& certified : cases) {
+        SCOPED_TRACE(certified.file);
+        const test_support::ReferenceSet set = test_support::LoadReferenceSet(
+            test_support::FixturePath(std::string("nist/") + certified.file));
+        ASSERT_FALSE(set.x.empty());
+        std::vector<test_support::Point> list;
+        for (std::size_t index = 0; index < set.x.size(); ++index)
+            list.emplace_back(set.x[index], set.y[index]);
+        const data::PointStore points = test_support::PointsOf(list);
+        m_fit.FitType = certified.fitType;
+        m_fit.FitOrder = certified.fitOrder;
+        m_fit.ZeroForce = certified.zeroForce;
+
+        fit::LsqRoutine(points, m_fit);
+
+        // A line through the origin is certified for B1 alone; our A(0) is the fixed 0.
+        const int firstEstimated = certified.zeroForce ? 1 : 0;
+        ASSERT_EQ(m_fit.ConstantCount, firstEstimated + static_cast<int>(set.estimates.size()));
+        if (certified.zeroForce) {
+            EXPECT_EQ(m_fit.FitConstants[0], 0);
+        }
+        EXPECT_TRUE(test_support::IsNear(
+            m_fit.ResidualSumOfSquares, set.residualSumOfSquares, certified.deviationTolerance));
+
+        const int divisor = m_fit.FitPointCount - m_fit.ConstantCount - 1;
+        for (std::size_t estimate = 0; estimate < set.estimates.size(); ++estimate) {
+            SCOPED_TRACE(estimate);
+            const int index = firstEstimated + static_cast<int>(estimate);
+            EXPECT_TRUE(test_support::IsNear(
+                m_fit.FitConstants[index], set.estimates[estimate], certified.estimateTolerance));
+            if (divisor <= 0) {
+                // Three points and a line through the origin: the divisor n - m - 1 is 0.
+                EXPECT_THROW(fit::ConstantUncertainty(m_fit, index), common::FloatingPointError);
+                continue;
+            }
+            // Our uncertainty is twice a standard error with the divisor n - m - 1 (m counting
+            // a forced A(0)); the certified deviation divides by the residual degrees of freedom.
+            const Extended deviation = fit::ConstantUncertainty(m_fit, index) / 2
+                * std::sqrt(static_cast<Extended>(divisor) / set.residualDegreesOfFreedom);
+            EXPECT_TRUE(test_support::IsNear(
+                deviation, set.standardDeviations[estimate], certified.deviationTolerance));
+        }
+    }
+}
+
+TEST_F(LsqRoutineTest, PowerLawFitsLogarithmsOfMagnitudes)
+{
+    // |x| = 1 has the fitted abscissa 0, so its design row is (1, 0).
+    const data::PointStore points = test_support::PointsOf({ { -1, 5 }, { 2, 40 }, { 3, 135 } });
+    m_fit.FitType = fit::PowerLaw;
+    m_fit.FitOrder = 1;
+    fit::LsqRoutine(points, m_fit);
+    EXPECT_EQ(m_fit.DesignMatrix(1, 1), 1);
+    EXPECT_EQ(m_fit.DesignMatrix(1, 2), 0);
+    EXPECT_EQ(m_fit.FitY[1], std::log(5.0L));
+    EXPECT_TRUE(test_support::IsNear(m_fit.FitConstants[0], std::log(5.0L), 1e-15L));
+    EXPECT_TRUE(test_support::IsNear(m_fit.FitConstants[1], 3, 1e-15L));
+}
+
+TEST_F(LsqRoutineTest, ExactPolynomialComesBack)
+{
+    // y = 1 - 2x + 0.5x^3 at seven points: the residual sum vanishes within rounding.
+    std::vector<test_support::Point> list;
+    for (int x = -3; x <= 3; ++x)
+        list.emplace_back(x, 1 - 2 * x + 0.5L * x * x * x);
+    m_fit.FitType = fit::Polynomial;
+    m_fit.FitOrder = 3;
+    fit::LsqRoutine(test_support::PointsOf(list), m_fit);
+    const std::vector<Extended> expected { 1, -2, 0, 0.5L };
+    ASSERT_EQ(m_fit.ConstantCount, 4);
+    for (int index = 0; index < 4; ++index)
+        EXPECT_TRUE(test_support::IsNear(m_fit.FitConstants[index], expected[index], 1e-17L))
+            << "A(" << index << ")";
+    EXPECT_LT(m_fit.ResidualSumOfSquares, 1e-30L);
+}
+
+TEST_F(LsqRoutineTest, SumsExactlyInTheStatedOrder)
+{
+    // The routine shares loads and mirrors the normal matrix for speed; every element must
+    // still be bit for bit the plain sum from 0 in increasing index.
+    std::vector<test_support::Point> list;
+    for (int point = 1; point <= 37; ++point)
+        list.emplace_back(-2 + 0.13L * point, std::sin(0.7L * point) + 0.01L * point);
+    const data::PointStore points = test_support::PointsOf(list);
+    for (const bool zeroForce : { false, true }) {
+        SCOPED_TRACE(zeroForce ? "forced" : "not forced");
+        m_fit.FitType = fit::Polynomial;
+        m_fit.FitOrder = 6;
+        m_fit.ZeroForce = zeroForce;
+        fit::LsqRoutine(points, m_fit);
+        const int n = m_fit.FitPointCount;
+        const int m = m_fit.SystemSize;
+        for (int i = 1; i <= n; ++i)
+            for (int j = 1; j <= m; ++j)
+                ASSERT_EQ(m_fit.DesignMatrix(i, j),
+                    fit::RaiseToPower(zeroForce ? j : j - 1, m_fit.FitX[i]));
+        for (int j = 1; j <= m; ++j)
+            for (int k = 1; k <= m; ++k) {
+                Extended sum = 0;
+                for (int i = 1; i <= n; ++i)
+                    sum = sum + m_fit.DesignTranspose(j, i) * m_fit.DesignMatrix(i, k);
+                ASSERT_EQ(m_fit.NormalMatrix(j, k), sum) << j << ", " << k;
+            }
+        for (int j = 1; j <= m; ++j)
+            for (int i = 1; i <= n; ++i) {
+                Extended sum = 0;
+                for (int k = 1; k <= m; ++k)
+                    sum = sum + m_fit.InverseMatrix(j, k) * m_fit.DesignTranspose(k, i);
+                ASSERT_EQ(m_fit.PseudoInverse(j, i), sum) << j << ", " << i;
+            }
+        for (int j = 1; j <= m; ++j) {
+            Extended sum = 0;
+            for (int i = 1; i <= n; ++i)
+                sum = sum + m_fit.PseudoInverse(j, i) * m_fit.FitY[i];
+            EXPECT_EQ(m_fit.FitConstants[zeroForce ? j : j - 1], sum);
+        }
+    }
+}
