@@ -1,0 +1,11 @@
+// src/app/qt_font.h: the font of the main window and everything on it.
+#pragma once
+
+#include <QFont>
+
+namespace app {
+
+// A common proportional font with a character height of 13 pixels.
+QFont WindowFont();
+
+} // namespace app
