@@ -2,6 +2,7 @@
 #include "app/multiform.h"
 
 #include "app/client_surface.h"
+#include "app/qt_line_editor.h"
 #include "options/notebook_placeholder.h"
 
 #include <QLabel>
@@ -31,7 +32,7 @@ namespace {
 
     QPlainTextEdit* CreateEditor(QWidget* parent, const char* name)
     {
-        auto* editor = new QPlainTextEdit(parent);
+        auto* editor = new LineEditor(parent);
         editor->setObjectName(QString::fromLatin1(name));
         editor->setLineWrapMode(QPlainTextEdit::NoWrap);
         // The Tab key types a tab character instead of moving the focus.

@@ -14,6 +14,7 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextBlock>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -117,6 +118,20 @@ TEST_F(Multiform, DataPaneStartsEmptyAndTakesTabs)
     QTest::keyClicks(window->Memo1, QStringLiteral("2"));
     EXPECT_EQ(window->DataLines().Text(), "1\t2");
     EXPECT_TRUE(window->Memo1->hasFocus());
+}
+
+TEST_F(Multiform, ShiftReturnStartsANewLineInBothPanes)
+{
+    for (QPlainTextEdit* editor : { window->Memo1, window->Memo2 }) {
+        SCOPED_TRACE(editor->objectName().toStdString());
+        editor->clear();
+        editor->setFocus();
+        QTest::keyClicks(editor, QStringLiteral("1 2"));
+        QTest::keyClick(editor, Qt::Key_Return, Qt::ShiftModifier);
+        QTest::keyClicks(editor, QStringLiteral("3 4"));
+        EXPECT_EQ(editor->document()->blockCount(), 2);
+        EXPECT_EQ(editor->document()->firstBlock().text(), QStringLiteral("1 2"));
+    }
 }
 
 TEST_F(Multiform, LabelsAndNotebookStartHidden)
