@@ -1,15 +1,96 @@
-// src/app/multiform.h: the main window.
+// src/app/multiform.h: the main window, owner of every control and of the workbench state.
 #pragma once
+
+#include "app/dialogs.h"
+#include "app/qt_text_lines.h"
+#include "app/workbench.h"
 
 #include <QMainWindow>
 
+#include <memory>
+#include <string>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QTabWidget;
+
 namespace app {
+
+class ClientSurface;
 
 class TMultiform : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit TMultiform(QWidget* parent = nullptr);
+    // Creates the window from its layout (540 x 404, not yet shown) and runs FormCreate.
+    // Without dialogs, Qt's own are used.
+    explicit TMultiform(std::unique_ptr<Dialogs> dialogs = nullptr);
+    // Runs FormDestroy.
+    ~TMultiform() override;
+
+    // The window-wide variables, read and written directly by the handlers.
+    Workbench workbench;
+
+    // Components, under the names of the window's layout. The client area is the window's own
+    // surface below the menu bar: the panes, labels and notebook lie on it and the graph is
+    // drawn on it.
+    ClientSurface* ClientArea = nullptr;
+    QWidget* DataWindow = nullptr;
+    QWidget* FitResultsWindow = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    QLabel* CoordinateLabel = nullptr;
+    QLabel* TitleLabel = nullptr;
+    QLabel* XAxisLabel = nullptr;
+    QLabel* YAxisLabel = nullptr;
+    QPlainTextEdit* Memo2 = nullptr;
+    QTabWidget* TabbedNotebook1 = nullptr;
+
+    // Menu items.
+    QMenu* File1 = nullptr;
+    QAction* New1 = nullptr;
+    QAction* Open1 = nullptr;
+    QAction* Save1 = nullptr;
+    QAction* SaveAs1 = nullptr;
+    QAction* PrinterSetup1 = nullptr;
+    QAction* Print1 = nullptr;
+    QAction* Exit1 = nullptr;
+    QAction* Format1 = nullptr;
+    QAction* FitData1 = nullptr;
+
+    // Creation: the start-up values, the working storage, the data pane's height and the
+    // first layout pass.
+    void FormCreate(QObject* sender);
+    // Destruction: releases the working storage.
+    void FormDestroy(QObject* sender);
+    // Layout pass: places the panes and their editors, then runs the repaint pass.
+    void Reallocate(QObject* sender);
+    // Repaint pass: unless a pane resize is in progress, reads the data pane and draws.
+    void FormPaint(QObject* sender);
+    // File, Exit: ends the event loop with exit code 0.
+    void Exit1Click(QObject* sender);
+
+    Dialogs& UserDialogs() { return *m_dialogs; }
+    // The data pane (Memo1) and the results pane (Memo2) as editor lines.
+    common::TextLines& DataLines();
+    common::TextLines& ResultLines();
+    // The user's decimal separator as UTF-8, read at start-up and on every locale change.
+    const std::string& DecimalSeparator() const { return m_decimalSeparator; }
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void CreateComponents();
+    void CreateMenu();
+    // Connects a menu item to a handler, through the general error report.
+    void ConnectGuarded(QAction* action, void (TMultiform::*handler)(QObject*));
+
+    std::unique_ptr<Dialogs> m_dialogs;
+    std::unique_ptr<QtTextLines> m_dataLines;
+    std::unique_ptr<QtTextLines> m_resultLines;
+    std::string m_decimalSeparator;
 };
 
 } // namespace app

@@ -1,0 +1,10 @@
+// src/app/decimal_separator.cpp: the decimal separator from the system locale.
+#include "app/decimal_separator.h"
+
+#include <QLocale>
+
+namespace app {
+
+std::string SystemDecimalSeparator() { return QLocale::system().decimalPoint().toStdString(); }
+
+} // namespace app

@@ -1,0 +1,96 @@
+// src/app/multiform_components.cpp: the controls of the main window as laid out.
+#include "app/multiform.h"
+
+#include "app/client_surface.h"
+#include "app/qt_line_editor.h"
+#include "options/notebook_placeholder.h"
+
+#include <QLabel>
+#include <QPalette>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+
+namespace app {
+
+namespace {
+
+    constexpr int DataWindowWidth = 330;
+
+    // What the results pane shows until the first fit: 21 lines, each ended by a line break.
+    const char* const Instructions = "Enter data in the window above in the form\n"
+                                     "x1     y1\n"
+                                     "x2     y2\n"
+                                     "x3     y3\n"
+                                     "x4     y4\n"
+                                     "... \n"
+                                     "OR, call up data from a file by choosing the \n"
+                                     "Open item from the File menu.\n"
+                                     "\n"
+                                     "You can drag the corner or sides of this region \n"
+                                     "to change its size.\n"
+                                     "\n\n\n\n\n\n\n\n\n\n";
+
+    QPlainTextEdit* CreateEditor(QWidget* parent, const char* name)
+    {
+        auto* editor = new LineEditor(parent);
+        editor->setObjectName(QString::fromLatin1(name));
+        editor->setLineWrapMode(QPlainTextEdit::NoWrap);
+        // The Tab key types a tab character instead of moving the focus.
+        editor->setTabChangesFocus(false);
+        return editor;
+    }
+
+    QLabel* CreateLabel(QWidget* parent, const char* name, const char* caption, const QRect& box)
+    {
+        auto* label = new QLabel(QString::fromLatin1(caption), parent);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setGeometry(box);
+        label->hide();
+        return label;
+    }
+
+    void SetBackground(QWidget* widget, const QColor& colour)
+    {
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::Window, colour);
+        widget->setPalette(palette);
+        widget->setAutoFillBackground(true);
+    }
+
+} // namespace
+
+void TMultiform::CreateComponents()
+{
+    ClientArea = new ClientSurface(*this);
+    ClientArea->setObjectName(QStringLiteral("ClientArea"));
+    setCentralWidget(ClientArea);
+
+    // Its height is set by FormCreate, its place by every layout pass.
+    DataWindow = new QWidget(ClientArea);
+    DataWindow->setObjectName(QStringLiteral("DataWindow"));
+    SetBackground(DataWindow, DataWindow->palette().color(QPalette::Light));
+    DataWindow->resize(DataWindowWidth, DataWindow->height());
+
+    FitResultsWindow = new QWidget(ClientArea);
+    FitResultsWindow->setObjectName(QStringLiteral("FitResultsWindow"));
+
+    Memo1 = CreateEditor(DataWindow, "Memo1");
+
+    CoordinateLabel = CreateLabel(ClientArea, "CoordinateLabel", "", QRect(200, 0, 153, 17));
+    SetBackground(CoordinateLabel, Qt::white);
+    TitleLabel = CreateLabel(ClientArea, "TitleLabel", "Title", QRect(400, 8, 28, 16));
+    XAxisLabel = CreateLabel(ClientArea, "XAxisLabel", "XAxisLabel", QRect(328, 232, 73, 16));
+    YAxisLabel = CreateLabel(ClientArea, "YAxisLabel", "YAxisLabel", QRect(208, 48, 74, 16));
+    YAxisLabel->setWordWrap(true);
+
+    Memo2 = CreateEditor(FitResultsWindow, "Memo2");
+    Memo2->setPlainText(QString::fromLatin1(Instructions));
+
+    TabbedNotebook1 = options::CreateNotebookPlaceholder(ClientArea);
+
+    // Typing goes to the data pane from the start.
+    Memo1->setFocus();
+}
+
+} // namespace app

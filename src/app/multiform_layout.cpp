@@ -1,0 +1,37 @@
+// src/app/multiform_layout.cpp: the layout pass and the repaint pass.
+#include "app/multiform.h"
+
+#include "app/client_surface.h"
+#include "app/qt_text_lines.h"
+#include "data/calculate_data.h"
+
+#include <QPlainTextEdit>
+
+#include <algorithm>
+
+namespace app {
+
+void TMultiform::Reallocate(QObject* sender)
+{
+    const LayoutState& layout = workbench.layout;
+    workbench.graph.YLabelMoved = false;
+    DataWindow->move(layout.PaneOffset, layout.PaneOffset);
+    Memo1->setGeometry(0, 0, DataWindow->width(), DataWindow->height());
+    // The results pane hangs below the data pane, as wide as it, down to the client bottom.
+    const int resultsTop = DataWindow->y() + DataWindow->height();
+    FitResultsWindow->setGeometry(DataWindow->x(), resultsTop, DataWindow->width(),
+        std::max(0, ClientArea->height() - resultsTop));
+    Memo2->setGeometry(0, 0, FitResultsWindow->width(), FitResultsWindow->height());
+    FormPaint(sender);
+}
+
+void TMultiform::FormPaint(QObject* sender)
+{
+    (void)sender;
+    if (workbench.layout.Resizing)
+        return;
+    data::CalculateData(workbench.points, *m_dataLines, m_decimalSeparator);
+    // The drawing pass (DrawGraph) comes here: it draws the points just read.
+}
+
+} // namespace app

@@ -1,0 +1,302 @@
+// tests/app/multiform_test.cpp: the main window at start-up, its layout pass and its end.
+#include "app/multiform.h"
+
+#include "app/client_surface.h"
+#include "support/scripted_dialogs.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextBlock>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// The window's outer height as laid out; the data pane takes half of the client height then.
+constexpr int DesignHeight = 404;
+
+class Multiform : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        auto scripted = std::make_unique<test_support::ScriptedDialogs>();
+        dialogs = scripted.get();
+        window = std::make_unique<app::TMultiform>(std::move(scripted));
+        window->showMaximized();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    // Runs the event loop until the window ends it; a loop that does not end gives -1.
+    int RunEventLoop()
+    {
+        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(-1); });
+        return QApplication::exec();
+    }
+
+    test_support::ScriptedDialogs* dialogs = nullptr;
+    std::unique_ptr<app::TMultiform> window;
+};
+
+QStringList Captions(const QList<QAction*>& actions)
+{
+    QStringList captions;
+    for (const QAction* action : actions)
+        captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return captions;
+}
+
+TEST_F(Multiform, ShowsItsCaptionAndMenu)
+{
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("VARNEK32 -- 32-bit Varnekworks"));
+    EXPECT_TRUE(window->isMaximized());
+
+    const QList<QAction*> bar = window->menuBar()->actions();
+    EXPECT_EQ(Captions(bar), (QStringList { "&File", "Forma&t", "Fit &Data" }));
+    EXPECT_EQ(Captions(window->File1->actions()),
+        (QStringList { "&New", "&Open", "-", "&Save", "Save &As", "-", "Printer Se&tup", "&Print",
+            "-", "E&xit" }));
+    // Format and Fit Data act themselves: no menu drops down from them.
+    EXPECT_EQ(window->Format1->menu(), nullptr);
+    EXPECT_EQ(window->FitData1->menu(), nullptr);
+}
+
+TEST_F(Multiform, AltTAndAltDChooseFormatAndFitData)
+{
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QSignalSpy format(window->Format1, &QAction::triggered);
+    QSignalSpy fitData(window->FitData1, &QAction::triggered);
+
+    // The data pane has the focus and does not swallow the keys.
+    QTest::keyClick(window->Memo1, Qt::Key_T, Qt::AltModifier);
+    EXPECT_EQ(format.count(), 1);
+    EXPECT_EQ(fitData.count(), 0);
+    QTest::keyClick(window->Memo1, Qt::Key_D, Qt::AltModifier);
+    EXPECT_EQ(fitData.count(), 1);
+    EXPECT_EQ(format.count(), 1);
+    EXPECT_TRUE(window->Memo1->toPlainText().isEmpty());
+}
+
+TEST_F(Multiform, ResultsPaneShowsTheInstructions)
+{
+    const QString instructions = QStringLiteral("Enter data in the window above in the form\n"
+                                                "x1     y1\n"
+                                                "x2     y2\n"
+                                                "x3     y3\n"
+                                                "x4     y4\n"
+                                                "... \n"
+                                                "OR, call up data from a file by choosing the \n"
+                                                "Open item from the File menu.\n"
+                                                "\n"
+                                                "You can drag the corner or sides of this region \n"
+                                                "to change its size.\n"
+                                                "\n\n\n\n\n\n\n\n\n\n");
+    EXPECT_EQ(window->Memo2->toPlainText(), instructions);
+    EXPECT_EQ(window->ResultLines().LineCount(), 21);
+    EXPECT_EQ(window->Memo2->lineWrapMode(), QPlainTextEdit::NoWrap);
+}
+
+TEST_F(Multiform, DataPaneStartsEmptyAndTakesTabs)
+{
+    EXPECT_EQ(window->DataLines().LineCount(), 0);
+    EXPECT_EQ(window->Memo1->lineWrapMode(), QPlainTextEdit::NoWrap);
+
+    window->Memo1->setFocus();
+    QTest::keyClicks(window->Memo1, QStringLiteral("1"));
+    QTest::keyClick(window->Memo1, Qt::Key_Tab);
+    QTest::keyClicks(window->Memo1, QStringLiteral("2"));
+    EXPECT_EQ(window->DataLines().Text(), "1\t2");
+    EXPECT_TRUE(window->Memo1->hasFocus());
+}
+
+TEST_F(Multiform, ShiftReturnStartsANewLineInBothPanes)
+{
+    for (QPlainTextEdit* editor : { window->Memo1, window->Memo2 }) {
+        SCOPED_TRACE(editor->objectName().toStdString());
+        editor->clear();
+        editor->setFocus();
+        QTest::keyClicks(editor, QStringLiteral("1 2"));
+        QTest::keyClick(editor, Qt::Key_Return, Qt::ShiftModifier);
+        QTest::keyClicks(editor, QStringLiteral("3 4"));
+        EXPECT_EQ(editor->document()->blockCount(), 2);
+        EXPECT_EQ(editor->document()->firstBlock().text(), QStringLiteral("1 2"));
+    }
+}
+
+TEST_F(Multiform, LabelsAndNotebookStartHidden)
+{
+    const struct {
+        QLabel* label;
+        const char* caption;
+        QRect box;
+    } labels[] = {
+        { window->CoordinateLabel, "", QRect(200, 0, 153, 17) },
+        { window->TitleLabel, "Title", QRect(400, 8, 28, 16) },
+        { window->XAxisLabel, "XAxisLabel", QRect(328, 232, 73, 16) },
+        { window->YAxisLabel, "YAxisLabel", QRect(208, 48, 74, 16) },
+    };
+    for (const auto& expected : labels) {
+        SCOPED_TRACE(expected.label->objectName().toStdString());
+        EXPECT_EQ(expected.label->text(), QString::fromLatin1(expected.caption));
+        EXPECT_EQ(expected.label->geometry(), expected.box);
+        EXPECT_FALSE(expected.label->isVisible());
+        EXPECT_EQ(expected.label->parentWidget(), window->ClientArea);
+    }
+    EXPECT_TRUE(window->YAxisLabel->wordWrap());
+    EXPECT_EQ(window->CoordinateLabel->palette().color(QPalette::Window), QColor(Qt::white));
+
+    QTabWidget* notebook = window->TabbedNotebook1;
+    EXPECT_FALSE(notebook->isVisible());
+    EXPECT_EQ(notebook->geometry(), QRect(48, 24, 321, 233));
+    QStringList pages;
+    for (int page = 0; page < notebook->count(); ++page)
+        pages << notebook->tabText(page);
+    EXPECT_EQ(pages, (QStringList { "Fit &Data", "&Colors", "&Titles", "&Markers" }));
+}
+
+TEST_F(Multiform, PanesFillTheLeftOfTheClientArea)
+{
+    const QRect data = window->DataWindow->geometry();
+    const QRect results = window->FitResultsWindow->geometry();
+    // The height was fixed at creation, before the window was maximised.
+    const int creationClientHeight = DesignHeight - window->menuBar()->height();
+    EXPECT_EQ(data, QRect(0, 0, 330, creationClientHeight / 2));
+    EXPECT_GT(window->ClientArea->height(), creationClientHeight);
+
+    EXPECT_EQ(
+        results, QRect(0, data.bottom() + 1, 330, window->ClientArea->height() - data.height()));
+    EXPECT_EQ(window->Memo1->geometry(), QRect(QPoint(0, 0), data.size()));
+    EXPECT_EQ(window->Memo2->geometry(), QRect(QPoint(0, 0), results.size()));
+    EXPECT_EQ(window->ClientArea->geometry().top(), window->menuBar()->geometry().bottom() + 1);
+}
+
+TEST_F(Multiform, LayoutPassFollowsAResize)
+{
+    const QSize dataSize = window->DataWindow->size();
+    window->workbench.graph.YLabelMoved = true;
+    window->showNormal();
+    window->resize(700, 520);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->height() == 520; }));
+
+    const QRect results = window->FitResultsWindow->geometry();
+    EXPECT_EQ(window->DataWindow->size(), dataSize);
+    EXPECT_EQ(results.top(), dataSize.height());
+    EXPECT_EQ(results.bottom() + 1, window->ClientArea->height());
+    EXPECT_EQ(window->Memo2->size(), results.size());
+    EXPECT_FALSE(window->workbench.graph.YLabelMoved);
+}
+
+TEST_F(Multiform, StartsWithTheDefaults)
+{
+    const app::Workbench& state = window->workbench;
+    EXPECT_EQ(state.points.PointCount, 0);
+    EXPECT_FALSE(state.points.DataPresent);
+    EXPECT_EQ(state.points.XMin, 0);
+    EXPECT_EQ(state.points.YMax, 0);
+    EXPECT_EQ(state.points.MarginPercent, 10);
+    EXPECT_FALSE(state.points.SuppressZero);
+
+    EXPECT_EQ(state.fit.FitType, 0);
+    EXPECT_EQ(state.fit.FitOrder, 0);
+    EXPECT_FALSE(state.fit.ZeroForce);
+    EXPECT_FALSE(state.fit.FitValid);
+    EXPECT_EQ(state.fit.ConstantCount, 0);
+
+    EXPECT_EQ(state.report.PrecisionFlag, 0);
+    EXPECT_EQ(state.report.XUnitsText, "XUnits");
+    EXPECT_EQ(state.report.YUnitsText, "YUnits");
+
+    EXPECT_EQ(state.graph.GraphMargin, 40);
+    EXPECT_EQ(state.graph.BackgroundColor, 0x8000000Fu);
+    EXPECT_EQ(state.graph.GraphColor, 0x00FFFFFFu);
+    EXPECT_EQ(state.graph.TickColor, 0u);
+    EXPECT_EQ(state.graph.MarkerColor, 0x000000FFu);
+    EXPECT_EQ(state.graph.MarkerSize, 7);
+    EXPECT_EQ(state.graph.MarkerType, 0);
+    EXPECT_FALSE(state.graph.YLabelMoved);
+
+    EXPECT_EQ(state.layout.PaneOffset, 0);
+    EXPECT_EQ(state.layout.GripSize, 10);
+    EXPECT_EQ(state.layout.DragMode, 0);
+    EXPECT_FALSE(state.layout.Resizing);
+
+    EXPECT_EQ(window->DecimalSeparator(), QLocale::system().decimalPoint().toStdString());
+    EXPECT_TRUE(dialogs->errorTexts.empty());
+}
+
+TEST_F(Multiform, HoldsTheWorkingStorageUntilDestroyed)
+{
+    const fit::FitState& fit = window->workbench.fit;
+    const struct {
+        const char* name;
+        const fit::WorkingMatrix& matrix;
+        int rows;
+        int columns;
+    } matrices[] = {
+        { "SolveMatrix", fit.SolveMatrix, 16, 16 },
+        { "InverseMatrix", fit.InverseMatrix, 16, 16 },
+        { "NormalMatrix", fit.NormalMatrix, 16, 16 },
+        { "DesignTranspose", fit.DesignTranspose, 16, 600 },
+        { "PseudoInverse", fit.PseudoInverse, 16, 600 },
+        { "DesignMatrix", fit.DesignMatrix, 600, 16 },
+    };
+    for (const auto& expected : matrices) {
+        SCOPED_TRACE(expected.name);
+        EXPECT_EQ(expected.matrix.Rows(), expected.rows);
+        EXPECT_EQ(expected.matrix.Columns(), expected.columns);
+    }
+
+    window->workbench.fit.FitValid = true;
+    window->workbench.points.DataPresent = true;
+    window->FormDestroy(window.get());
+    EXPECT_FALSE(fit.FitValid);
+    EXPECT_FALSE(window->workbench.points.DataPresent);
+    for (const auto& expected : matrices) {
+        SCOPED_TRACE(expected.name);
+        EXPECT_FALSE(expected.matrix.IsAllocated());
+    }
+}
+
+TEST_F(Multiform, RepaintReadsTheDataPane)
+{
+    window->DataLines().SetText("1 2\n3 4\n");
+    window->ClientArea->update();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->workbench.points.DataPresent; }));
+}
+
+TEST_F(Multiform, RepaintDuringAPaneResizeReadsNothing)
+{
+    window->workbench.layout.Resizing = true;
+    window->DataLines().SetText("1 2\n3 4\n");
+    window->FormPaint(window->ClientArea);
+    EXPECT_FALSE(window->workbench.points.DataPresent);
+
+    window->workbench.layout.Resizing = false;
+    window->FormPaint(window->ClientArea);
+    EXPECT_TRUE(window->workbench.points.DataPresent);
+}
+
+TEST_F(Multiform, ExitEndsTheEventLoopWithZero)
+{
+    QTimer::singleShot(0, window.get(), [this] { window->Exit1->trigger(); });
+    EXPECT_EQ(RunEventLoop(), 0);
+}
+
+TEST_F(Multiform, ClosingTheWindowEndsTheEventLoopWithZero)
+{
+    QTimer::singleShot(0, window.get(), [this] { window->close(); });
+    EXPECT_EQ(RunEventLoop(), 0);
+}
+
+} // namespace

@@ -1,0 +1,56 @@
+// tests/support/scripted_dialogs.cpp: scripted answers instead of modal dialogs.
+#include "support/scripted_dialogs.h"
+
+namespace test_support {
+
+namespace {
+
+    std::optional<QString> NextAnswer(std::deque<QString>& answers)
+    {
+        if (answers.empty())
+            return std::nullopt;
+        const QString answer = answers.front();
+        answers.pop_front();
+        if (answer.isEmpty())
+            return std::nullopt;
+        return answer;
+    }
+
+} // namespace
+
+std::optional<QString> ScriptedDialogs::OpenFileName(QWidget*, const QString& startPath)
+{
+    openStartPaths.push_back(startPath);
+    return NextAnswer(openAnswers);
+}
+
+std::optional<QString> ScriptedDialogs::SaveFileName(QWidget*, const QString& startPath)
+{
+    saveStartPaths.push_back(startPath);
+    return NextAnswer(saveAnswers);
+}
+
+void ScriptedDialogs::Information(QWidget*, const QString& text)
+{
+    informationTexts.push_back(text);
+}
+
+void ScriptedDialogs::Error(QWidget*, const QString& text) { errorTexts.push_back(text); }
+
+bool ScriptedDialogs::PrinterSetup(QWidget*)
+{
+    ++printerSetupCount;
+    return printerSetupAnswer;
+}
+
+QPrinter* ScriptedDialogs::PrintTarget(QWidget*)
+{
+    if (pdfPath.isEmpty())
+        return nullptr;
+    m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    m_printer->setOutputFormat(QPrinter::PdfFormat);
+    m_printer->setOutputFileName(pdfPath);
+    return m_printer.get();
+}
+
+} // namespace test_support

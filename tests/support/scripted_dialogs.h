@@ -1,0 +1,43 @@
+// tests/support/scripted_dialogs.h: dialogs that answer from a script and record what they showed.
+#pragma once
+
+#include "app/dialogs.h"
+
+#include <QPrinter>
+#include <QString>
+
+#include <deque>
+#include <memory>
+#include <vector>
+
+namespace test_support {
+
+class ScriptedDialogs : public app::Dialogs {
+public:
+    // Answers of the next file dialogs, in order; an empty answer or none left is a cancel.
+    std::deque<QString> openAnswers;
+    std::deque<QString> saveAnswers;
+    // Starting choices the file dialogs were shown with.
+    std::vector<QString> openStartPaths;
+    std::vector<QString> saveStartPaths;
+    // Texts of the message boxes shown.
+    std::vector<QString> informationTexts;
+    std::vector<QString> errorTexts;
+    // Answer of the printer set-up dialog, and how often it was shown.
+    bool printerSetupAnswer = false;
+    int printerSetupCount = 0;
+    // Print target: a PDF file at this path; empty means the user cancelled.
+    QString pdfPath;
+
+    std::optional<QString> OpenFileName(QWidget* parent, const QString& startPath) override;
+    std::optional<QString> SaveFileName(QWidget* parent, const QString& startPath) override;
+    void Information(QWidget* parent, const QString& text) override;
+    void Error(QWidget* parent, const QString& text) override;
+    bool PrinterSetup(QWidget* parent) override;
+    QPrinter* PrintTarget(QWidget* parent) override;
+
+private:
+    std::unique_ptr<QPrinter> m_printer;
+};
+
+} // namespace test_support
