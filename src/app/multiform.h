@@ -68,6 +68,8 @@ public:
     void Reallocate(QObject* sender);
     // Repaint pass: unless a pane resize is in progress, reads the data pane and draws.
     void FormPaint(QObject* sender);
+    // Drawing pass of the window: draws the graph from the current state onto the client area.
+    void DrawGraph(QObject* sender);
     // File, Exit: ends the event loop with exit code 0.
     void Exit1Click(QObject* sender);
 

@@ -31,7 +31,13 @@ void TMultiform::FormPaint(QObject* sender)
     if (workbench.layout.Resizing)
         return;
     data::CalculateData(workbench.points, *m_dataLines, m_decimalSeparator);
-    // The drawing pass (DrawGraph) comes here: it draws the points just read.
+    DrawGraph(sender);
+}
+
+void TMultiform::DrawGraph(QObject* sender)
+{
+    (void)sender;
+    // The graph itself is not drawn yet.
 }
 
 } // namespace app
