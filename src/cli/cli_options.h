@@ -20,9 +20,25 @@ struct CliOptions {
     std::string DecimalSeparator;
     bool FullPrecision = false;
     bool ShowHelp = false;
+    // The graph: a .png or .pdf file to draw it into, empty for none.
+    std::string PlotFileName;
+    // Outer size of the window the graph is laid out in, which is also the size of the image.
+    int ImageWidth = 1024;
+    int ImageHeight = 768;
+    std::string TitleCaption = "Title";
+    std::string XLegendCaption = "XAxisLabel";
+    std::string YLegendCaption = "YAxisLabel";
+    int MarkerType = 0; // graph::MarkerTypes
+    bool SuppressZero = false;
     // The data file; "-" is standard input.
     std::string FileName;
 };
+
+// The kinds of graph file, told by the file name's extension.
+enum class PlotFormat { Png, Pdf };
+
+// The format of a graph file named fileName: ".png" or ".pdf" in any case; nothing otherwise.
+std::optional<PlotFormat> PlotFormatOf(std::string_view fileName);
 
 // The result of parsing: the options, or the reason the command line was refused.
 struct ParseResult {

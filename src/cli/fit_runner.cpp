@@ -117,10 +117,11 @@ namespace {
 } // namespace
 
 int RunFit(const CliOptions& options, std::string_view dataText, std::string_view decimalSeparator,
-    std::ostream& out, std::ostream& errors)
+    std::ostream& out, std::ostream& errors, FitSession& session)
 {
-    data::PointStore points;
-    fit::FitState fit;
+    data::PointStore& points = session.points;
+    fit::FitState& fit = session.fit;
+    points.SuppressZero = options.SuppressZero;
     fit.FitType = options.FitType;
     fit.FitOrder = options.FitOrder;
     fit.ZeroForce = options.ZeroForce;
@@ -153,6 +154,13 @@ int RunFit(const CliOptions& options, std::string_view dataText, std::string_vie
 
     const bool clean = !failed && !host.MessageShown() && outcome == fit::ShowOutcome::Fitted;
     return clean ? 0 : 1;
+}
+
+int RunFit(const CliOptions& options, std::string_view dataText, std::string_view decimalSeparator,
+    std::ostream& out, std::ostream& errors)
+{
+    FitSession session;
+    return RunFit(options, dataText, decimalSeparator, out, errors, session);
 }
 
 } // namespace cli

@@ -1,7 +1,8 @@
-// src/cli/main.cpp: program entry of varnek-fit, the workbench's fit without a window.
+// src/cli/main.cpp: program entry of varnek-fit, the workbench's fit and graph without a window.
 #include "cli/cli_options.h"
 #include "cli/data_file.h"
 #include "cli/fit_runner.h"
+#include "cli/plot_output.h"
 
 #include <clocale>
 #include <exception>
@@ -57,7 +58,14 @@ int Run(int argc, char* argv[])
         }
         bytes = cli::ReadAll(file);
     }
-    return cli::RunFit(options, cli::DataTextOf(bytes), separator, std::cout, std::cerr);
+    cli::FitSession session;
+    int status
+        = cli::RunFit(options, cli::DataTextOf(bytes), separator, std::cout, std::cerr, session);
+    // The report stays on standard output even when the graph cannot be written.
+    std::cout.flush();
+    if (!options.PlotFileName.empty() && !cli::WritePlot(options, session, std::cerr))
+        status = 1;
+    return status;
 }
 
 } // namespace

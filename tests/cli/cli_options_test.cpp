@@ -2,6 +2,7 @@
 #include "cli/cli_options.h"
 
 #include "fit/fit_state.h"
+#include "graph/graph_state.h"
 
 #include <gtest/gtest.h>
 
@@ -78,7 +79,7 @@ TEST(ParseCliOptions, RefusesWhatItCannotUse)
     const std::vector<RefusedCase> cases {
         { "no file", {}, "no data file given (use - for standard input)" },
         { "two files", { "a", "b" }, "only one data file can be fitted at a time" },
-        { "unknown option", { "--plot", "a" }, "unknown option '--plot'" },
+        { "unknown option", { "--graph", "a" }, "unknown option '--graph'" },
         { "missing value", { "a", "--order" }, "option '--order' needs a value" },
         { "value for a switch", { "--origin=yes", "a" }, "option '--origin' takes no value" },
         { "unknown type", { "--type", "cubic", "a" },
@@ -95,6 +96,17 @@ TEST(ParseCliOptions, RefusesWhatItCannotUse)
         { "two characters as separator", { "--decimal-separator", ",,", "a" },
             "the decimal separator must be one character other than a digit, a sign, E, e or "
             "a space, not ',,'" },
+        { "graph file of another kind", { "--plot", "graph.jpg", "a" },
+            "the graph file must end in .png or .pdf, not 'graph.jpg'" },
+        { "graph file without extension", { "--plot=png", "a" },
+            "the graph file must end in .png or .pdf, not 'png'" },
+        { "graph file needs a name", { "a", "--plot" }, "option '--plot' needs a value" },
+        { "unknown marker", { "--plot", "g.png", "--marker", "Star", "a" },
+            "unknown marker 'Star' (circle, square, equilat, upsideequilat or diamond)" },
+        { "graph option without a graph", { "--title", "Run 4", "--marker", "square", "a" },
+            "--title applies only with --plot" },
+        { "zero suppressed without a graph", { "--suppress-zero", "a" },
+            "--suppress-zero applies only with --plot" },
     };
     for (const RefusedCase& refused : cases) {
         SCOPED_TRACE(refused.name);
@@ -104,4 +116,97 @@ TEST(ParseCliOptions, RefusesWhatItCannotUse)
     }
     // One character of several bytes is still one character.
     EXPECT_TRUE(Parse({ "--decimal-separator", "\xD9\xAB", "a" }).options);
+}
+
+TEST(ParseCliOptions, ReadsTheGraphOptions)
+{
+    const cli::ParseResult defaults = Parse({ "--plot", "run.PDF", "a" });
+    ASSERT_TRUE(defaults.options) << defaults.error;
+    EXPECT_EQ(defaults.options->PlotFileName, "run.PDF");
+    EXPECT_EQ(defaults.options->ImageWidth, 1024);
+    EXPECT_EQ(defaults.options->ImageHeight, 768);
+    EXPECT_EQ(defaults.options->TitleCaption, "Title");
+    EXPECT_EQ(defaults.options->XLegendCaption, "XAxisLabel");
+    EXPECT_EQ(defaults.options->YLegendCaption, "YAxisLabel");
+    EXPECT_EQ(defaults.options->MarkerType, graph::Circle);
+    EXPECT_FALSE(defaults.options->SuppressZero);
+    EXPECT_EQ(Parse({ "a" }).options->PlotFileName, "");
+
+    const cli::ParseResult result = Parse(
+        { "--plot=run.png", "--size", "640x480", "--title", "Run 4", "--x-legend=", "--y-legend",
+            "Height (m)", "--marker", "upsideequilat", "--suppress-zero", "a" });
+    ASSERT_TRUE(result.options) << result.error;
+    const cli::CliOptions& options = *result.options;
+    EXPECT_EQ(options.PlotFileName, "run.png");
+    EXPECT_EQ(options.ImageWidth, 640);
+    EXPECT_EQ(options.ImageHeight, 480);
+    EXPECT_EQ(options.TitleCaption, "Run 4");
+    EXPECT_EQ(options.XLegendCaption, "");
+    EXPECT_EQ(options.YLegendCaption, "Height (m)");
+    EXPECT_EQ(options.MarkerType, graph::UpsideEquilat);
+    EXPECT_TRUE(options.SuppressZero);
+
+    struct MarkerCase {
+        const char* name;
+        int markerType;
+    };
+    for (const MarkerCase& markerCase :
+        std::vector<MarkerCase> { { "circle", graph::Circle }, { "square", graph::Square },
+            { "equilat", graph::Equilat }, { "diamond", graph::Diamond } }) {
+        SCOPED_TRACE(markerCase.name);
+        const cli::ParseResult marked
+            = Parse({ "--plot", "g.png", "--marker", markerCase.name, "a" });
+        ASSERT_TRUE(marked.options) << marked.error;
+        EXPECT_EQ(marked.options->MarkerType, markerCase.markerType);
+    }
+}
+
+TEST(ParseCliOptions, TakesSizesFromOneToTheLargestImage)
+{
+    struct SizeCase {
+        const char* size;
+        bool accepted;
+        int width;
+        int height;
+    };
+    const std::vector<SizeCase> cases {
+        { "1x1", true, 1, 1 },
+        { "8192x8192", true, 8192, 8192 },
+        { "1920x1080", true, 1920, 1080 },
+        { "0x768", false, 0, 0 },
+        { "1024x8193", false, 0, 0 },
+        { "-1024x768", false, 0, 0 },
+        { "+1024x768", false, 0, 0 },
+        { "1024X768", false, 0, 0 },
+        { "1024x", false, 0, 0 },
+        { "1024x768x2", false, 0, 0 },
+        { "1024 x 768", false, 0, 0 },
+        { "99999999999x768", false, 0, 0 },
+        { "", false, 0, 0 },
+    };
+    for (const SizeCase& sizeCase : cases) {
+        SCOPED_TRACE(sizeCase.size);
+        const cli::ParseResult result = Parse({ "--plot", "g.png", "--size", sizeCase.size, "a" });
+        ASSERT_EQ(bool(result.options), sizeCase.accepted) << result.error;
+        if (sizeCase.accepted) {
+            EXPECT_EQ(result.options->ImageWidth, sizeCase.width);
+            EXPECT_EQ(result.options->ImageHeight, sizeCase.height);
+        } else {
+            std::string error
+                = "the size must be WIDTHxHEIGHT in pixels, each from 1 to 8192, not '";
+            error += sizeCase.size;
+            error += "'";
+            EXPECT_EQ(result.error, error);
+        }
+    }
+}
+
+TEST(PlotFormatOf, TellsTheFormatByTheExtension)
+{
+    EXPECT_EQ(cli::PlotFormatOf("graph.png"), cli::PlotFormat::Png);
+    EXPECT_EQ(cli::PlotFormatOf("/runs/4/Graph.PnG"), cli::PlotFormat::Png);
+    EXPECT_EQ(cli::PlotFormatOf("a.b.pdf"), cli::PlotFormat::Pdf);
+    EXPECT_FALSE(cli::PlotFormatOf("graph.pdf.txt"));
+    EXPECT_FALSE(cli::PlotFormatOf("runs.png/graph"));
+    EXPECT_FALSE(cli::PlotFormatOf("graph"));
 }

@@ -1,0 +1,212 @@
+// tests/cli/plot_output_test.cpp: graphs drawn by the built varnek-fit, read back and checked at
+// pixels computed by the graph's own routines.
+#include "cli/plot_output.h"
+
+#include "app/qt_font.h"
+#include "app/qt_label.h"
+#include "cli/data_file.h"
+#include "cli/run_varnek_fit.h"
+#include "common/memory_lines.h"
+#include "data/calculate_data.h"
+#include "graph/plot_transforms.h"
+#include "support/reference_set.h"
+
+#include <QImage>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+using cli_test::Outcome;
+using cli_test::ReadFile;
+using cli_test::RunVarnekFit;
+using cli_test::TemporaryPath;
+
+constexpr QRgb White = 0xFFFFFFFF;
+constexpr QRgb Black = 0xFF000000;
+constexpr QRgb Red = 0xFFFF0000;
+
+// Without a display of any kind: varnek-fit must choose its platform itself.
+constexpr std::string_view NoDisplay = "env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY";
+
+std::string Quoted(const std::string& text)
+{
+    std::string quoted = "'";
+    quoted += text;
+    quoted += '\'';
+    return quoted;
+}
+
+// A data file of the test's own, removed with it.
+class DataFile {
+public:
+    explicit DataFile(const std::string& text)
+        : m_path(TemporaryPath("_points.dat"))
+    {
+        std::ofstream(m_path, std::ios::binary) << text;
+    }
+    ~DataFile() { std::remove(m_path.c_str()); }
+    const std::string& Path() const { return m_path; }
+
+private:
+    std::string m_path;
+};
+
+// The plot rectangle and plotted ranges varnek-fit lays out for the data file in a window of
+// width x height with the default y legend.
+struct Layout {
+    graph::GraphState graph;
+    data::PointStore points;
+
+    int Column(common::Extended x) const { return graph::XToPixel(graph, points, x); }
+    int Row(common::Extended y) const { return graph::YToPixel(graph, points, y); }
+};
+
+Layout LayoutOf(const std::string& dataPath, int width, int height)
+{
+    Layout layout;
+    const int legendWidth
+        = app::CaptionSize(app::WindowFont(), QStringLiteral("YAxisLabel"), true).width();
+    graph::SetPlotRectangle(layout.graph, cli::PlotWindow(width, height), legendWidth);
+    common::MemoryLines dataLines(cli::DataTextOf(ReadFile(dataPath)));
+    data::CalculateData(layout.points, dataLines, ".");
+    return layout;
+}
+
+// Every red pixel of the image lies in the box of a marker (r = 5 about its centre).
+bool RedOnlyInMarkers(const QImage& image, const Layout& layout)
+{
+    for (int row = 0; row < image.height(); ++row)
+        for (int column = 0; column < image.width(); ++column) {
+            if (image.pixel(column, row) != Red)
+                continue;
+            bool inMarker = false;
+            for (int point = 1; point <= layout.points.PointCount; ++point)
+                inMarker = inMarker
+                    || (std::abs(column - layout.Column(layout.points.XData[point])) <= 5
+                        && std::abs(row - layout.Row(layout.points.YData[point])) <= 5);
+            if (!inMarker)
+                return false;
+        }
+    return true;
+}
+
+} // namespace
+
+TEST(VarnekFitPlot, DrawsTheFittedGraphIntoAPng)
+{
+    // y = 0.5 + 0.6x fitted to (1, 1), (2, 2), (3, 2), (4, 3).
+    const std::string dataPath = test_support::FixturePath("straight_line.dat");
+    const std::string imagePath = TemporaryPath(".png");
+    const Outcome outcome = RunVarnekFit(
+        "--plot " + Quoted(imagePath) + " --size 800x600 " + Quoted(dataPath), NoDisplay);
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.errors, "");
+    EXPECT_NE(outcome.out.find("A(1) = 0.6 +/- 0.4  YUnits/XUnits"), std::string::npos);
+
+    const QImage image(QString::fromStdString(imagePath));
+    std::remove(imagePath.c_str());
+    ASSERT_EQ(image.size(), QSize(800, 600));
+    const Layout layout = LayoutOf(dataPath, 800, 600);
+    const graph::GraphState& graph = layout.graph;
+    ASSERT_GT(graph.PlotWidth, 100);
+    ASSERT_GT(graph.PlotHeight, 100);
+
+    // Inside the plot, far from the points, the line and the axes.
+    EXPECT_EQ(image.pixel(layout.Column(0.5L), layout.Row(2.9L)), White);
+    // The frame's top and right edges.
+    EXPECT_EQ(image.pixel(graph.PlotLeft + graph.PlotWidth / 2, graph.PlotTop), Black);
+    EXPECT_EQ(
+        image.pixel(graph.PlotLeft + graph.PlotWidth, graph.PlotTop + graph.PlotHeight / 2), Black);
+    // The marker of (3, 2) and the fitted line a quarter of the way across.
+    EXPECT_EQ(image.pixel(layout.Column(3), layout.Row(2)), Red);
+    const int column = graph.PlotLeft + graph.PlotWidth / 4;
+    const common::Extended x = graph::PixelToX(graph, layout.points, column);
+    EXPECT_EQ(image.pixel(column, layout.Row(0.5L + 0.6L * x)), Red);
+}
+
+TEST(VarnekFitPlot, WritesAOnePagePdfTheSizeOfTheWindow)
+{
+    const std::string pdfPath = TemporaryPath(".pdf");
+    const Outcome outcome = RunVarnekFit(
+        "--plot " + Quoted(pdfPath) + " " + Quoted(test_support::FixturePath("straight_line.dat")));
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.errors, "");
+    const std::string pdf = ReadFile(pdfPath);
+    std::remove(pdfPath.c_str());
+    ASSERT_TRUE(pdf.starts_with("%PDF-"));
+
+    int pages = 0;
+    const std::string pageType = "/Type /Page";
+    for (std::size_t at = pdf.find(pageType); at != std::string::npos;
+         at = pdf.find(pageType, at + 1))
+        if (pdf.compare(at, pageType.size() + 1, "/Type /Pages") != 0)
+            ++pages;
+    EXPECT_EQ(pages, 1);
+
+    // 1024 x 768 pixels at 96 per inch: 768 x 576 points.
+    const std::size_t box = pdf.find("/MediaBox [");
+    ASSERT_NE(box, std::string::npos);
+    std::istringstream corners(pdf.substr(box + 11, 80));
+    double left = -1, bottom = -1, right = -1, top = -1;
+    corners >> left >> bottom >> right >> top;
+    EXPECT_EQ(left, 0);
+    EXPECT_EQ(bottom, 0);
+    EXPECT_NEAR(right, 768, 0.01);
+    EXPECT_NEAR(top, 576, 0.01);
+}
+
+TEST(VarnekFitPlot, DrawsThePointsOfARefusedFitWithoutACurve)
+{
+    const DataFile data("0 0\n1 1\n2 8\n");
+    const std::string imagePath = TemporaryPath(".png");
+    const Outcome outcome = RunVarnekFit(
+        "--type power --plot " + Quoted(imagePath) + " --size 900x700 " + Quoted(data.Path()));
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.errors, "No zero X values allowed for this type of fit.\n");
+
+    const QImage image(QString::fromStdString(imagePath));
+    std::remove(imagePath.c_str());
+    ASSERT_EQ(image.size(), QSize(900, 700));
+    const Layout layout = LayoutOf(data.Path(), 900, 700);
+    EXPECT_EQ(image.pixel(layout.Column(2), layout.Row(8)), Red);
+    EXPECT_EQ(image.pixel(layout.Column(1), layout.Row(1)), Red);
+    EXPECT_TRUE(RedOnlyInMarkers(image, layout));
+}
+
+TEST(VarnekFitPlot, DrawsOnlyTheBackgroundWithoutDataLines)
+{
+    const DataFile data("");
+    const std::string imagePath = TemporaryPath(".png");
+    const Outcome outcome
+        = RunVarnekFit("--plot " + Quoted(imagePath) + " --size 300x200 " + Quoted(data.Path()));
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.errors, "No data points to fit.\n");
+
+    const QImage image(QString::fromStdString(imagePath));
+    std::remove(imagePath.c_str());
+    ASSERT_EQ(image.size(), QSize(300, 200));
+    const QRgb background = image.pixel(0, 0);
+    int otherPixels = 0;
+    for (int row = 0; row < image.height(); ++row)
+        for (int column = 0; column < image.width(); ++column)
+            otherPixels += image.pixel(column, row) != background;
+    EXPECT_EQ(otherPixels, 0);
+}
+
+TEST(VarnekFitPlot, ReportsAGraphFileThatCannotBeCreated)
+{
+    const Outcome outcome = RunVarnekFit("--plot /nonexistent/graphs/run.pdf "
+        + Quoted(test_support::FixturePath("straight_line.dat")));
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.errors, "Cannot create file /nonexistent/graphs/run.pdf.\n");
+    // The report is printed all the same.
+    EXPECT_NE(outcome.out.find("A(0) = 1 +/- 1  YUnits"), std::string::npos);
+}
