@@ -1,4 +1,5 @@
-// src/common/extended.h: the 80-bit extended floating-point type of every value the workbench computes.
+// src/common/extended.h: the 80-bit extended floating-point type of every value the workbench
+// computes.
 #pragma once
 
 #include <limits>

@@ -30,10 +30,7 @@ FloatingPointError::FloatingPointError(Kind kind)
 {
 }
 
-void ClearFloatingPointFlags()
-{
-    std::feclearexcept(FaultFlags);
-}
+void ClearFloatingPointFlags() { std::feclearexcept(FaultFlags); }
 
 void CheckFloatingPointFlags()
 {

@@ -1,4 +1,5 @@
-// src/common/failure.h: the failures the core raises; what() is the user's text without the final ".".
+// src/common/failure.h: the failures the core raises; what() is the user's text without the final
+// ".".
 #pragma once
 
 #include <stdexcept>

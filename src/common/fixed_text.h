@@ -1,4 +1,5 @@
-// src/common/fixed_text.h: the fixed-point number text used by the report, the readout and the tick labels.
+// src/common/fixed_text.h: the fixed-point number text used by the report, the readout and the tick
+// labels.
 #pragma once
 
 #include "common/extended.h"

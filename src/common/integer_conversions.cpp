@@ -1,4 +1,5 @@
-// src/common/integer_conversions.cpp: rounding conversions with the fault of an out-of-range result.
+// src/common/integer_conversions.cpp: rounding conversions with the fault of an out-of-range
+// result.
 #include "common/integer_conversions.h"
 
 #include "common/failure.h"

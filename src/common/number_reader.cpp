@@ -1,4 +1,5 @@
-// src/common/number_reader.cpp: the number syntax of the data text, rounded by hand or by the C library.
+// src/common/number_reader.cpp: the number syntax of the data text, rounded by hand or by the C
+// library.
 #include "common/number_reader.h"
 
 #include "common/failure.h"

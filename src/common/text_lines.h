@@ -1,4 +1,5 @@
-// src/common/text_lines.h: the seam to a multi-line text editor (the data pane and the results pane).
+// src/common/text_lines.h: the seam to a multi-line text editor (the data pane and the results
+// pane).
 #pragma once
 
 #include <string>

@@ -32,7 +32,8 @@ TEST(Nearest, FaultsOutsideThe32BitRange)
     EXPECT_EQ(common::Nearest(-2147483648.0L), -2147483647 - 1);
     EXPECT_THROW(common::Nearest(2147483647.5L), FloatingPointError);
     EXPECT_THROW(common::Trunc(-2147483649.0L), FloatingPointError);
-    EXPECT_THROW(common::Nearest(std::numeric_limits<long double>::quiet_NaN()), FloatingPointError);
+    EXPECT_THROW(
+        common::Nearest(std::numeric_limits<long double>::quiet_NaN()), FloatingPointError);
     try {
         common::Trunc(1e30L);
     } catch (const FloatingPointError& error) {

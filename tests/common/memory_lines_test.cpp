@@ -1,4 +1,5 @@
-// tests/common/memory_lines_test.cpp: the editor line semantics the readings and the report rely on.
+// tests/common/memory_lines_test.cpp: the editor line semantics the readings and the report rely
+// on.
 #include "common/memory_lines.h"
 
 #include <gtest/gtest.h>

@@ -13,9 +13,8 @@ namespace test_support {
         = expected == 0 ? relativeTolerance : relativeTolerance * std::fabs(expected);
     if (std::fabs(actual - expected) <= bound)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure()
-        << std::setprecision(21) << actual << " differs from " << expected << " by more than "
-        << bound;
+    return ::testing::AssertionFailure() << std::setprecision(21) << actual << " differs from "
+                                         << expected << " by more than " << bound;
 }
 
 } // namespace test_support

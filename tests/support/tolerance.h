@@ -1,4 +1,5 @@
-// tests/support/tolerance.h: comparison of computed values with expected ones within a relative tolerance.
+// tests/support/tolerance.h: comparison of computed values with expected ones within a relative
+// tolerance.
 #pragma once
 
 #include "common/extended.h"
