@@ -2,6 +2,7 @@
 #include "cli/cli_options.h"
 #include "cli/data_file.h"
 #include "cli/fit_runner.h"
+#include "data/data_text_file.h"
 
 #include <clocale>
 #include <exception>
@@ -57,7 +58,8 @@ int Run(int argc, char* argv[])
         }
         bytes = cli::ReadAll(file);
     }
-    return cli::RunFit(options, cli::DataTextOf(bytes), separator, std::cout, std::cerr);
+    return cli::RunFit(
+        options, data::PaneTextFromFileBytes(bytes), separator, std::cout, std::cerr);
 }
 
 } // namespace
