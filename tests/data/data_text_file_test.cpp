@@ -55,21 +55,3 @@ TEST(FileBytesFromPaneText, JoinsLinesByCrLfWithNothingAdded)
         EXPECT_EQ(FileBytesFromPaneText(textCase.text), textCase.bytes);
     }
 }
-
-TEST(DataTextFile, CrLfFileComesBackByteForByte)
-{
-    // Every byte but NUL, CR and LF, with CR LF breaks, an empty line and no final break.
-    std::string bytes;
-    for (int value = 1; value < 256; ++value) {
-        if (value != '\r' && value != '\n')
-            bytes += static_cast<char>(value);
-        if (value % 50 == 0)
-            bytes += "\r\n";
-    }
-    bytes += "\r\n\r\n1 2";
-    EXPECT_EQ(FileBytesFromPaneText(PaneTextFromFileBytes(bytes)), bytes);
-
-    // Lone LF and lone CR files come back with CR LF breaks.
-    EXPECT_EQ(
-        FileBytesFromPaneText(PaneTextFromFileBytes("1 2\n3 4\r5 6\n")), "1 2\r\n3 4\r\n5 6\r\n");
-}
