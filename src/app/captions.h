@@ -7,5 +7,7 @@ namespace app {
 inline constexpr char ApplicationTitle[] = "VARNEK32";
 // Caption of the main window at start-up.
 inline constexpr char StartCaption[] = "VARNEK32 -- 32-bit Varnekworks";
+// Caption of the main window after Open, followed by the file's name without its directory.
+inline constexpr char OpenedCaption[] = "VARNEK -- Varnekworks: ";
 
 } // namespace app

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/dialogs.h"
+#include "app/qt_data_file.h"
 #include "app/qt_text_lines.h"
 #include "app/workbench.h"
 
@@ -73,6 +74,26 @@ public:
     // File, Exit: ends the event loop with exit code 0.
     void Exit1Click(QObject* sender);
 
+    // File and print commands
+    // File, New: empties the data pane and drops the fitted curve; nothing is redrawn at once.
+    // The current file name, the caption and the results pane stay.
+    void New1Click(QObject* sender);
+    // File, Open: loads the chosen file into the data pane and names it in the caption; then,
+    // confirmed or cancelled, drops the fitted curve, reads the pane and draws. A file that
+    // cannot be read or is too long throws before anything has changed.
+    void Open1Click(QObject* sender);
+    // File, Save: writes the data pane to the current file, or runs Save As when there is none.
+    void Save1Click(QObject* sender);
+    // File, Save As: writes the data pane to the chosen file, which becomes the current file
+    // and, without its directory, the caption. A failed write changes neither.
+    void SaveAs1Click(QObject* sender);
+    // File, Printer Setup: the printer and page chosen hold for later prints.
+    void PrinterSetup1Click(QObject* sender);
+    // File, Print: the image of the client area, drawn afresh, on one page.
+    void Print1Click(QObject* sender);
+    // The file Save writes to and Open starts from; empty until a confirmed Open or Save As.
+    const QString& CurrentFileName() const { return m_currentFileName; }
+
     Dialogs& UserDialogs() { return *m_dialogs; }
     // The data pane (Memo1) and the results pane (Memo2) as editor lines.
     common::TextLines& DataLines();
@@ -93,6 +114,11 @@ private:
     std::unique_ptr<QtTextLines> m_dataLines;
     std::unique_ptr<QtTextLines> m_resultLines;
     std::string m_decimalSeparator;
+
+    // File and print commands
+    QString m_currentFileName;
+    // How the current file's bytes were read, so that saving writes them back the same way.
+    TextEncoding m_fileEncoding = TextEncoding::Utf8;
 };
 
 } // namespace app

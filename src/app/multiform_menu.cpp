@@ -36,6 +36,12 @@ void TMultiform::CreateMenu()
     FitData1 = MainMenu1->addAction(QStringLiteral("Fit &Data"));
     FitData1->setObjectName(QStringLiteral("FitData1"));
 
+    ConnectGuarded(New1, &TMultiform::New1Click);
+    ConnectGuarded(Open1, &TMultiform::Open1Click);
+    ConnectGuarded(Save1, &TMultiform::Save1Click);
+    ConnectGuarded(SaveAs1, &TMultiform::SaveAs1Click);
+    ConnectGuarded(PrinterSetup1, &TMultiform::PrinterSetup1Click);
+    ConnectGuarded(Print1, &TMultiform::Print1Click);
     ConnectGuarded(Exit1, &TMultiform::Exit1Click);
 }
 

@@ -13,11 +13,12 @@ namespace app {
 
 namespace {
 
-    // The data file choices, the first one selected.
+    // The data file choices, the first one selected. "All files" is "*": Qt's "*.*" would
+    // hide every name without a dot.
     const QStringList DataFileFilters {
         QStringLiteral("Data file (*.dat)"),
         QStringLiteral("File (*.fil)"),
-        QStringLiteral("All files (*.*)"),
+        QStringLiteral("All files (*)"),
     };
 
     std::optional<QString> AskFileName(
@@ -81,15 +82,18 @@ bool QtDialogs::PrinterSetup(QWidget* parent)
 
 QPrinter* QtDialogs::PrintTarget(QWidget* parent)
 {
-    if (m_printerChosen || !QPrinterInfo::availablePrinterNames().isEmpty())
+    if (m_printerChosen || !QPrinterInfo::defaultPrinterName().isEmpty())
         return &Printer();
-    // No printer installed and none chosen: print into a PDF file instead.
-    const QString fileName = QFileDialog::getSaveFileName(
-        parent, QStringLiteral("Print to PDF file"), QString(), QStringLiteral("PDF file (*.pdf)"));
-    if (fileName.isEmpty())
+    // No printer to print on and none chosen: print into a PDF file the user names, asked
+    // again at every print so that no earlier file is overwritten unasked.
+    QFileDialog dialog(parent, QStringLiteral("Print to PDF file"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(QStringLiteral("PDF file (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return nullptr;
     Printer().setOutputFormat(QPrinter::PdfFormat);
-    Printer().setOutputFileName(fileName);
+    Printer().setOutputFileName(dialog.selectedFiles().front());
     return &Printer();
 }
 

@@ -3,6 +3,7 @@
 #include "cli/data_file.h"
 #include "cli/fit_runner.h"
 #include "cli/plot_output.h"
+#include "data/data_text_file.h"
 
 #include <clocale>
 #include <exception>
@@ -59,8 +60,8 @@ int Run(int argc, char* argv[])
         bytes = cli::ReadAll(file);
     }
     cli::FitSession session;
-    int status
-        = cli::RunFit(options, cli::DataTextOf(bytes), separator, std::cout, std::cerr, session);
+    int status = cli::RunFit(
+        options, data::PaneTextFromFileBytes(bytes), separator, std::cout, std::cerr, session);
     // The report stays on standard output even when the graph cannot be written.
     std::cout.flush();
     if (!options.PlotFileName.empty() && !cli::WritePlot(options, session, std::cerr))

@@ -8,6 +8,7 @@
 #include "cli/run_varnek_fit.h"
 #include "common/memory_lines.h"
 #include "data/calculate_data.h"
+#include "data/data_text_file.h"
 #include "graph/plot_transforms.h"
 #include "support/reference_set.h"
 
@@ -75,7 +76,7 @@ Layout LayoutOf(const std::string& dataPath, int width, int height)
     const int legendWidth
         = app::CaptionSize(app::WindowFont(), QStringLiteral("YAxisLabel"), true).width();
     graph::SetPlotRectangle(layout.graph, cli::PlotWindow(width, height), legendWidth);
-    common::MemoryLines dataLines(cli::DataTextOf(ReadFile(dataPath)));
+    common::MemoryLines dataLines(data::PaneTextFromFileBytes(ReadFile(dataPath)));
     data::CalculateData(layout.points, dataLines, ".");
     return layout;
 }

@@ -1,0 +1,247 @@
+// tests/app/files_test.cpp: New, Open, Save and Save As against real files: captions, the
+// current file, the bytes written and read, and the failures.
+#include "app/qt_data_file.h"
+#include "file_window_fixture.h"
+
+#include <QAction>
+#include <QDir>
+#include <QPlainTextEdit>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace std::string_literals;
+
+namespace {
+
+const QString OpenedCaption = QStringLiteral("VARNEK -- Varnekworks: ");
+
+using Files = FileWindow;
+
+TEST_F(Files, CancelledOpenKeepsTheFileButDropsTheCurve)
+{
+    const QString path = WriteFile("run.dat", "1 2\r\n3 5\r\n");
+    Open(path);
+    EXPECT_EQ(PaneText(), "1 2\n3 5\n");
+    EXPECT_EQ(window->windowTitle(), OpenedCaption + "run.dat");
+    EXPECT_EQ(window->CurrentFileName(), path);
+    EXPECT_EQ(window->workbench.points.PointCount, 2);
+    EXPECT_TRUE(window->workbench.points.DataPresent);
+
+    window->workbench.fit.FitValid = true;
+    window->workbench.points.PointCount = 0;
+    Open(QString());
+    EXPECT_EQ(PaneText(), "1 2\n3 5\n");
+    EXPECT_EQ(window->windowTitle(), OpenedCaption + "run.dat");
+    EXPECT_EQ(window->CurrentFileName(), path);
+    EXPECT_FALSE(window->workbench.fit.FitValid);
+    // The pane was read again all the same.
+    EXPECT_EQ(window->workbench.points.PointCount, 2);
+    // The open dialog starts from the current file.
+    EXPECT_EQ(dialogs->openStartPaths, (std::vector<QString> { QString(), path }));
+    EXPECT_TRUE(dialogs->errorTexts.empty());
+}
+
+TEST_F(Files, SaveWithoutAFileIsSaveAs)
+{
+    window->DataLines().SetText("1 2\n3 4");
+    dialogs->saveAnswers.push_back(QString());
+    window->Save1->trigger();
+    EXPECT_EQ(dialogs->saveStartPaths.size(), 1u);
+    EXPECT_TRUE(QDir(folder.path()).isEmpty());
+    EXPECT_TRUE(window->CurrentFileName().isEmpty());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("VARNEK32 -- 32-bit Varnekworks"));
+
+    const QString path = PathOf("out.dat");
+    dialogs->saveAnswers.push_back(path);
+    window->Save1->trigger();
+    // No line break is added after the last line.
+    EXPECT_EQ(ReadFile(path), "1 2\r\n3 4");
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("out.dat"));
+    EXPECT_EQ(window->CurrentFileName(), path);
+
+    // Now Save writes to the current file without asking; the caption stays.
+    window->DataLines().SetText("5 6\n");
+    window->Save1->trigger();
+    EXPECT_EQ(dialogs->saveStartPaths.size(), 2u);
+    EXPECT_EQ(ReadFile(path), "5 6\r\n");
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("out.dat"));
+    EXPECT_TRUE(dialogs->errorTexts.empty());
+}
+
+TEST_F(Files, CaptionsNameTheFileWithoutItsDirectory)
+{
+    const struct {
+        const char* name;
+        QString fileName;
+        QString shown;
+    } cases[] = {
+        { "plain name", "run.dat", "run.dat" },
+        { "backslash", "data\\run2.fil", "run2.fil" },
+        { "colon after backslash", "a\\b:c.dat", "c.dat" },
+        { "backslash after colon", "a:b\\c", "c" },
+        { "ends in a colon", "weird:", "" },
+    };
+    for (const auto& expected : cases) {
+        SCOPED_TRACE(expected.name);
+        window->DataLines().SetText("1 2\n");
+        const QString path = PathOf(expected.fileName);
+        SaveAs(path);
+        EXPECT_EQ(window->windowTitle(), expected.shown);
+        Open(path);
+        EXPECT_EQ(window->windowTitle(), OpenedCaption + expected.shown);
+        EXPECT_EQ(PaneText(), "1 2\n");
+    }
+    EXPECT_TRUE(dialogs->errorTexts.empty());
+}
+
+TEST_F(Files, OpenedAndSavedFileComesBackByteForByte)
+{
+    const struct {
+        const char* name;
+        std::string bytes;
+        std::string paneText;
+        // What Save writes back when that is not bytes.
+        std::string saved;
+    } cases[] = {
+        { "CR LF, empty lines, no final break", "1 2\r\n\r\n3\t4 \r\nnote\r\n\r\n5 6",
+            "1 2\n\n3\t4 \nnote\n\n5 6", {} },
+        { "UTF-8 with a no-break space and control characters",
+            "1\xC2\xA0 2 \xE2\x82\xAC\r\n\x01\x0B\x0C\x7F\r\n",
+            "1\xC2\xA0 2 \xE2\x82\xAC\n\x01\x0B\x0C\x7F\n", {} },
+        { "byte order mark, kept out of the pane",
+            "\xEF\xBB\xBF"
+            "1 2\r\n",
+            "1 2\n", {} },
+        { "two byte order marks",
+            "\xEF\xBB\xBF\xEF\xBB\xBF"
+            "1 2",
+            "\xEF\xBB\xBF"
+            "1 2",
+            {} },
+        { "not UTF-8: read as Latin-1", "1\xE9 2\xA0\r\n\xFF\x80\r\n",
+            "1\xC3\xA9 2\xC2\xA0\n\xC3\xBF\xC2\x80\n", {} },
+        { "Latin-1 after a byte order mark", "\xEF\xBB\xBF\xE9", "\xC3\xAF\xC2\xBB\xC2\xBF\xC3\xA9",
+            {} },
+        { "empty", "", "", {} },
+        { "lone LF", "1 2\n3 4\n", "1 2\n3 4\n", "1 2\r\n3 4\r\n" },
+        { "lone CR", "1 2\r3 4", "1 2\n3 4", "1 2\r\n3 4" },
+        { "mixed", "1 2\r\r\n3 4\n\r5 6", "1 2\n\n3 4\n\n5 6", "1 2\r\n\r\n3 4\r\n\r\n5 6" },
+        { "NUL ends the text", "1 2\r\n3 4\0\r\n5 6"s, "1 2\n3 4", "1 2\r\n3 4" },
+    };
+    for (const auto& file : cases) {
+        SCOPED_TRACE(file.name);
+        const QString path = WriteFile("round.dat", file.bytes);
+        Open(path);
+        EXPECT_EQ(PaneText(), file.paneText);
+        WriteFile("round.dat", "overwritten");
+        window->Save1->trigger();
+        EXPECT_EQ(ReadFile(path), file.saved.empty() ? file.bytes : file.saved);
+    }
+    EXPECT_TRUE(dialogs->errorTexts.empty());
+}
+
+TEST_F(Files, TypedTextBeyondLatin1IsSavedAsUtf8)
+{
+    const QString path = WriteFile("latin.dat", "1 2 \xE9\r\n");
+    Open(path);
+    window->Memo1->moveCursor(QTextCursor::End);
+    window->Memo1->insertPlainText(QStringLiteral("\u20AC"));
+    window->Save1->trigger();
+    EXPECT_EQ(ReadFile(path), "1 2 \xC3\xA9\r\n\xE2\x82\xAC");
+}
+
+TEST_F(Files, SaveAfterNewEmptiesTheCurrentFile)
+{
+    const QString path = WriteFile("run.dat", "1 2\r\n3 4\r\n");
+    Open(path);
+    window->workbench.fit.FitValid = true;
+    window->New1->trigger();
+    EXPECT_EQ(PaneText(), "");
+    EXPECT_FALSE(window->workbench.fit.FitValid);
+    EXPECT_EQ(window->windowTitle(), OpenedCaption + "run.dat");
+    EXPECT_EQ(window->CurrentFileName(), path);
+
+    window->Save1->trigger();
+    EXPECT_TRUE(dialogs->saveStartPaths.empty());
+    EXPECT_EQ(QFileInfo(path).size(), 0);
+    EXPECT_TRUE(dialogs->errorTexts.empty());
+}
+
+TEST_F(Files, FailedOpenChangesNothing)
+{
+    const QString good = WriteFile("good.dat", "1 2\r\n3 4\r\n");
+    QFile tooLong(PathOf("long.dat"));
+    ASSERT_TRUE(tooLong.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(tooLong.resize(app::MemoCapacity + 1));
+    tooLong.close();
+    ASSERT_TRUE(QDir(folder.path()).mkdir("folder.dat"));
+
+    const struct {
+        const char* name;
+        QString path;
+        QString message;
+    } cases[] = {
+        { "missing", PathOf("missing.dat"), "Cannot open file " + PathOf("missing.dat") + "." },
+        { "a folder", PathOf("folder.dat"), "Cannot open file " + PathOf("folder.dat") + "." },
+        { "too long", tooLong.fileName(), "Text exceeds memo capacity." },
+    };
+    for (const auto& failing : cases) {
+        SCOPED_TRACE(failing.name);
+        Open(good);
+        window->workbench.fit.FitValid = true;
+        dialogs->errorTexts.clear();
+
+        Open(failing.path);
+        EXPECT_EQ(dialogs->errorTexts, (std::vector<QString> { failing.message }));
+        EXPECT_EQ(PaneText(), "1 2\n3 4\n");
+        EXPECT_EQ(window->windowTitle(), OpenedCaption + "good.dat");
+        EXPECT_EQ(window->CurrentFileName(), good);
+        EXPECT_TRUE(window->workbench.fit.FitValid);
+
+        // So Save still writes the pane to the file it came from.
+        window->Save1->trigger();
+        EXPECT_EQ(ReadFile(good), "1 2\r\n3 4\r\n");
+    }
+}
+
+TEST_F(Files, OpensAFileOfExactlyTheCapacity)
+{
+    QFile full(PathOf("full.dat"));
+    ASSERT_TRUE(full.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(full.write("7 8\r\n") == 5);
+    ASSERT_TRUE(full.resize(app::MemoCapacity));
+    full.close();
+
+    Open(full.fileName());
+    EXPECT_TRUE(dialogs->errorTexts.empty());
+    // The zero bytes that fill it end the text.
+    EXPECT_EQ(PaneText(), "7 8\n");
+}
+
+TEST_F(Files, FailedSaveChangesNeitherCaptionNorFile)
+{
+    const QString path = WriteFile("run.dat", "1 2\r\n");
+    Open(path);
+    const QString unwritable = PathOf("no such folder/out.dat");
+
+    SaveAs(unwritable);
+    EXPECT_EQ(
+        dialogs->errorTexts, (std::vector<QString> { "Cannot create file " + unwritable + "." }));
+    EXPECT_EQ(window->windowTitle(), OpenedCaption + "run.dat");
+    EXPECT_EQ(window->CurrentFileName(), path);
+
+    // The current file's folder disappears: Save reports it.
+    QDir(folder.path()).mkdir("gone");
+    const QString gone = PathOf("gone/run.dat");
+    SaveAs(gone);
+    ASSERT_EQ(window->CurrentFileName(), gone);
+    ASSERT_TRUE(QDir(PathOf("gone")).removeRecursively());
+    dialogs->errorTexts.clear();
+    window->Save1->trigger();
+    EXPECT_EQ(dialogs->errorTexts, (std::vector<QString> { "Cannot create file " + gone + "." }));
+}
+
+} // namespace

@@ -1,0 +1,163 @@
+// tests/app/print_test.cpp: Printer Setup and Print: one page holding the client area's image,
+// sized in inches as on screen, and the printer's failure.
+#include "app/client_surface.h"
+#include "app/print_command.h"
+#include "file_window_fixture.h"
+
+#include <QAction>
+#include <QImage>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTabWidget>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// One stream object of a PDF file as Qt writes it: its dictionary and its inflated data.
+struct PdfStream {
+    QString dictionary;
+    QByteArray data;
+};
+
+// The stream objects of pdf, each inflated when it is Flate-compressed.
+std::vector<PdfStream> Streams(const QByteArray& pdf)
+{
+    // Latin-1 keeps one character per byte, so match positions are byte positions.
+    const QString text = QString::fromLatin1(pdf);
+    const QRegularExpression header(
+        QStringLiteral("obj\\s*(<<(?:(?!endobj).)*?>>)\\s*stream\\r?\\n"),
+        QRegularExpression::DotMatchesEverythingOption);
+    std::vector<PdfStream> streams;
+    auto matches = header.globalMatch(text);
+    while (matches.hasNext()) {
+        const QRegularExpressionMatch match = matches.next();
+        const qsizetype start = match.capturedEnd();
+        const qsizetype end = pdf.indexOf("endstream", start);
+        PdfStream stream { match.captured(1), pdf.mid(start, end - start) };
+        if (stream.dictionary.contains(QStringLiteral("/FlateDecode"))) {
+            // qUncompress takes a zlib stream after its expected size (a hint; it grows).
+            QByteArray sized(4, '\0');
+            sized[1] = 1;
+            stream.data = qUncompress(sized + stream.data);
+        }
+        streams.push_back(stream);
+    }
+    return streams;
+}
+
+int PageCount(const QByteArray& pdf)
+{
+    return int(
+        QString::fromLatin1(pdf).count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))));
+}
+
+TEST(PrintedSize, StretchesEachSideByItsResolution)
+{
+    const struct {
+        const char* name;
+        QSize window;
+        int pixelsPerInchX;
+        int pixelsPerInchY;
+        QSize printed;
+    } cases[] = {
+        { "screen resolution", QSize(540, 380), 96, 96, QSize(540, 380) },
+        { "1200 by 600", QSize(540, 380), 1200, 600, QSize(6750, 2375) },
+        { "rounded to whole pixels", QSize(97, 95), 300, 300, QSize(303, 297) },
+        { "no pixels", QSize(0, 0), 600, 600, QSize(0, 0) },
+    };
+    for (const auto& expected : cases) {
+        SCOPED_TRACE(expected.name);
+        EXPECT_EQ(
+            app::PrintedSize(expected.window, expected.pixelsPerInchX, expected.pixelsPerInchY),
+            expected.printed);
+    }
+}
+
+using Print = FileWindow;
+
+TEST_F(Print, PrintsTheClientAreaOnOnePage)
+{
+    window->DataLines().SetText("1 2\n3 4\n");
+    window->TabbedNotebook1->show();
+    // No blinking caret, so that the image taken below is the printed one.
+    window->Memo1->clearFocus();
+    dialogs->pdfPath = PathOf("page.pdf");
+    window->Print1->trigger();
+    EXPECT_TRUE(dialogs->errorTexts.empty());
+    // Taking the image ran the repaint pass, which read the data pane.
+    EXPECT_EQ(window->workbench.points.PointCount, 2);
+
+    QFile file(dialogs->pdfPath);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray pdf = file.readAll();
+    ASSERT_TRUE(pdf.startsWith("%PDF-"));
+    EXPECT_EQ(PageCount(pdf), 1);
+
+    const QImage client
+        = window->ClientArea->grab().toImage().convertToFormat(QImage::Format_RGB888);
+    std::vector<PdfStream> images;
+    QString page;
+    for (const PdfStream& stream : Streams(pdf)) {
+        if (stream.dictionary.contains(QStringLiteral("/Subtype /Image")))
+            images.push_back(stream);
+        else if (stream.data.contains(" Do"))
+            page = QString::fromLatin1(stream.data);
+    }
+    // One image of the client area's pixels, stored without loss.
+    ASSERT_EQ(images.size(), 1u);
+    EXPECT_TRUE(images[0].dictionary.contains(
+        QStringLiteral("/Width %1\n/Height %2").arg(client.width()).arg(client.height())));
+    const qsizetype rowBytes = qsizetype(client.width()) * 3;
+    ASSERT_EQ(images[0].data.size(), rowBytes * client.height());
+    int differingRows = 0;
+    for (int row = 0; row < client.height(); ++row) {
+        if (QByteArrayView(images[0].data.constData() + row * rowBytes, rowBytes)
+            != QByteArrayView(reinterpret_cast<const char*>(client.constScanLine(row)), rowBytes))
+            ++differingRows;
+    }
+    EXPECT_EQ(differingRows, 0);
+
+    // Drawn at the printable area's top-left corner, stretched to the printed size.
+    const QRegularExpressionMatch placed = QRegularExpression(
+        QStringLiteral("([\\d.]+) 0 0 ([\\d.]+) 0 0 cm\\s+(\\d+) 0 0 -(\\d+) 0 "
+                       "\\d+ cm /Im\\d+\\s+Do"))
+                                               .match(page);
+    ASSERT_TRUE(placed.hasMatch()) << page.toStdString();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QSize printed
+        = app::PrintedSize(client.size(), printer.logicalDpiX(), printer.logicalDpiY());
+    EXPECT_NEAR(
+        placed.captured(1).toDouble() * placed.captured(3).toDouble(), printed.width(), 1e-3);
+    EXPECT_NEAR(
+        placed.captured(2).toDouble() * placed.captured(4).toDouble(), printed.height(), 1e-3);
+}
+
+TEST_F(Print, CancelledPdfNamePrintsNothing)
+{
+    dialogs->pdfPath.clear();
+    window->Print1->trigger();
+    EXPECT_TRUE(dialogs->errorTexts.empty());
+    EXPECT_TRUE(QDir(folder.path()).isEmpty());
+}
+
+TEST_F(Print, PrinterThatCannotStartIsReported)
+{
+    dialogs->pdfPath = PathOf("no such folder/page.pdf");
+    window->Print1->trigger();
+    EXPECT_EQ(dialogs->errorTexts,
+        (std::vector<QString> { "Cannot start printing on " + dialogs->pdfPath + "." }));
+}
+
+TEST_F(Print, PrinterSetupShowsTheDialog)
+{
+    window->PrinterSetup1->trigger();
+    EXPECT_EQ(dialogs->printerSetupCount, 1);
+}
+
+} // namespace
