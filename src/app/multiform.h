@@ -130,6 +130,7 @@ private:
     std::string m_decimalSeparator;
 
     // Pane layout and mouse
+    // Hands the panes' and the y legend's mouse events to the handlers; a child of the window.
     MouseEventRouter* m_mouseEventRouter = nullptr;
 };
 
