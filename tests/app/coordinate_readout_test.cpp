@@ -12,7 +12,7 @@ namespace {
 
 using common::Extended;
 
-TEST(ReadoutFieldFor, FollowsTheExponentOfUnitsPerPixel)
+TEST(ReadoutFieldFor, RoundsTheExponentOfUnitsPerPixelToTheNearest)
 {
     const struct {
         const char* name;
@@ -21,9 +21,6 @@ TEST(ReadoutFieldFor, FollowsTheExponentOfUnitsPerPixel)
         int width;
         int decimals;
     } cases[] = {
-        { "0.02 per pixel: e = -2", 10, 500, 6, 2 },
-        { "5 per pixel: e = 1", 2000, 400, 1, 0 },
-        { "one per pixel: e = 0", 300, 300, 3, 1 },
         { "3.16 per pixel rounds to e = 0", 316, 100, 3, 1 },
         { "3.17 per pixel rounds to e = 1", 317, 100, 1, 0 },
         { "0.32 per pixel rounds to e = 0", 32, 100, 3, 1 },
@@ -38,30 +35,6 @@ TEST(ReadoutFieldFor, FollowsTheExponentOfUnitsPerPixel)
         EXPECT_EQ(field->width, expected.width);
         EXPECT_EQ(field->decimals, expected.decimals);
     }
-}
-
-TEST(ReadoutFieldFor, RefusesScalesWithoutAnExponent)
-{
-    const Extended infinity = std::numeric_limits<Extended>::infinity();
-    const struct {
-        const char* name;
-        Extended span;
-        int extent;
-    } cases[] = {
-        { "zero-width range", 0, 500 },
-        { "reversed range", -10, 500 },
-        { "infinite range", infinity, 500 },
-        { "NaN range", std::numeric_limits<Extended>::quiet_NaN(), 500 },
-        { "no plot width", 10, 0 },
-        { "negative plot width", 10, -20 },
-        { "units per pixel underflow", std::numeric_limits<Extended>::denorm_min(), 500 },
-    };
-    std::feclearexcept(FE_ALL_EXCEPT);
-    for (const auto& refused : cases) {
-        SCOPED_TRACE(refused.name);
-        EXPECT_FALSE(app::ReadoutFieldFor(refused.span, refused.extent).has_value());
-    }
-    EXPECT_EQ(std::fetestexcept(FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW), 0);
 }
 
 class CoordinateCaption : public ::testing::Test {
@@ -123,6 +96,8 @@ TEST_F(CoordinateCaption, HidesWhenTheScaleIsUnusable)
         { "plot of no width", 0, 10, 0, 300 },
         { "plot of negative height", 0, 10, 500, -4 },
         { "range too wide to hold", -largest, largest, 500, 300 },
+        { "units per pixel underflow", 0, std::numeric_limits<Extended>::denorm_min(), 500, 300 },
+        { "NaN range", 0, std::numeric_limits<Extended>::quiet_NaN(), 500, 300 },
     };
     std::feclearexcept(FE_ALL_EXCEPT);
     for (const auto& refused : cases) {
