@@ -8,7 +8,9 @@ namespace app {
 class TMultiform;
 
 // The surface below the menu bar: client coordinates are its coordinates. Its resize runs the
-// layout pass and its paint requests the repaint pass, each through the general error report.
+// layout pass and its paint requests the repaint pass; its mouse events go to the window's
+// surface handlers (moves also without a button) and it takes the drop of a dragged label. Each
+// through the general error report.
 class ClientSurface : public QWidget {
     Q_OBJECT
 
@@ -18,8 +20,18 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
+    // Asks the window whether the drag may be dropped here, and answers the drag.
+    void AnswerDrag(QDropEvent& event);
+
     TMultiform& m_window;
 };
 

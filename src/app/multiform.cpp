@@ -4,6 +4,7 @@
 #include "app/captions.h"
 #include "app/client_surface.h"
 #include "app/decimal_separator.h"
+#include "app/mouse_event_router.h"
 #include "app/qt_dialogs.h"
 #include "app/qt_font.h"
 #include "app/qt_text_lines.h"
@@ -37,6 +38,7 @@ TMultiform::TMultiform(std::unique_ptr<Dialogs> dialogs)
 
     CreateComponents();
     CreateMenu();
+    m_mouseEventRouter = new MouseEventRouter(*this);
     m_dataLines = std::make_unique<QtTextLines>(*Memo1);
     m_resultLines = std::make_unique<QtTextLines>(*Memo2);
 

@@ -14,12 +14,14 @@
 class QAction;
 class QLabel;
 class QMenu;
+class QMimeData;
 class QPlainTextEdit;
 class QTabWidget;
 
 namespace app {
 
 class ClientSurface;
+class MouseEventRouter;
 
 class TMultiform : public QMainWindow {
     Q_OBJECT
@@ -94,6 +96,39 @@ public:
     // The file Save writes to and Open starts from; empty until a confirmed Open or Save As.
     const QString& CurrentFileName() const { return m_currentFileName; }
 
+    // Pane layout and mouse
+    // Mouse handlers take the button pressed or released (or, for moves, the buttons held) and
+    // the pointer position in pixels relative to the control that receives the event: the data
+    // pane, the results pane or the client area. Only the left button starts a pane resize.
+    // Press on the data pane or Memo1: starts a resize in a grip zone along the right or bottom
+    // edge.
+    void DataWindowMouseDown(QObject* sender, Qt::MouseButton button, int X, int Y);
+    // Move on the data pane or Memo1: the drag step, else the cursor of the grip zone.
+    void DataWindowMouseMove(QObject* sender, Qt::MouseButtons buttons, int X, int Y);
+    // Press on the results pane or Memo2: starts a resize in a grip zone along the right or top
+    // edge.
+    void FitResultsWindowMouseDown(QObject* sender, Qt::MouseButton button, int X, int Y);
+    // Move on the results pane or Memo2: the drag step, else the cursor of the grip zone.
+    void FitResultsWindowMouseMove(QObject* sender, Qt::MouseButtons buttons, int X, int Y);
+    // Press on the client area: starts a resize in the strip right of the data pane.
+    void FormMouseDown(QObject* sender, Qt::MouseButton button, int X, int Y);
+    // Move on the client area: hides the readout, then the drag step, else the strip's cursor or
+    // the readout over the plot.
+    void FormMouseMove(QObject* sender, Qt::MouseButtons buttons, int X, int Y);
+    // Release anywhere but on the legend: the left button ends a resize; then the arrow cursor
+    // and the repaint pass.
+    void DataWindowMouseUp(QObject* sender, Qt::MouseButton button, int X, int Y);
+    // Readout of the client position (X, Y) in data units above the graph area; hidden when the
+    // last pass left no usable scale.
+    void Coordinates(int X, int Y);
+    // Move over YAxisLabel: the cross-hair cursor.
+    void YAxisLabelMouseMove(QObject* sender, Qt::MouseButtons buttons, int X, int Y);
+    // A drag held over the client area at (X, Y): accepted when it carries a label.
+    bool FormDragOver(QObject* sender, const QMimeData* source, int X, int Y);
+    // A label dropped at client (X, Y): YAxisLabel's top-left goes there and stays through
+    // later drawing passes until the next layout pass.
+    void FormDragDrop(QObject* sender, const QMimeData* source, int X, int Y);
+
     Dialogs& UserDialogs() { return *m_dialogs; }
     // The data pane (Memo1) and the results pane (Memo2) as editor lines.
     common::TextLines& DataLines();
@@ -119,6 +154,10 @@ private:
     QString m_currentFileName;
     // How the current file's bytes were read, so that saving writes them back the same way.
     TextEncoding m_fileEncoding = TextEncoding::Utf8;
+
+    // Pane layout and mouse
+    // Hands the panes' and the y legend's mouse events to the handlers; a child of the window.
+    MouseEventRouter* m_mouseEventRouter = nullptr;
 };
 
 } // namespace app

@@ -1,0 +1,469 @@
+// tests/app/multiform_mouse_test.cpp: pane resizing with the mouse, cursors, the position
+// readout and the drop of the y legend, on a shown window.
+#include "app/multiform.h"
+
+#include "app/client_surface.h"
+#include "app/label_drag.h"
+#include "support/scripted_dialogs.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cfenv>
+#include <memory>
+
+namespace {
+
+// Sends a mouse event straight to target, as Qt delivers it to the widget under the pointer.
+void Send(QWidget* target, QEvent::Type type, QPoint position, Qt::MouseButton button,
+    Qt::MouseButtons buttons)
+{
+    QMouseEvent event(type, QPointF(position), QPointF(target->mapToGlobal(position)), button,
+        buttons, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &event);
+}
+
+void Press(QWidget* target, QPoint position, Qt::MouseButton button = Qt::LeftButton)
+{
+    Send(target, QEvent::MouseButtonPress, position, button, button);
+}
+
+void Move(QWidget* target, QPoint position, Qt::MouseButtons held = Qt::NoButton)
+{
+    Send(target, QEvent::MouseMove, position, Qt::NoButton, held);
+}
+
+void Release(QWidget* target, QPoint position, Qt::MouseButton button = Qt::LeftButton)
+{
+    Send(target, QEvent::MouseButtonRelease, position, button, Qt::NoButton);
+}
+
+// The shape of the application-wide cursor; no override at all reads as BitmapCursor.
+Qt::CursorShape OverrideShape()
+{
+    const QCursor* cursor = QGuiApplication::overrideCursor();
+    return cursor == nullptr ? Qt::BitmapCursor : cursor->shape();
+}
+
+void ClearOverrideCursor()
+{
+    while (QGuiApplication::overrideCursor() != nullptr)
+        QGuiApplication::restoreOverrideCursor();
+}
+
+class MouseOnWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ClearOverrideCursor();
+        auto scripted = std::make_unique<test_support::ScriptedDialogs>();
+        dialogs = scripted.get();
+        window = std::make_unique<app::TMultiform>(std::move(scripted));
+        window->showMaximized();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    void TearDown() override { ClearOverrideCursor(); }
+
+    // Where Qt delivers the events of each pane's editor, and a pane position there.
+    QWidget* DataEditor() const { return window->Memo1->viewport(); }
+    QWidget* ResultsEditor() const { return window->Memo2->viewport(); }
+    QPoint OnDataPane(QPoint panePosition) const
+    {
+        return DataEditor()->mapFrom(window->DataWindow, panePosition);
+    }
+    QPoint OnResultsPane(QPoint panePosition) const
+    {
+        return ResultsEditor()->mapFrom(window->FitResultsWindow, panePosition);
+    }
+
+    // The results pane hangs below the data pane, as wide, down to the client bottom, and each
+    // editor fills its pane.
+    void ExpectPanesLaidOut() const
+    {
+        const QRect data = window->DataWindow->geometry();
+        const QRect results = window->FitResultsWindow->geometry();
+        EXPECT_EQ(data.topLeft(), QPoint(0, 0));
+        EXPECT_EQ(results.left(), data.left());
+        EXPECT_EQ(results.width(), data.width());
+        EXPECT_EQ(results.top(), data.top() + data.height());
+        EXPECT_EQ(results.top() + results.height(), window->ClientArea->height());
+        EXPECT_EQ(window->Memo1->geometry(), QRect(QPoint(0, 0), data.size()));
+        EXPECT_EQ(window->Memo2->geometry(), QRect(QPoint(0, 0), results.size()));
+    }
+
+    // A plot rectangle and ranges as a drawing pass would leave them: 0.02 x units and 0.01 y
+    // units per pixel.
+    void SetPlot()
+    {
+        graph::GraphState& graph = window->workbench.graph;
+        graph.PlotLeft = 400;
+        graph.PlotTop = 40;
+        graph.PlotWidth = 500;
+        graph.PlotHeight = 300;
+        data::PointStore& points = window->workbench.points;
+        points.XMin = 0;
+        points.XMax = 10;
+        points.YMin = 0;
+        points.YMax = 3;
+    }
+
+    test_support::ScriptedDialogs* dialogs = nullptr;
+    std::unique_ptr<app::TMultiform> window;
+};
+
+using PaneResize = MouseOnWindow;
+
+TEST_F(PaneResize, PressInAGripZoneStartsADrag)
+{
+    enum Target { DataPane, DataFrame, ResultsPane, Surface };
+    const int width = window->DataWindow->width();
+    const int height = window->DataWindow->height();
+    const int resultsWidth = window->FitResultsWindow->width();
+    constexpr int Nothing = -1;
+    const struct {
+        const char* name;
+        Target target;
+        QPoint position;
+        Qt::MouseButton button;
+        int dragMode;
+        Qt::CursorShape cursor;
+    } cases[] = {
+        { "9 from the data pane's right edge", DataPane, { width - 9, height / 2 }, Qt::LeftButton,
+            app::DragWidth, Qt::SizeHorCursor },
+        { "10 from the data pane's right edge", DataPane, { width - 10, height / 2 },
+            Qt::LeftButton, Nothing, Qt::BitmapCursor },
+        { "data pane bottom edge", DataPane, { width / 2, height - 1 }, Qt::LeftButton,
+            app::DragHeight, Qt::SizeVerCursor },
+        { "data pane corner", DataPane, { width - 1, height - 9 }, Qt::LeftButton, app::DragBoth,
+            Qt::SizeFDiagCursor },
+        { "editor frame at the data pane's right edge", DataFrame, { width - 1, height / 2 },
+            Qt::LeftButton, app::DragWidth, Qt::SizeHorCursor },
+        // Left of the pane would be the strip for the window surface behind it.
+        { "editor frame at the data pane's left edge", DataFrame, { 0, height / 2 }, Qt::LeftButton,
+            Nothing, Qt::BitmapCursor },
+        { "results pane 5 below its top, 3 from its right", ResultsPane, { resultsWidth - 3, 5 },
+            Qt::LeftButton, app::DragBoth, Qt::SizeFDiagCursor },
+        { "results pane right edge", ResultsPane, { resultsWidth - 3, 50 }, Qt::LeftButton,
+            app::DragWidth, Qt::SizeHorCursor },
+        { "results pane top edge", ResultsPane, { resultsWidth / 2, 9 }, Qt::LeftButton,
+            app::DragHeight, Qt::SizeVerCursor },
+        { "results pane 10 below its top", ResultsPane, { resultsWidth / 2, 10 }, Qt::LeftButton,
+            Nothing, Qt::BitmapCursor },
+        { "right button in the data pane's corner", DataPane, { width - 1, height - 1 },
+            Qt::RightButton, Nothing, Qt::BitmapCursor },
+        { "strip right of the data pane", Surface, { width + 9, height + 50 }, Qt::LeftButton,
+            app::DragWidth, Qt::SizeHorCursor },
+        { "10 right of the data pane", Surface, { width + 10, height + 50 }, Qt::LeftButton,
+            Nothing, Qt::BitmapCursor },
+        { "strip by the data pane's bottom", Surface, { width + 5, height - 9 }, Qt::LeftButton,
+            app::DragBoth, Qt::SizeFDiagCursor },
+    };
+    for (const auto& expected : cases) {
+        SCOPED_TRACE(expected.name);
+        ClearOverrideCursor();
+        window->workbench.layout.DragMode = Nothing;
+        QWidget* target = nullptr;
+        QPoint position = expected.position;
+        switch (expected.target) {
+        case DataPane:
+            target = DataEditor();
+            position = OnDataPane(position);
+            break;
+        case DataFrame:
+            target = window->Memo1;
+            break;
+        case ResultsPane:
+            target = ResultsEditor();
+            position = OnResultsPane(position);
+            break;
+        case Surface:
+            target = window->ClientArea;
+            break;
+        }
+        Press(target, position, expected.button);
+        EXPECT_EQ(window->workbench.layout.Resizing, expected.dragMode != Nothing);
+        EXPECT_EQ(window->workbench.layout.DragMode, expected.dragMode);
+        EXPECT_EQ(OverrideShape(), expected.cursor);
+        Release(target, position, expected.button);
+        EXPECT_FALSE(window->workbench.layout.Resizing);
+    }
+    // Nothing was dragged: the panes are as they were.
+    EXPECT_EQ(window->DataWindow->size(), QSize(width, height));
+}
+
+TEST_F(PaneResize, GripPressIsNotTheEditors)
+{
+    window->DataLines().SetText("1 2\n3 4");
+    QTextCursor start = window->Memo1->textCursor();
+    start.setPosition(0);
+    window->Memo1->setTextCursor(start);
+    const int lineMiddle = window->Memo1->cursorRect(start).center().y();
+    const int width = window->DataWindow->width();
+
+    const QPoint grip = DataEditor()->mapFrom(window->Memo1, QPoint(width - 3, 0));
+    Press(DataEditor(), { grip.x(), lineMiddle });
+    Move(DataEditor(), { grip.x() - 40, lineMiddle }, Qt::LeftButton);
+    Release(DataEditor(), { grip.x() - 40, lineMiddle });
+    EXPECT_EQ(window->Memo1->textCursor().position(), 0);
+    EXPECT_FALSE(window->Memo1->textCursor().hasSelection());
+    EXPECT_EQ(window->DataWindow->width(), width - 43);
+
+    // Away from the grip zones the editor places its cursor as usual: after "1 2".
+    Press(DataEditor(), { window->DataWindow->width() / 2, lineMiddle });
+    Release(DataEditor(), { window->DataWindow->width() / 2, lineMiddle });
+    EXPECT_EQ(window->Memo1->textCursor().position(), 3);
+}
+
+TEST_F(PaneResize, DragNeitherReadsNorDrawsUntilTheRelease)
+{
+    window->DataLines().SetText("1 2\n3 4\n");
+    const QSize start = window->DataWindow->size();
+    Press(DataEditor(), OnDataPane({ start.width() - 2, start.height() - 2 }));
+    ASSERT_TRUE(window->workbench.layout.Resizing);
+
+    for (const QPoint pointer : { QPoint(200, 150), QPoint(260, 180), QPoint(240, 420) }) {
+        SCOPED_TRACE(pointer.x());
+        // The pointer may leave the pane: its events still come to the pane that was pressed.
+        Move(DataEditor(), OnDataPane(pointer), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(window->DataWindow->size(), QSize(pointer.x(), pointer.y()));
+        ExpectPanesLaidOut();
+        EXPECT_FALSE(window->workbench.points.DataPresent);
+    }
+
+    // Another button's release ends nothing, but shows the arrow.
+    Release(DataEditor(), OnDataPane({ 240, 420 }), Qt::RightButton);
+    EXPECT_TRUE(window->workbench.layout.Resizing);
+    EXPECT_EQ(OverrideShape(), Qt::ArrowCursor);
+    EXPECT_FALSE(window->workbench.points.DataPresent);
+
+    Release(DataEditor(), OnDataPane({ 240, 420 }));
+    EXPECT_FALSE(window->workbench.layout.Resizing);
+    EXPECT_EQ(OverrideShape(), Qt::ArrowCursor);
+    EXPECT_TRUE(window->workbench.points.DataPresent);
+    EXPECT_EQ(window->workbench.points.PointCount, 2);
+}
+
+TEST_F(PaneResize, ResultsPaneDragsTheDataPanesBottom)
+{
+    const int top = window->FitResultsWindow->y();
+    const int width = window->DataWindow->width();
+    Press(ResultsEditor(), OnResultsPane({ 100, 4 }));
+    ASSERT_EQ(window->workbench.layout.DragMode, app::DragHeight);
+    // Results pane positions are turned into client positions.
+    Move(ResultsEditor(), OnResultsPane({ 160, 44 }), Qt::LeftButton);
+    Release(ResultsEditor(), OnResultsPane({ 160, 44 }));
+    EXPECT_EQ(window->DataWindow->size(), QSize(width, top + 44));
+    ExpectPanesLaidOut();
+}
+
+TEST_F(PaneResize, DragStaysWithinTheClientArea)
+{
+    const QSize client = window->ClientArea->size();
+    const QSize pane = window->DataWindow->size();
+    Press(window->ClientArea, { pane.width() + 2, pane.height() + 2 });
+    ASSERT_EQ(window->workbench.layout.DragMode, app::DragBoth);
+    const struct {
+        const char* name;
+        QPoint pointer;
+        QSize size;
+    } cases[] = {
+        { "above and left of the client area", { -40, -30 }, { 0, 0 } },
+        { "beyond the client area", { client.width() + 100, client.height() + 100 }, client },
+        { "inside again", { 300, 200 }, { 300, 200 } },
+    };
+    for (const auto& expected : cases) {
+        SCOPED_TRACE(expected.name);
+        Move(window->ClientArea, expected.pointer, Qt::LeftButton);
+        EXPECT_EQ(window->DataWindow->size(), expected.size);
+        ExpectPanesLaidOut();
+    }
+    Release(window->ClientArea, { 300, 200 });
+    EXPECT_TRUE(dialogs->errorTexts.empty());
+}
+
+using Cursors = MouseOnWindow;
+
+TEST_F(Cursors, AnnounceWhatAPressWouldDo)
+{
+    SetPlot();
+    enum Target { DataPane, ResultsPane, Surface, Legend };
+    const int width = window->DataWindow->width();
+    const int height = window->DataWindow->height();
+    const int resultsWidth = window->FitResultsWindow->width();
+    const struct {
+        const char* name;
+        Target target;
+        QPoint position;
+        Qt::CursorShape cursor;
+    } cases[] = {
+        { "data pane right edge", DataPane, { width - 1, height / 2 }, Qt::SizeHorCursor },
+        { "data pane bottom edge", DataPane, { width / 2, height - 1 }, Qt::SizeVerCursor },
+        { "data pane corner", DataPane, { width - 1, height - 1 }, Qt::SizeFDiagCursor },
+        { "inside the data pane", DataPane, { width / 2, height / 2 }, Qt::ArrowCursor },
+        { "results pane top edge", ResultsPane, { resultsWidth / 2, 2 }, Qt::SizeVerCursor },
+        { "results pane corner", ResultsPane, { resultsWidth - 1, 2 }, Qt::SizeFDiagCursor },
+        { "inside the results pane", ResultsPane, { resultsWidth / 2, 60 }, Qt::ArrowCursor },
+        { "strip right of the data pane", Surface, { width + 3, height + 100 }, Qt::SizeHorCursor },
+        { "strip by the data pane's bottom", Surface, { width + 3, height + 2 },
+            Qt::SizeFDiagCursor },
+        { "surface outside the plot", Surface, { 380, 30 }, Qt::ArrowCursor },
+        { "inside the plot", Surface, { 450, 100 }, Qt::CrossCursor },
+        { "over the y legend", Legend, { 2, 2 }, Qt::CrossCursor },
+    };
+    // Until the first mouse event every control shows its own cursor.
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    for (const auto& expected : cases) {
+        SCOPED_TRACE(expected.name);
+        switch (expected.target) {
+        case DataPane:
+            Move(DataEditor(), OnDataPane(expected.position));
+            break;
+        case ResultsPane:
+            Move(ResultsEditor(), OnResultsPane(expected.position));
+            break;
+        case Surface:
+            Move(window->ClientArea, expected.position);
+            break;
+        case Legend:
+            Move(window->YAxisLabel, expected.position);
+            break;
+        }
+        EXPECT_EQ(OverrideShape(), expected.cursor);
+    }
+    // One override, changed in place: a single restore removes it.
+    QGuiApplication::restoreOverrideCursor();
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+using Readout = MouseOnWindow;
+
+TEST_F(Readout, ShowsOnlyStrictlyInsideThePlot)
+{
+    SetPlot();
+    const struct {
+        const char* name;
+        QPoint pointer;
+        bool shown;
+    } cases[] = {
+        { "on the left edge", { 400, 100 }, false },
+        { "one pixel inside the left edge", { 401, 100 }, true },
+        { "on the right edge", { 900, 100 }, false },
+        { "on the top edge", { 450, 40 }, false },
+        { "one pixel inside the bottom edge", { 450, 339 }, true },
+        { "on the bottom edge", { 450, 340 }, false },
+    };
+    for (const auto& expected : cases) {
+        SCOPED_TRACE(expected.name);
+        Move(window->ClientArea, expected.pointer);
+        EXPECT_EQ(window->CoordinateLabel->isVisible(), expected.shown);
+        EXPECT_EQ(OverrideShape(), expected.shown ? Qt::CrossCursor : Qt::ArrowCursor);
+    }
+
+    Move(window->ClientArea, { 401, 100 });
+    EXPECT_EQ(window->CoordinateLabel->text(), QStringLiteral("(   0.02 ;   2.40 )"));
+    // Above the graph area, right of the data pane.
+    EXPECT_EQ(window->CoordinateLabel->pos(), QPoint(window->DataWindow->width(), 0));
+    // Moving onto a pane leaves it as it was.
+    Move(DataEditor(), OnDataPane({ 40, 40 }));
+    EXPECT_TRUE(window->CoordinateLabel->isVisible());
+}
+
+TEST_F(Readout, StaysHiddenWithoutAScale)
+{
+    SetPlot();
+    window->workbench.points.XMax = 0;
+    std::feclearexcept(FE_ALL_EXCEPT);
+    Move(window->ClientArea, { 450, 100 });
+    EXPECT_FALSE(window->CoordinateLabel->isVisible());
+    EXPECT_EQ(OverrideShape(), Qt::ArrowCursor);
+    EXPECT_EQ(std::fetestexcept(FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW), 0);
+    EXPECT_TRUE(dialogs->errorTexts.empty());
+}
+
+// What a drag of data over target at position is answered: whether a move there is accepted
+// and, when dropped, whether the drop is taken. Qt sends the move and the drop to the widget
+// that took the drag's entry, which may be an ancestor of target.
+struct DragAnswer {
+    bool move = false;
+    bool drop = false;
+};
+
+DragAnswer DragOver(QWidget* target, QPoint position, const QMimeData& data)
+{
+    QDragEnterEvent enter(position, Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &enter);
+    QDragMoveEvent move(position, Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &move);
+    QDropEvent drop(QPointF(position), Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &drop);
+    return { move.isAccepted(), drop.isAccepted() };
+}
+
+class LegendDrop : public MouseOnWindow {
+protected:
+    void SetUp() override
+    {
+        MouseOnWindow::SetUp();
+        label.setData(QString::fromLatin1(app::LabelMimeType), QByteArrayLiteral("YAxisLabel"));
+        text.setText(QStringLiteral("1 2"));
+    }
+
+    QMimeData label;
+    QMimeData text;
+};
+
+TEST_F(LegendDrop, OnlyTheWindowSurfaceTakesALabel)
+{
+    const QPoint legend = window->YAxisLabel->pos();
+    const struct {
+        const char* name;
+        QWidget* target;
+        const QMimeData* data;
+    } refused[] = {
+        { "text over the window surface", window->ClientArea, &text },
+        { "label over the data pane", DataEditor(), &label },
+        { "label over the data pane's frame", window->Memo1, &label },
+        { "label over the results pane", ResultsEditor(), &label },
+    };
+    for (const auto& drag : refused) {
+        SCOPED_TRACE(drag.name);
+        const DragAnswer answer = DragOver(drag.target, { 30, 30 }, *drag.data);
+        EXPECT_FALSE(answer.move);
+        EXPECT_FALSE(answer.drop);
+        EXPECT_EQ(window->YAxisLabel->pos(), legend);
+        EXPECT_FALSE(window->workbench.graph.YLabelMoved);
+    }
+    // The editors still take text.
+    EXPECT_TRUE(DragOver(DataEditor(), { 30, 30 }, text).move);
+}
+
+TEST_F(LegendDrop, StaysWhereDroppedUntilTheNextLayoutPass)
+{
+    const DragAnswer answer = DragOver(window->ClientArea, { 520, 210 }, label);
+    EXPECT_TRUE(answer.move);
+    EXPECT_TRUE(answer.drop);
+    EXPECT_EQ(window->YAxisLabel->pos(), QPoint(520, 210));
+    EXPECT_TRUE(window->workbench.graph.YLabelMoved);
+
+    // A repaint keeps it; a pane resize is a layout pass and puts it back.
+    window->FormPaint(window->ClientArea);
+    EXPECT_TRUE(window->workbench.graph.YLabelMoved);
+    const QSize pane = window->DataWindow->size();
+    Press(window->ClientArea, { pane.width() + 1, pane.height() + 60 });
+    Move(window->ClientArea, { pane.width() + 20, pane.height() + 60 }, Qt::LeftButton);
+    Release(window->ClientArea, { pane.width() + 20, pane.height() + 60 });
+    EXPECT_FALSE(window->workbench.graph.YLabelMoved);
+}
+
+} // namespace
