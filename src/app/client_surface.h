@@ -8,12 +8,17 @@ namespace app {
 class TMultiform;
 
 // The surface below the menu bar: client coordinates are its coordinates. Its resize runs the
-// layout pass and its paint requests the repaint pass, each through the general error report.
+// layout pass and its paint requests the repaint pass, each through the general error report;
+// a paint then shows the window's graph image.
 class ClientSurface : public QWidget {
     Q_OBJECT
 
 public:
     explicit ClientSurface(TMultiform& window);
+
+    // The graph image has been drawn afresh: shows it, unless the surface is painting now and
+    // shows it anyway.
+    void ShowGraph();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -21,6 +26,7 @@ protected:
 
 private:
     TMultiform& m_window;
+    bool m_painting = false;
 };
 
 } // namespace app

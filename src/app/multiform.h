@@ -4,7 +4,10 @@
 #include "app/dialogs.h"
 #include "app/qt_text_lines.h"
 #include "app/workbench.h"
+#include "graph/window_geometry.h"
+#include "options/options_notebook.h"
 
+#include <QImage>
 #include <QMainWindow>
 
 #include <memory>
@@ -14,11 +17,11 @@ class QAction;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
-class QTabWidget;
 
 namespace app {
 
 class ClientSurface;
+class WindowNotebookHost;
 
 class TMultiform : public QMainWindow {
     Q_OBJECT
@@ -45,7 +48,7 @@ public:
     QLabel* XAxisLabel = nullptr;
     QLabel* YAxisLabel = nullptr;
     QPlainTextEdit* Memo2 = nullptr;
-    QTabWidget* TabbedNotebook1 = nullptr;
+    options::OptionsNotebook* TabbedNotebook1 = nullptr;
 
     // Menu items.
     QMenu* File1 = nullptr;
@@ -73,6 +76,23 @@ public:
     // File, Exit: ends the event loop with exit code 0.
     void Exit1Click(QObject* sender);
 
+    // Repaint pass and drawing
+    // Reads the data pane (Memo1) into the point store, with the plotted ranges.
+    void CalculateData();
+    // The fit command of the four Show buttons and of the extra-digit option: reads, checks,
+    // fits, writes the report into Memo2 and redraws. Information messages go to the
+    // information box; failures pass out to the general error report.
+    void TabbedFitShowClick(QObject* sender);
+    // "Forma&t" and "Fit &Data": show the options notebook on its Titles or Fit Data page.
+    void Format1Click(QObject* sender);
+    void FitData1Click(QObject* sender);
+    // What the client area shows below its panes and labels: the graph of the last drawing
+    // pass, or the bare background before the first one.
+    const QImage& GraphImage() const { return m_graphImage; }
+    // The outer size of the window, its client size and the data pane's place, as the drawing
+    // pass lays the graph out in them.
+    graph::WindowGeometry DrawingGeometry() const;
+
     Dialogs& UserDialogs() { return *m_dialogs; }
     // The data pane (Memo1) and the results pane (Memo2) as editor lines.
     common::TextLines& DataLines();
@@ -93,6 +113,15 @@ private:
     std::unique_ptr<QtTextLines> m_dataLines;
     std::unique_ptr<QtTextLines> m_resultLines;
     std::string m_decimalSeparator;
+
+    // Repaint pass and drawing
+    // Alt+T and Alt+D stay the menu's while the notebook's tabs carry the same access keys.
+    void ConnectNotebookKeys();
+    // Keeps the graph image the size of the client area, with what it showed at its top-left
+    // and the window's own colour beyond.
+    void FitGraphImageToClientArea();
+    std::unique_ptr<WindowNotebookHost> m_notebookHost;
+    QImage m_graphImage;
 };
 
 } // namespace app

@@ -37,6 +37,9 @@ void TMultiform::CreateMenu()
     FitData1->setObjectName(QStringLiteral("FitData1"));
 
     ConnectGuarded(Exit1, &TMultiform::Exit1Click);
+    ConnectGuarded(Format1, &TMultiform::Format1Click);
+    ConnectGuarded(FitData1, &TMultiform::FitData1Click);
+    ConnectNotebookKeys();
 }
 
 } // namespace app
