@@ -27,6 +27,11 @@ void ClientSurface::ShowGraph()
 
 void ClientSurface::paintEvent(QPaintEvent* event)
 {
+    // The pass redraws the whole graph, but a paint shows only its own region. When the graph
+    // changed beyond it (a fit dropped by a box that covered part of the plot), the whole
+    // surface is shown at the next paint, whose pass finds nothing new and so asks no more.
+    const bool partial = !(QRegion(rect()) - event->region()).isEmpty();
+    const QImage shownBefore = partial ? m_window.GraphImage() : QImage();
     m_painting = true;
     RunGuarded(m_window, [this] { m_window.FormPaint(this); });
     m_painting = false;
@@ -37,6 +42,8 @@ void ClientSurface::paintEvent(QPaintEvent* event)
     // Only while the image lags behind a resize of the surface.
     for (const QRect& uncovered : event->region() - QRegion(image.rect()))
         painter.fillRect(uncovered, palette().color(QPalette::Button));
+    if (partial && image != shownBefore)
+        update();
 }
 
 void ClientSurface::resizeEvent(QResizeEvent* event)

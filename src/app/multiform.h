@@ -115,8 +115,9 @@ private:
     std::string m_decimalSeparator;
 
     // Repaint pass and drawing
-    // Alt+T and Alt+D stay the menu's while the notebook's tabs carry the same access keys.
-    void ConnectNotebookKeys();
+    // Alt+T and Alt+D stay the menu's while the notebook's tabs carry the same access keys, and
+    // hiding the notebook repaints the client area.
+    void ConnectNotebook();
     // Keeps the graph image the size of the client area, with what it showed at its top-left
     // and the window's own colour beyond.
     void FitGraphImageToClientArea();

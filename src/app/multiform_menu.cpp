@@ -39,7 +39,7 @@ void TMultiform::CreateMenu()
     ConnectGuarded(Exit1, &TMultiform::Exit1Click);
     ConnectGuarded(Format1, &TMultiform::Format1Click);
     ConnectGuarded(FitData1, &TMultiform::FitData1Click);
-    ConnectNotebookKeys();
+    ConnectNotebook();
 }
 
 } // namespace app

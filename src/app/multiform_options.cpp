@@ -2,6 +2,7 @@
 // show the options notebook.
 #include "app/multiform.h"
 
+#include "app/client_surface.h"
 #include "data/calculate_data.h"
 #include "fit/fit_command.h"
 #include "report/lsq_results_to_screen.h"
@@ -78,12 +79,36 @@ namespace {
         std::vector<QAction*> m_items;
     };
 
+    // The notebook lies over the panes, so hiding it uncovers no part of the drawing surface
+    // and Qt would not repaint it; the window repaints in any case, which drops a curve whose
+    // fit is no longer valid.
+    class RepaintWhenHidden : public QObject {
+    public:
+        RepaintWhenHidden(QObject* parent, QWidget& surface)
+            : QObject(parent)
+            , m_surface(surface)
+        {
+        }
+
+    protected:
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (event->type() == QEvent::Hide)
+                m_surface.update();
+            return QObject::eventFilter(watched, event);
+        }
+
+    private:
+        QWidget& m_surface;
+    };
+
 } // namespace
 
-void TMultiform::ConnectNotebookKeys()
+void TMultiform::ConnectNotebook()
 {
     auto* tabs = TabbedNotebook1->findChild<QTabBar*>();
     tabs->installEventFilter(new MenuKeysFirst(this, { Format1, FitData1 }));
+    TabbedNotebook1->installEventFilter(new RepaintWhenHidden(this, *ClientArea));
 }
 
 void TMultiform::TabbedFitShowClick(QObject* sender)

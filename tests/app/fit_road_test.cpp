@@ -155,15 +155,23 @@ TEST_F(FitRoad, FailingFitIsReportedAndTheWindowGoesOn)
 TEST_F(FitRoad, ChangingTheFitTypeDropsTheCurveAtExit)
 {
     FitAndShow({ "1 1", "2 2", "3 2", "4 3" }, "Straight Line");
-    const int column = ColumnBetween(2, 3);
-    const QPoint onCurve = CurvePixel(column);
-    ASSERT_EQ(Rgb(Screen(), onCurve), RedPixel);
+    const QPoint onCurve = CurvePixel(ColumnBetween(2, 3));
+    ASSERT_EQ(Rgb(Shown(), onCurve), RedPixel);
 
-    Choose("TabbedFitCombo", "Exponential");
+    // Typed rather than picked from the list, whose closing would repaint the plot at once.
+    auto* fitType = Find<QComboBox>("TabbedFitCombo");
+    fitType->lineEdit()->selectAll();
+    QTest::keyClicks(fitType->lineEdit(), QStringLiteral("Exponential"));
+    ASSERT_EQ(window->workbench.fit.FitType, fit::Exponential);
+    EXPECT_FALSE(window->workbench.fit.FitValid);
+    EXPECT_EQ(Rgb(Shown(), onCurve), RedPixel);
+
+    // Even when the panes under the notebook paint every pixel of theirs, so that hiding it
+    // uncovers nothing of the drawing surface, Exit repaints without the curve.
+    window->FitResultsWindow->setAutoFillBackground(true);
     Press("TabbedFitExit");
     EXPECT_FALSE(window->TabbedNotebook1->isVisible());
-    EXPECT_FALSE(window->workbench.fit.FitValid);
-    const QImage screen = Screen();
+    const QImage screen = Shown();
     EXPECT_EQ(Rgb(screen, onCurve), WhitePixel);
     // The points stay; the report of the last fit too.
     EXPECT_EQ(Rgb(screen, PixelOf(3, 2)), RedPixel);

@@ -129,6 +129,22 @@ TEST_F(RepaintPass, DrawingOutsideAPaintRedrawsTheImageAndShowsIt)
     EXPECT_EQ(paints.count, 1);
 }
 
+TEST_F(RepaintPass, APaintOfAPartShowsAllOfAChangedGraph)
+{
+    TypeData({ "1 1", "2 2", "3 2", "4 3" });
+    const graph::GraphState& graph = window->workbench.graph;
+    window->ClientArea->update();
+    const QImage before = Shown();
+    const QPoint plotInside(graph.PlotLeft + graph.PlotWidth / 2, graph.PlotTop + 8);
+    ASSERT_EQ(Rgb(before, plotInside), WhitePixel);
+
+    // A colour takes effect at the next pass, here one asked for a corner far from the plot.
+    window->workbench.graph.GraphColor = common::Black;
+    const QSize client = window->ClientArea->size();
+    window->ClientArea->update(client.width() - 10, client.height() - 10, 10, 10);
+    EXPECT_EQ(Rgb(Shown(), plotInside), BlackPixel);
+}
+
 TEST_F(RepaintPass, WithoutDataThePassKeepsWhatTheWindowShows)
 {
     TypeData({ "1 1", "2 2", "3 2", "4 3" });

@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -121,6 +122,17 @@ protected:
 
     // What the client area shows now, panes and labels included; taking it runs a paint.
     QImage Screen() const { return window->ClientArea->grab().toImage(); }
+
+    // What the window has put on the screen once its pending paints are done, in client
+    // coordinates; taking it paints nothing.
+    QImage Shown() const
+    {
+        for (int round = 0; round < 20; ++round)
+            QCoreApplication::processEvents();
+        const QRect client(
+            window->ClientArea->mapTo(window.get(), QPoint(0, 0)), window->ClientArea->size());
+        return window->screen()->grabWindow(window->winId()).toImage().copy(client);
+    }
 
     static QRgb Rgb(const QImage& image, QPoint pixel) { return image.pixel(pixel) & RGB_MASK; }
 
