@@ -8,14 +8,18 @@ namespace app {
 class TMultiform;
 
 // The surface below the menu bar: client coordinates are its coordinates. Its resize runs the
-// layout pass and its paint requests the repaint pass; its mouse events go to the window's
-// surface handlers (moves also without a button) and it takes the drop of a dragged label. Each
-// through the general error report.
+// layout pass and its paint requests the repaint pass, which then shows the window's graph image;
+// its mouse events go to the window's surface handlers (moves also without a button) and it takes
+// the drop of a dragged label. Each through the general error report.
 class ClientSurface : public QWidget {
     Q_OBJECT
 
 public:
     explicit ClientSurface(TMultiform& window);
+
+    // The graph image has been drawn afresh: shows it, unless the surface is painting now and
+    // shows it anyway.
+    void ShowGraph();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -33,6 +37,7 @@ private:
     void AnswerDrag(QDropEvent& event);
 
     TMultiform& m_window;
+    bool m_painting = false;
 };
 
 } // namespace app

@@ -9,6 +9,7 @@
 #include "app/qt_font.h"
 #include "app/qt_text_lines.h"
 #include "app/run_guarded.h"
+#include "app/window_notebook_host.h"
 #include "fit/fit_state.h"
 
 #include <QAction>
@@ -51,7 +52,13 @@ TMultiform::TMultiform(std::unique_ptr<Dialogs> dialogs)
     FormCreate(this);
 }
 
-TMultiform::~TMultiform() { FormDestroy(this); }
+TMultiform::~TMultiform()
+{
+    FormDestroy(this);
+    // The notebook goes before the host it calls, which goes with the window's members.
+    delete TabbedNotebook1;
+    TabbedNotebook1 = nullptr;
+}
 
 void TMultiform::FormCreate(QObject* sender)
 {

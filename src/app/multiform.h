@@ -5,7 +5,10 @@
 #include "app/qt_data_file.h"
 #include "app/qt_text_lines.h"
 #include "app/workbench.h"
+#include "graph/window_geometry.h"
+#include "options/options_notebook.h"
 
+#include <QImage>
 #include <QMainWindow>
 
 #include <memory>
@@ -16,12 +19,12 @@ class QLabel;
 class QMenu;
 class QMimeData;
 class QPlainTextEdit;
-class QTabWidget;
 
 namespace app {
 
 class ClientSurface;
 class MouseEventRouter;
+class WindowNotebookHost;
 
 class TMultiform : public QMainWindow {
     Q_OBJECT
@@ -48,7 +51,7 @@ public:
     QLabel* XAxisLabel = nullptr;
     QLabel* YAxisLabel = nullptr;
     QPlainTextEdit* Memo2 = nullptr;
-    QTabWidget* TabbedNotebook1 = nullptr;
+    options::OptionsNotebook* TabbedNotebook1 = nullptr;
 
     // Menu items.
     QMenu* File1 = nullptr;
@@ -129,6 +132,23 @@ public:
     // later drawing passes until the next layout pass.
     void FormDragDrop(QObject* sender, const QMimeData* source, int X, int Y);
 
+    // Repaint pass and drawing
+    // Reads the data pane (Memo1) into the point store, with the plotted ranges.
+    void CalculateData();
+    // The fit command of the four Show buttons and of the extra-digit option: reads, checks,
+    // fits, writes the report into Memo2 and redraws. Information messages go to the
+    // information box; failures pass out to the general error report.
+    void TabbedFitShowClick(QObject* sender);
+    // "Forma&t" and "Fit &Data": show the options notebook on its Titles or Fit Data page.
+    void Format1Click(QObject* sender);
+    void FitData1Click(QObject* sender);
+    // What the client area shows below its panes and labels: the graph of the last drawing
+    // pass, or the bare background before the first one.
+    const QImage& GraphImage() const { return m_graphImage; }
+    // The outer size of the window, its client size and the data pane's place, as the drawing
+    // pass lays the graph out in them.
+    graph::WindowGeometry DrawingGeometry() const;
+
     Dialogs& UserDialogs() { return *m_dialogs; }
     // The data pane (Memo1) and the results pane (Memo2) as editor lines.
     common::TextLines& DataLines();
@@ -158,6 +178,16 @@ private:
     // Pane layout and mouse
     // Hands the panes' and the y legend's mouse events to the handlers; a child of the window.
     MouseEventRouter* m_mouseEventRouter = nullptr;
+
+    // Repaint pass and drawing
+    // Alt+T and Alt+D stay the menu's while the notebook's tabs carry the same access keys, and
+    // hiding the notebook repaints the client area.
+    void ConnectNotebook();
+    // Keeps the graph image the size of the client area, with what it showed at its top-left
+    // and the window's own colour beyond.
+    void FitGraphImageToClientArea();
+    std::unique_ptr<WindowNotebookHost> m_notebookHost;
+    QImage m_graphImage;
 };
 
 } // namespace app

@@ -2,13 +2,14 @@
 #include "app/multiform.h"
 
 #include "app/client_surface.h"
+#include "app/qt_label.h"
 #include "app/qt_line_editor.h"
-#include "options/notebook_placeholder.h"
+#include "app/window_notebook_host.h"
+#include "options/options_notebook.h"
 
 #include <QLabel>
 #include <QPalette>
 #include <QPlainTextEdit>
-#include <QTabWidget>
 
 namespace app {
 
@@ -83,11 +84,19 @@ void TMultiform::CreateComponents()
     XAxisLabel = CreateLabel(ClientArea, "XAxisLabel", "XAxisLabel", QRect(328, 232, 73, 16));
     YAxisLabel = CreateLabel(ClientArea, "YAxisLabel", "YAxisLabel", QRect(208, 48, 74, 16));
     YAxisLabel->setWordWrap(true);
+    // The legends size themselves to their captions and stand on the graph's background.
+    for (QLabel* legend : { TitleLabel, XAxisLabel, YAxisLabel }) {
+        SizeToCaption(*legend);
+        SetLabelBackground(*legend, workbench.graph.BackgroundColor);
+    }
 
     Memo2 = CreateEditor(FitResultsWindow, "Memo2");
     Memo2->setPlainText(QString::fromLatin1(Instructions));
 
-    TabbedNotebook1 = options::CreateNotebookPlaceholder(ClientArea);
+    // Shown at (0, 0) of the client area, over the data pane.
+    m_notebookHost = std::make_unique<WindowNotebookHost>(*this);
+    TabbedNotebook1 = new options::OptionsNotebook(workbench.points, workbench.fit,
+        workbench.report, workbench.graph, *m_notebookHost, ClientArea);
 
     // Typing goes to the data pane from the start.
     Memo1->setFocus();

@@ -25,19 +25,4 @@ void TMultiform::Reallocate(QObject* sender)
     FormPaint(sender);
 }
 
-void TMultiform::FormPaint(QObject* sender)
-{
-    (void)sender;
-    if (workbench.layout.Resizing)
-        return;
-    data::CalculateData(workbench.points, *m_dataLines, m_decimalSeparator);
-    DrawGraph(sender);
-}
-
-void TMultiform::DrawGraph(QObject* sender)
-{
-    (void)sender;
-    // The graph itself is not drawn yet.
-}
-
 } // namespace app

@@ -43,6 +43,9 @@ void TMultiform::CreateMenu()
     ConnectGuarded(PrinterSetup1, &TMultiform::PrinterSetup1Click);
     ConnectGuarded(Print1, &TMultiform::Print1Click);
     ConnectGuarded(Exit1, &TMultiform::Exit1Click);
+    ConnectGuarded(Format1, &TMultiform::Format1Click);
+    ConnectGuarded(FitData1, &TMultiform::FitData1Click);
+    ConnectNotebook();
 }
 
 } // namespace app

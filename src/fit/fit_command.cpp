@@ -17,11 +17,13 @@ namespace {
     }
 
     // At most one message of these checks per command: each is made only while FitValid holds.
+    // FitValid is cleared before the message shows: the window repaints behind the modal box,
+    // and the old constants must not be drawn as a curve of the newly chosen type meanwhile.
     void CheckData(const data::PointStore& points, FitState& fit, FitCommandHost& host)
     {
         const auto refuse = [&](std::string_view message) {
-            host.ShowInformation(message);
             fit.FitValid = false;
+            host.ShowInformation(message);
         };
         if (fit.FitType == PowerLaw && HasZero(points.XData, points.PointCount))
             refuse(ZeroXMessage);

@@ -155,6 +155,25 @@ TEST_F(FitCommandTest, RefusesOrdersWithNothingToSolve)
     EXPECT_EQ(m_fit.ResidualSumOfSquares, 4 + 16 + 49 + 64);
 }
 
+TEST_F(FitCommandTest, NoCurveIsValidWhileARefusalIsShown)
+{
+    // The window repaints behind the modal message box.
+    struct WatchingHost : RecordingHost {
+        const fit::FitState* fit = nullptr;
+        std::vector<bool> validWhileShown;
+        void ShowInformation(std::string_view message) override
+        {
+            validWhileShown.push_back(fit->FitValid);
+            RecordingHost::ShowInformation(message);
+        }
+    } host;
+    host.fit = &m_fit;
+    m_fit.FitType = fit::PowerLaw;
+    host.reading = test_support::PointsOf({ { 0, 1 }, { 1, 2 }, { 2, 3 } });
+    EXPECT_EQ(fit::TabbedFitShowClick(m_points, m_fit, host), fit::ShowOutcome::Refused);
+    EXPECT_EQ(host.validWhileShown, std::vector<bool> { false });
+}
+
 TEST_F(FitCommandTest, SingularSystemIsAMessage)
 {
     m_fit.FitType = fit::Polynomial;

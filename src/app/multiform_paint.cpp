@@ -1,0 +1,85 @@
+// src/app/multiform_paint.cpp: the repaint pass and the drawing pass into the client area's image.
+#include "app/multiform.h"
+
+#include "app/client_surface.h"
+#include "app/qt_canvas.h"
+#include "app/qt_color.h"
+#include "app/qt_font.h"
+#include "app/qt_label.h"
+#include "data/calculate_data.h"
+#include "graph/draw_graph.h"
+
+#include <QPainter>
+
+namespace app {
+
+void TMultiform::FormPaint(QObject* sender)
+{
+    if (workbench.layout.Resizing)
+        return;
+    CalculateData();
+    DrawGraph(sender);
+}
+
+void TMultiform::CalculateData()
+{
+    data::CalculateData(workbench.points, *m_dataLines, m_decimalSeparator);
+}
+
+void TMultiform::DrawGraph(QObject* sender)
+{
+    (void)sender;
+    FitGraphImageToClientArea();
+    // Without data the window keeps what it shows, and the labels their state.
+    if (!workbench.points.DataPresent)
+        return;
+    QtLabel title(*TitleLabel);
+    QtLabel xLegend(*XAxisLabel);
+    QtLabel yLegend(*YAxisLabel);
+    {
+        QtCanvas canvas(m_graphImage, ClientArea->palette(), WindowFont());
+        graph::DrawGraph(workbench.graph, workbench.points, workbench.fit, DrawingGeometry(),
+            canvas, { title, xLegend, yLegend });
+    }
+    // Only the final places reach the labels, so that a pass inside a paint does not ask for
+    // another one.
+    title.Apply();
+    xLegend.Apply();
+    yLegend.Apply();
+    ClientArea->ShowGraph();
+}
+
+graph::WindowGeometry TMultiform::DrawingGeometry() const
+{
+    // The frame is known only once a window manager has framed the shown window; until then
+    // the window's own geometry stands for it.
+    QRect outer = frameGeometry();
+    if (!outer.isValid() || outer.width() < width() || outer.height() < height())
+        outer = geometry();
+    graph::WindowGeometry geometry;
+    geometry.OuterWidth = outer.width();
+    geometry.OuterHeight = outer.height();
+    geometry.ClientWidth = ClientArea->width();
+    geometry.ClientHeight = ClientArea->height();
+    geometry.DataWindowLeft = DataWindow->x();
+    geometry.DataWindowTop = DataWindow->y();
+    geometry.DataWindowWidth = DataWindow->width();
+    return geometry;
+}
+
+void TMultiform::FitGraphImageToClientArea()
+{
+    const QSize size = ClientArea->size();
+    if (m_graphImage.size() == size)
+        return;
+    QImage image(size, QImage::Format_RGB32);
+    // Where nothing was drawn yet the window shows its own colour, the button face.
+    image.fill(ColorOf(common::ButtonFaceColor, ClientArea->palette()));
+    if (!m_graphImage.isNull()) {
+        QPainter painter(&image);
+        painter.drawImage(QPoint(0, 0), m_graphImage);
+    }
+    m_graphImage = std::move(image);
+}
+
+} // namespace app

@@ -1,0 +1,262 @@
+// tests/app/fit_road_test.cpp: from typed data through the options notebook and Show to the
+// report, the curve and the messages, as the user meets them.
+#include "fit/fitting_function.h"
+#include "options/options_notebook.h"
+#include "window_driver.h"
+
+#include <QTabBar>
+
+#include <cstdlib>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using app_test::BlackPixel;
+using app_test::RedPixel;
+using app_test::WhitePixel;
+using app_test::WindowDriver;
+
+const std::string Heading = "Fitting constants of least squares fit:";
+
+class FitRoad : public WindowDriver {
+protected:
+    // The pixel the fitted curve passes through in a column, from the plot of the last pass.
+    QPoint CurvePixel(int column) const
+    {
+        const app::Workbench& state = window->workbench;
+        const common::Extended x = graph::PixelToX(state.graph, state.points, column);
+        return { column,
+            graph::YToPixel(state.graph, state.points, fit::FittingFunction(state.fit, x)) };
+    }
+
+    // A column halfway between two points, clear of their markers.
+    int ColumnBetween(common::Extended left, common::Extended right) const
+    {
+        return (PixelOf(left, 0).x() + PixelOf(right, 0).x()) / 2;
+    }
+
+    void ClickTab(int page)
+    {
+        auto* tabs = window->TabbedNotebook1->findChild<QTabBar*>();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(page).center());
+    }
+};
+
+TEST_F(FitRoad, StraightLineFromTypedDataToReportAndCurve)
+{
+    // Normal matrix [[4, 10], [10, 30]]: A(0) = 0.5 +/- 1.095, A(1) = 0.6 +/- 0.4.
+    FitAndShow({ "1 1", "2 2", "3 2", "4 3" }, "Straight Line");
+    EXPECT_EQ(ResultLine(0), Heading);
+    EXPECT_EQ(ResultLine(1), "");
+    EXPECT_EQ(ResultLine(2), "A(0) = 1 +/- 1  YUnits");
+    EXPECT_EQ(ResultLine(3), "A(1) = 0.6 +/- 0.4  YUnits/XUnits");
+    EXPECT_TRUE(window->workbench.fit.FitValid);
+    EXPECT_TRUE(dialogs->informationTexts.empty());
+    EXPECT_TRUE(dialogs->errorTexts.empty());
+    // Show leaves the notebook open.
+    EXPECT_TRUE(window->TabbedNotebook1->isVisible());
+
+    const QImage screen = Screen();
+    EXPECT_EQ(Rgb(screen, PixelOf(3, 2)), RedPixel);
+    const QPoint onCurve = CurvePixel(ColumnBetween(2, 3));
+    EXPECT_EQ(Rgb(screen, onCurve), RedPixel);
+    // Beside the curve the plot is white.
+    EXPECT_EQ(Rgb(screen, onCurve + QPoint(0, 12)), WhitePixel);
+}
+
+TEST_F(FitRoad, PolynomialOfTheTypedOrderThroughItsPoints)
+{
+    TypeData({ "0 1.2", "1 2.9", "2 7.1", "3 13.2", "4 20.8", "5 31.3", "6 43.0", "7 57.4" });
+    ChooseMenu(window->FitData1);
+    Choose("TabbedFitCombo", "Polynomial fit");
+    TypeOver(Find<QAbstractSpinBox>("SpinEdit1"), "2");
+    EXPECT_EQ(window->workbench.fit.FitOrder, 2);
+    Press("TabbedFitShow");
+
+    EXPECT_EQ(ResultLine(0), Heading);
+    EXPECT_TRUE(ResultLine(2).starts_with("A(0) = ")) << ResultLine(2);
+    EXPECT_TRUE(ResultLine(4).starts_with("A(2) = ")) << ResultLine(4);
+    EXPECT_TRUE(ResultLine(4).ends_with("  YUnits/XUnits^2")) << ResultLine(4);
+    EXPECT_EQ(ResultLine(5), "");
+
+    const QImage screen = Screen();
+    for (const auto& [x, y] : { std::pair { 0.0L, 1.2L }, { 3.0L, 13.2L }, { 7.0L, 57.4L } }) {
+        // The curve passes within a few rows of the points it fits.
+        const QPoint point = PixelOf(x, y);
+        EXPECT_LE(std::abs(CurvePixel(point.x()).y() - point.y()), 3) << double(x);
+    }
+    EXPECT_EQ(Rgb(screen, CurvePixel(ColumnBetween(5, 6))), RedPixel);
+}
+
+TEST_F(FitRoad, RefusalsAreShownInTheInformationBox)
+{
+    const struct {
+        const char* name;
+        const char* fitType;
+        std::initializer_list<const char*> data;
+        const char* message;
+    } cases[] = {
+        { "power law with a zero x", "Power Law", { "1 1", "0 2", "3 0" },
+            "No zero X values allowed for this type of fit." },
+        { "exponential with a zero y", "Exponential", { "0 1", "1 0", "2 3" },
+            "No zero Y values allowed for this type of fit." },
+    };
+    for (const auto& refusal : cases) {
+        SCOPED_TRACE(refusal.name);
+        window->Memo1->clear();
+        dialogs->informationTexts.clear();
+        FitAndShow(refusal.data, refusal.fitType);
+        EXPECT_EQ(dialogs->informationTexts, std::vector<QString> { refusal.message });
+        EXPECT_FALSE(window->workbench.fit.FitValid);
+        // The results pane still shows its instructions.
+        EXPECT_EQ(ResultLine(0), "Enter data in the window above in the form");
+    }
+    EXPECT_TRUE(dialogs->errorTexts.empty());
+}
+
+TEST_F(FitRoad, QuadraticThroughOneXIsRefused)
+{
+    TypeData({ "2 1", "2 2", "2 3", "2 4", "2 5", "2 6" });
+    ChooseMenu(window->FitData1);
+    Choose("TabbedFitCombo", "Polynomial fit");
+    TypeOver(Find<QAbstractSpinBox>("SpinEdit1"), "2");
+    ASSERT_EQ(window->workbench.fit.FitOrder, 2);
+    Press("TabbedFitShow");
+    EXPECT_EQ(dialogs->informationTexts,
+        std::vector<QString> { "Too few distinct X values for this type of fit." });
+    EXPECT_TRUE(dialogs->errorTexts.empty());
+    EXPECT_FALSE(window->workbench.fit.FitValid);
+    EXPECT_EQ(ResultLine(0), "Enter data in the window above in the form");
+}
+
+TEST_F(FitRoad, FailingFitIsReportedAndTheWindowGoesOn)
+{
+    // Three points for two constants leave no degree of freedom for the uncertainty.
+    FitAndShow({ "0 0", "1 3", "2 5" }, "Straight Line");
+    EXPECT_EQ(dialogs->errorTexts, std::vector<QString> { "Floating point division by zero." });
+    EXPECT_TRUE(dialogs->informationTexts.empty());
+    // What the fit had done stays: its constants, and the emptied results pane.
+    EXPECT_TRUE(window->workbench.fit.FitValid);
+    EXPECT_EQ(ResultLine(0), "Enter data in the window above in the form");
+    EXPECT_EQ(ResultLine(2), "");
+    // The next repaint draws the curve from those constants.
+    const QImage screen = Screen();
+    EXPECT_EQ(Rgb(screen, CurvePixel(ColumnBetween(0, 1))), RedPixel);
+
+    dialogs->errorTexts.clear();
+    TypeData({ "3 8" });
+    Press("TabbedFitShow");
+    EXPECT_TRUE(dialogs->errorTexts.empty());
+    EXPECT_EQ(ResultLine(0), Heading);
+}
+
+TEST_F(FitRoad, ChangingTheFitTypeDropsTheCurveAtExit)
+{
+    FitAndShow({ "1 1", "2 2", "3 2", "4 3" }, "Straight Line");
+    const QPoint onCurve = CurvePixel(ColumnBetween(2, 3));
+    ASSERT_EQ(Rgb(Shown(), onCurve), RedPixel);
+
+    // Typed rather than picked from the list, whose closing would repaint the plot at once.
+    auto* fitType = Find<QComboBox>("TabbedFitCombo");
+    fitType->lineEdit()->selectAll();
+    QTest::keyClicks(fitType->lineEdit(), QStringLiteral("Exponential"));
+    ASSERT_EQ(window->workbench.fit.FitType, fit::Exponential);
+    EXPECT_FALSE(window->workbench.fit.FitValid);
+    EXPECT_EQ(Rgb(Shown(), onCurve), RedPixel);
+
+    // Even when the panes under the notebook paint every pixel of theirs, so that hiding it
+    // uncovers nothing of the drawing surface, Exit repaints without the curve.
+    window->FitResultsWindow->setAutoFillBackground(true);
+    Press("TabbedFitExit");
+    EXPECT_FALSE(window->TabbedNotebook1->isVisible());
+    const QImage screen = Shown();
+    EXPECT_EQ(Rgb(screen, onCurve), WhitePixel);
+    // The points stay; the report of the last fit too.
+    EXPECT_EQ(Rgb(screen, PixelOf(3, 2)), RedPixel);
+    EXPECT_EQ(ResultLine(3), "A(1) = 0.6 +/- 0.4  YUnits/XUnits");
+}
+
+TEST_F(FitRoad, ExtraDigitRefitsBothWays)
+{
+    FitAndShow({ "1 1", "2 2", "3 2", "4 3" }, "Straight Line");
+    Tick("PrecisionFlagBox");
+    EXPECT_EQ(ResultLine(2), "A(0) = 0.50 +/- 1.10  YUnits");
+    EXPECT_EQ(ResultLine(3), "A(1) = 0.60 +/- 0.40  YUnits/XUnits");
+    Tick("PrecisionFlagBox");
+    EXPECT_EQ(ResultLine(2), "A(0) = 1 +/- 1  YUnits");
+}
+
+TEST_F(FitRoad, SuppressZeroRedrawsAtOnce)
+{
+    FitAndShow({ "10 100", "11 103", "12 105", "13 108" }, "Straight Line");
+    Screen();
+    ASSERT_LE(window->workbench.points.XMin, 0);
+
+    Tick("ZeroSuppressBox");
+    EXPECT_GT(window->workbench.points.XMin, 0);
+    EXPECT_GT(window->workbench.points.YMin, 0);
+    // The image is drawn with the new ranges by the click itself, curve included.
+    const QImage& image = window->GraphImage();
+    EXPECT_EQ(Rgb(image, PixelOf(10, 100)), RedPixel);
+    EXPECT_EQ(Rgb(image, CurvePixel(ColumnBetween(11, 12))), RedPixel);
+}
+
+TEST_F(FitRoad, BackgroundColourRecoloursTheLegendsAtOnce)
+{
+    TypeData({ "1 1", "2 2" });
+    Screen();
+    ChooseMenu(window->Format1);
+    ClickTab(options::OptionsNotebook::ColorsPage);
+    const auto legendBackground
+        = [](QLabel* legend) { return legend->palette().color(QPalette::Window).rgb() & RGB_MASK; };
+
+    Choose("BackColorCombo", "Red");
+    for (QLabel* legend : { window->TitleLabel, window->XAxisLabel, window->YAxisLabel })
+        EXPECT_EQ(legendBackground(legend), RedPixel) << legend->objectName().toStdString();
+    const QPoint titleCorner = window->TitleLabel->geometry().topRight();
+    EXPECT_EQ(Rgb(Screen(), titleCorner), RedPixel);
+
+    // Light Gray is the button face of the platform, not a fixed grey.
+    Choose("BackColorCombo", "Light Gray");
+    for (QLabel* legend : { window->TitleLabel, window->XAxisLabel, window->YAxisLabel })
+        EXPECT_EQ(legendBackground(legend), ColorOf(common::ButtonFaceColor))
+            << legend->objectName().toStdString();
+    EXPECT_EQ(window->workbench.graph.BackgroundColor, common::ButtonFaceColor);
+}
+
+TEST_F(FitRoad, TitlesPageRenamesTheLegends)
+{
+    TypeData({ "1 1", "2 2" });
+    ChooseMenu(window->Format1);
+    EXPECT_EQ(window->TabbedNotebook1->currentIndex(), options::OptionsNotebook::TitlesPage);
+    EXPECT_EQ(Find<QLineEdit>("TabbedTitleEdit")->text(), "Title");
+
+    TypeOver(Find<QLineEdit>("TabbedTitleEdit"), "Braking distance");
+    TypeOver(Find<QLineEdit>("TabbedY1"), "Distance in metres on dry road");
+    EXPECT_EQ(window->TitleLabel->text(), "Braking distance");
+    EXPECT_EQ(window->YAxisLabel->text(), "Distance in metres on dry road");
+    // The y legend wraps its words: several lines, as wide as its default caption.
+    EXPECT_GT(window->YAxisLabel->height(), 2 * window->TitleLabel->height());
+
+    Screen();
+    const graph::GraphState& graph = window->workbench.graph;
+    EXPECT_EQ(window->TitleLabel->x(),
+        graph.PlotLeft + (graph.PlotWidth - window->TitleLabel->width()) / 2);
+    EXPECT_EQ(window->YAxisLabel->y(),
+        graph.PlotTop + (graph.PlotHeight - window->YAxisLabel->height()) / 2);
+}
+
+TEST_F(FitRoad, PolynomialOrderControlsAreHiddenUntilChosen)
+{
+    ChooseMenu(window->FitData1);
+    EXPECT_TRUE(window->TabbedNotebook1->isVisible());
+    EXPECT_EQ(window->TabbedNotebook1->pos(), QPoint(0, 0));
+    EXPECT_TRUE(Find<QLabel>("PolyOrderLabel")->isHidden());
+    EXPECT_TRUE(Find<QAbstractSpinBox>("SpinEdit1")->isHidden());
+    Choose("TabbedFitCombo", "Polynomial fit");
+    EXPECT_TRUE(Find<QAbstractSpinBox>("SpinEdit1")->isVisible());
+}
+
+} // namespace

@@ -1,0 +1,195 @@
+// tests/app/repaint_pass_test.cpp: what the client area shows before, during and after the
+// drawing passes, and that a paint does not ask for another one.
+#include "app/qt_label.h"
+#include "window_driver.h"
+
+#include <QEvent>
+#include <QObject>
+
+namespace {
+
+using app_test::BlackPixel;
+using app_test::RedPixel;
+using app_test::WhitePixel;
+using app_test::WindowDriver;
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget& widget) { widget.installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        count += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
+
+// Lets every posted event, paint requests included, be handled; a paint that asks for another
+// one keeps this from ever running dry, so the loop is bounded.
+void SettleEvents()
+{
+    for (int round = 0; round < 50; ++round)
+        QCoreApplication::processEvents();
+}
+
+using RepaintPass = WindowDriver;
+
+TEST_F(RepaintPass, EmptyPaneAtStartUpShowsTheBackgroundOnly)
+{
+    const QImage screen = Screen();
+    const QImage& image = window->GraphImage();
+    ASSERT_EQ(image.size(), window->ClientArea->size());
+    const QRgb face = ColorOf(common::ButtonFaceColor);
+    for (int y = 0; y < image.height(); y += 7)
+        for (int x = 0; x < image.width(); x += 7)
+            ASSERT_EQ(Rgb(image, { x, y }), face) << x << "," << y;
+    // Right of the panes the user sees that image and nothing else.
+    EXPECT_EQ(
+        Rgb(screen, { window->ClientArea->width() - 2, window->ClientArea->height() / 2 }), face);
+    EXPECT_EQ(window->workbench.graph.PlotWidth, 0);
+    for (QLabel* legend : { window->TitleLabel, window->XAxisLabel, window->YAxisLabel })
+        EXPECT_TRUE(legend->isHidden()) << legend->objectName().toStdString();
+    EXPECT_TRUE(dialogs->errorTexts.empty());
+}
+
+TEST_F(RepaintPass, FirstPaintWithDataDrawsTheGraphAndShowsTheLegends)
+{
+    TypeData({ "1 1", "2 2", "3 2", "4 3" });
+    // Typing alone does not repaint the window's surface.
+    EXPECT_TRUE(window->TitleLabel->isHidden());
+
+    const QImage screen = Screen();
+    const graph::GraphState& graph = window->workbench.graph;
+    ASSERT_GT(graph.PlotWidth, 50);
+    ASSERT_GT(graph.PlotHeight, 50);
+    // A red marker on every point, on a white plot inside the button-face background.
+    for (const auto& [x, y] : { std::pair { 1, 1 }, { 2, 2 }, { 3, 2 }, { 4, 3 } })
+        EXPECT_EQ(Rgb(screen, PixelOf(x, y)), RedPixel) << x << "," << y;
+    const QPoint plotInside(graph.PlotLeft + graph.PlotWidth / 2, graph.PlotTop + 8);
+    EXPECT_EQ(Rgb(screen, plotInside), WhitePixel);
+    EXPECT_EQ(Rgb(screen, { graph.PlotLeft + graph.PlotWidth + 10, graph.PlotTop + 5 }),
+        ColorOf(common::ButtonFaceColor));
+
+    const struct {
+        QLabel* legend;
+        QPoint place;
+    } legends[] = {
+        { window->TitleLabel,
+            { graph.PlotLeft + (graph.PlotWidth - window->TitleLabel->width()) / 2,
+                graph.PlotTop - 2 * graph.LabelHeight } },
+        { window->XAxisLabel,
+            { graph.PlotLeft + (graph.PlotWidth - window->XAxisLabel->width()) / 2,
+                graph.PlotTop + graph.PlotHeight + graph.LabelHeight } },
+        { window->YAxisLabel,
+            { graph.YLegendLeft,
+                graph.PlotTop + (graph.PlotHeight - window->YAxisLabel->height()) / 2 } },
+    };
+    for (const auto& expected : legends) {
+        SCOPED_TRACE(expected.legend->objectName().toStdString());
+        EXPECT_TRUE(expected.legend->isVisible());
+        EXPECT_EQ(expected.legend->pos(), expected.place);
+    }
+    EXPECT_LT(graph.YLegendLeft + window->YAxisLabel->width(), graph.PlotLeft);
+}
+
+TEST_F(RepaintPass, APaintDoesNotAskForAnotherOneEndlessly)
+{
+    TypeData({ "1 1", "2 2", "3 2", "4 3" });
+    PaintCounter paints(*window->ClientArea);
+    // The first pass with data shows and places the legends, which may take one more paint.
+    window->ClientArea->update();
+    SettleEvents();
+    EXPECT_GE(paints.count, 1);
+    EXPECT_LE(paints.count, 2);
+
+    // With everything in place one request is one paint.
+    paints.count = 0;
+    window->ClientArea->update();
+    SettleEvents();
+    EXPECT_EQ(paints.count, 1);
+}
+
+TEST_F(RepaintPass, DrawingOutsideAPaintRedrawsTheImageAndShowsIt)
+{
+    TypeData({ "1 1", "2 2", "3 2", "4 3" });
+    Screen();
+    SettleEvents();
+    PaintCounter paints(*window->ClientArea);
+    window->workbench.graph.GraphColor = common::Black;
+    const graph::GraphState& graph = window->workbench.graph;
+    const QPoint plotInside(graph.PlotLeft + graph.PlotWidth / 2, graph.PlotTop + 8);
+
+    window->DrawGraph(window.get());
+    EXPECT_EQ(Rgb(window->GraphImage(), plotInside), BlackPixel);
+    EXPECT_EQ(paints.count, 0);
+    SettleEvents();
+    EXPECT_EQ(paints.count, 1);
+}
+
+TEST_F(RepaintPass, APaintOfAPartShowsAllOfAChangedGraph)
+{
+    TypeData({ "1 1", "2 2", "3 2", "4 3" });
+    const graph::GraphState& graph = window->workbench.graph;
+    window->ClientArea->update();
+    const QImage before = Shown();
+    const QPoint plotInside(graph.PlotLeft + graph.PlotWidth / 2, graph.PlotTop + 8);
+    ASSERT_EQ(Rgb(before, plotInside), WhitePixel);
+
+    // A colour takes effect at the next pass, here one asked for a corner far from the plot.
+    window->workbench.graph.GraphColor = common::Black;
+    const QSize client = window->ClientArea->size();
+    window->ClientArea->update(client.width() - 10, client.height() - 10, 10, 10);
+    EXPECT_EQ(Rgb(Shown(), plotInside), BlackPixel);
+}
+
+TEST_F(RepaintPass, WithoutDataThePassKeepsWhatTheWindowShows)
+{
+    TypeData({ "1 1", "2 2", "3 2", "4 3" });
+    Screen();
+    const QImage before = window->GraphImage();
+    window->Memo1->clear();
+    const QImage after = Screen();
+    EXPECT_FALSE(window->workbench.points.DataPresent);
+    EXPECT_EQ(window->GraphImage(), before);
+    EXPECT_EQ(Rgb(after, PixelOf(2, 2)), RedPixel);
+    // The legends stay shown once they were.
+    EXPECT_TRUE(window->TitleLabel->isVisible());
+}
+
+TEST_F(RepaintPass, LayoutFollowsTheWindowAndItsDataPane)
+{
+    const graph::WindowGeometry geometry = window->DrawingGeometry();
+    EXPECT_EQ(geometry.ClientWidth, window->ClientArea->width());
+    EXPECT_EQ(geometry.ClientHeight, window->ClientArea->height());
+    // The outer size takes in the menu bar above the client area.
+    EXPECT_GE(geometry.OuterHeight, geometry.ClientHeight + window->menuBar()->height());
+    EXPECT_GE(geometry.OuterWidth, geometry.ClientWidth);
+    EXPECT_EQ(geometry.DataWindowWidth, 330);
+    EXPECT_EQ(geometry.DataWindowLeft, 0);
+
+    // A larger window gives a larger image and plot.
+    TypeData({ "1 1", "2 2" });
+    Screen();
+    const int plotWidth = window->workbench.graph.PlotWidth;
+    window->showNormal();
+    window->resize(window->width() + 120, window->height());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->workbench.graph.PlotWidth > plotWidth; }));
+    EXPECT_EQ(window->GraphImage().size(), window->ClientArea->size());
+}
+
+TEST_F(RepaintPass, LegendsSizeThemselvesToCaptionsOnTheBackground)
+{
+    for (QLabel* legend : { window->TitleLabel, window->XAxisLabel, window->YAxisLabel }) {
+        SCOPED_TRACE(legend->objectName().toStdString());
+        EXPECT_EQ(
+            legend->size(), app::CaptionSize(legend->font(), legend->text(), legend->wordWrap()));
+        EXPECT_TRUE(legend->autoFillBackground());
+        EXPECT_EQ(legend->palette().color(QPalette::Window).rgb() & RGB_MASK,
+            ColorOf(common::ButtonFaceColor));
+    }
+}
+
+} // namespace
