@@ -6,6 +6,7 @@
 #include "app/qt_line_editor.h"
 #include "app/window_notebook_host.h"
 #include "options/options_notebook.h"
+#include "report/initial_results_text.h"
 
 #include <QLabel>
 #include <QPalette>
@@ -16,20 +17,6 @@ namespace app {
 namespace {
 
     constexpr int DataWindowWidth = 330;
-
-    // What the results pane shows until the first fit: 21 lines, each ended by a line break.
-    const char* const Instructions = "Enter data in the window above in the form\n"
-                                     "x1     y1\n"
-                                     "x2     y2\n"
-                                     "x3     y3\n"
-                                     "x4     y4\n"
-                                     "... \n"
-                                     "OR, call up data from a file by choosing the \n"
-                                     "Open item from the File menu.\n"
-                                     "\n"
-                                     "You can drag the corner or sides of this region \n"
-                                     "to change its size.\n"
-                                     "\n\n\n\n\n\n\n\n\n\n";
 
     QPlainTextEdit* CreateEditor(QWidget* parent, const char* name)
     {
@@ -91,7 +78,8 @@ void TMultiform::CreateComponents()
     }
 
     Memo2 = CreateEditor(FitResultsWindow, "Memo2");
-    Memo2->setPlainText(QString::fromLatin1(Instructions));
+    Memo2->setPlainText(QString::fromUtf8(
+        report::InitialResultsText.data(), static_cast<int>(report::InitialResultsText.size())));
 
     // Shown at (0, 0) of the client area, over the data pane.
     m_notebookHost = std::make_unique<WindowNotebookHost>(*this);

@@ -1,9 +1,8 @@
-// src/app/multiform_layout.cpp: the layout pass and the repaint pass.
+// src/app/multiform_layout.cpp: the layout pass that places the panes.
 #include "app/multiform.h"
 
 #include "app/client_surface.h"
 #include "app/qt_text_lines.h"
-#include "data/calculate_data.h"
 
 #include <QPlainTextEdit>
 

@@ -23,6 +23,10 @@ Extended ConstantUncertainty(const FitState& fit, int index)
     const Extended divisor = static_cast<Extended>(fit.FitPointCount - fit.ConstantCount - 1);
     const Extended variance = fit.ResidualSumOfSquares / divisor;
     const Extended product = variance * fit.InverseMatrix(diagonal, diagonal);
+    // A divisor below 0 with a zero residual sum (two points on a straight line) leaves -0,
+    // whose root raises nothing; it is no more an uncertainty than any other negative divisor.
+    if (divisor < 0 && product == 0)
+        throw common::FloatingPointError(common::FloatingPointError::Kind::DivisionByZero);
     const Extended root = std::sqrt(product);
     Extended uncertainty;
     if (!linearModel && index == 0) {

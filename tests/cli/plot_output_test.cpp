@@ -4,7 +4,6 @@
 
 #include "app/qt_font.h"
 #include "app/qt_label.h"
-#include "cli/data_file.h"
 #include "cli/run_varnek_fit.h"
 #include "common/memory_lines.h"
 #include "data/calculate_data.h"

@@ -112,6 +112,18 @@ TEST_F(FitReportTest, ThreePointLineFailsInTheReport)
     EXPECT_EQ(m_host.resultsPane.Text(), emptied);
 }
 
+TEST_F(FitReportTest, TwoPointLineFailsDespiteItsZeroResidual)
+{
+    // Divisor -1 with R = 0 gives -0 rather than a fault; it must not pass as an exact fit.
+    try {
+        Show(fit::StraightLine, 0, false, { { 0, 1 }, { 1, 3 } });
+        ADD_FAILURE() << "no failure";
+    } catch (const common::FloatingPointError& fault) {
+        EXPECT_STREQ(fault.what(), "Floating point division by zero");
+    }
+    EXPECT_EQ(m_host.resultsPane.Line(2), "");
+}
+
 TEST_F(FitReportTest, LineForcedThroughTheOrigin)
 {
     // A(1) = sum xy / sum x^2 = 60.7 / 30.
