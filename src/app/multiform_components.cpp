@@ -86,6 +86,11 @@ void TMultiform::CreateComponents()
     TabbedNotebook1 = new options::OptionsNotebook(workbench.points, workbench.fit,
         workbench.report, workbench.graph, *m_notebookHost, ClientArea);
 
+    // The labels lie on the window's surface, under its panes and notebook: a readout or a
+    // legend left where a pane grows is covered by it rather than drawn over the text.
+    for (QLabel* label : { CoordinateLabel, TitleLabel, XAxisLabel, YAxisLabel })
+        label->lower();
+
     // Typing goes to the data pane from the start.
     Memo1->setFocus();
 }

@@ -158,6 +158,10 @@ TEST_F(Multiform, LabelsAndNotebookStartHidden)
         EXPECT_EQ(expected.label->size(), size);
         EXPECT_FALSE(expected.label->isVisible());
         EXPECT_EQ(expected.label->parentWidget(), window->ClientArea);
+        // Under the panes: a label left where a pane grows must not cover its text.
+        const QObjectList& stack = window->ClientArea->children();
+        EXPECT_LT(stack.indexOf(expected.label), stack.indexOf(window->DataWindow));
+        EXPECT_LT(stack.indexOf(expected.label), stack.indexOf(window->FitResultsWindow));
     }
     EXPECT_TRUE(window->YAxisLabel->wordWrap());
     EXPECT_EQ(window->CoordinateLabel->palette().color(QPalette::Window), QColor(Qt::white));
