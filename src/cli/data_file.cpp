@@ -1,13 +1,30 @@
-// src/cli/data_file.cpp: reading a stream whole.
+// src/cli/data_file.cpp: reading a stream whole, and a data file's bytes as the pane's text.
 #include "cli/data_file.h"
+
+#include "data/data_text_file.h"
 
 #include <iterator>
 
 namespace cli {
 
+namespace {
+
+    // Some editors start a UTF-8 text with it; it would spoil the first line's number.
+    constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+
+} // namespace
+
 std::string ReadAll(std::istream& stream)
 {
     return std::string(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
+}
+
+std::string DataTextFromFileBytes(std::string_view bytes)
+{
+    std::string text = data::PaneTextFromFileBytes(bytes);
+    if (text.starts_with(ByteOrderMark))
+        text.erase(0, ByteOrderMark.size());
+    return text;
 }
 
 } // namespace cli

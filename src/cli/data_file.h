@@ -1,12 +1,17 @@
-// src/cli/data_file.h: reading a data file or standard input whole.
+// src/cli/data_file.h: reading a data file or standard input whole, into the data pane's text.
 #pragma once
 
 #include <istream>
 #include <string>
+#include <string_view>
 
 namespace cli {
 
 // Reads the whole of stream (a file opened in binary mode, or standard input).
 std::string ReadAll(std::istream& stream);
+
+// The data pane's text that Open makes of a data file's bytes: line breaks and the end of the
+// text converted as data files have them, and a leading UTF-8 byte order mark left out.
+std::string DataTextFromFileBytes(std::string_view bytes);
 
 } // namespace cli

@@ -3,7 +3,6 @@
 #include "cli/data_file.h"
 #include "cli/fit_runner.h"
 #include "cli/plot_output.h"
-#include "data/data_text_file.h"
 
 #include <clocale>
 #include <exception>
@@ -61,7 +60,7 @@ int Run(int argc, char* argv[])
     }
     cli::FitSession session;
     int status = cli::RunFit(
-        options, data::PaneTextFromFileBytes(bytes), separator, std::cout, std::cerr, session);
+        options, cli::DataTextFromFileBytes(bytes), separator, std::cout, std::cerr, session);
     // The report stays on standard output even when the graph cannot be written.
     std::cout.flush();
     if (!options.PlotFileName.empty() && !cli::WritePlot(options, session, std::cerr))

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
 #include <string>
 
 using cli_test::Outcome;
@@ -31,4 +33,24 @@ TEST(VarnekFit, ReportsAFileThatCannotBeOpened)
     EXPECT_EQ(outcome.status, 1);
     EXPECT_EQ(outcome.out, "");
     EXPECT_EQ(outcome.errors, "Cannot open file /nonexistent/run.dat.\n");
+}
+
+TEST(VarnekFit, ReadsAFileWithAByteOrderMarkAsOpenDoes)
+{
+    // Open leaves a leading UTF-8 byte order mark out of the data pane.
+    const std::string path = cli_test::TemporaryPath(".dat");
+    {
+        std::ofstream file(path, std::ios::binary);
+        file << "\xEF\xBB\xBF"
+                "1 1\r\n2 2\r\n3 2\r\n4 3\r\n";
+    }
+    const Outcome outcome = RunVarnekFit("'" + path + "'");
+    std::remove(path.c_str());
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.errors, "");
+    EXPECT_EQ(outcome.out,
+        "Fitting constants of least squares fit:\n"
+        "\n"
+        "A(0) = 1 +/- 1  YUnits\n"
+        "A(1) = 0.6 +/- 0.4  YUnits/XUnits\n");
 }
