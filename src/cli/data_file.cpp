@@ -3,6 +3,8 @@
 
 #include "data/data_text_file.h"
 
+#include <fstream>
+#include <ios>
 #include <iterator>
 
 namespace cli {
@@ -17,6 +19,19 @@ namespace {
 std::string ReadAll(std::istream& stream)
 {
     return std::string(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
+}
+
+std::optional<std::string> ReadFileBytes(const std::string& fileName)
+{
+    std::ifstream file(fileName, std::ios::binary);
+    if (!file)
+        return std::nullopt;
+    // The file buffer throws when a read fails, as it does on a folder.
+    try {
+        return ReadAll(file);
+    } catch (const std::ios_base::failure&) {
+        return std::nullopt;
+    }
 }
 
 std::string DataTextFromFileBytes(std::string_view bytes)

@@ -7,9 +7,10 @@
 #include <clocale>
 #include <exception>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -47,8 +48,8 @@ int Run(int argc, char* argv[])
     if (options.FileName == "-") {
         bytes = cli::ReadAll(std::cin);
     } else {
-        std::ifstream file(options.FileName, std::ios::binary);
-        if (!file) {
+        std::optional<std::string> fileBytes = cli::ReadFileBytes(options.FileName);
+        if (!fileBytes) {
             std::error_code failure;
             const std::filesystem::path fullPath
                 = std::filesystem::absolute(options.FileName, failure);
@@ -56,7 +57,7 @@ int Run(int argc, char* argv[])
                       << ".\n";
             return 1;
         }
-        bytes = cli::ReadAll(file);
+        bytes = std::move(*fileBytes);
     }
     cli::FitSession session;
     int status = cli::RunFit(

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -53,4 +54,15 @@ TEST(VarnekFit, ReadsAFileWithAByteOrderMarkAsOpenDoes)
         "\n"
         "A(0) = 1 +/- 1  YUnits\n"
         "A(1) = 0.6 +/- 0.4  YUnits/XUnits\n");
+}
+
+TEST(VarnekFit, ReportsAFolderAsAFileThatCannotBeOpened)
+{
+    const std::string path = cli_test::TemporaryPath("_folder");
+    std::filesystem::create_directory(path);
+    const Outcome outcome = RunVarnekFit("'" + path + "'");
+    std::filesystem::remove(path);
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_EQ(outcome.errors, "Cannot open file " + path + ".\n");
 }
