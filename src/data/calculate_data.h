@@ -12,8 +12,8 @@ namespace data {
 // MaxPoints lines, LinesLeftUnread tells whether more were there) with decimalSeparator. Sets
 // PointCount (ending before the first line that fails, whose slots read 0), the plotted ranges
 // with margins and zero stretching, DataPresent, and marks exactly the lines that failed.
-// An empty pane only clears DataPresent and the marks. Never changes the text; raises no
-// floating-point fault and leaves no flag.
+// An empty pane only clears DataPresent, LinesLeftUnread and the marks. Never changes the
+// text; raises no floating-point fault and leaves no flag.
 void CalculateData(
     PointStore& points, common::TextLines& dataLines, std::string_view decimalSeparator);
 
