@@ -62,11 +62,17 @@ void QtCanvas::Polygon(const std::vector<graph::CanvasPoint>& vertices)
     if (vertices.empty())
         return;
     QPolygon polygon;
-    for (const auto& vertex : vertices)
+    QPolygonF fillOutline;
+    // Qt fills the pixels whose centres lie inside; half a pixel down and right, that is the
+    // pixels whose corners lie inside, the points the outline below rounds its edges to. So the
+    // fill neither leaks past the outline nor leaves gaps inside it.
+    for (const auto& vertex : vertices) {
         polygon << QPoint(vertex.X, vertex.Y);
+        fillOutline << QPointF(vertex.X + 0.5, vertex.Y + 0.5);
+    }
     m_painter.setPen(Qt::NoPen);
     m_painter.setBrush(m_brushColor);
-    m_painter.drawPolygon(polygon);
+    m_painter.drawPolygon(fillOutline);
     if (!m_penVisible)
         return;
     // The outline as a closed run of lines: each edge drops its end pixel, which the next edge
