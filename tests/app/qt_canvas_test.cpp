@@ -206,6 +206,33 @@ TEST(QtCanvas, TakesSystemColoursFromThePalette)
     EXPECT_EQ(QColor(image.pixel(2, 5)), QColor(4, 5, 6));
 }
 
+// What Qt reported while a test ran.
+std::vector<std::string> qtMessages;
+
+TEST(QtCanvas, DrawsNothingAndReportsNothingOnAnEmptyImage)
+{
+    qtMessages.clear();
+    const QtMessageHandler previous
+        = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& message) {
+              qtMessages.push_back(message.toStdString());
+          });
+    QImage image;
+    {
+        app::QtCanvas canvas(image, QGuiApplication::palette(), app::WindowFont());
+        canvas.FillRect(0, 0, 10, 10);
+        canvas.MoveTo(0, 0);
+        canvas.LineTo(10, 10);
+        canvas.Ellipse(0, 0, 10, 10);
+        canvas.Polygon({ { 5, 0 }, { 10, 10 }, { 0, 10 } });
+        canvas.TextOut(0, 0, "1000");
+        // Text is still measured, so the pass can place labels.
+        EXPECT_GT(canvas.TextWidth("1000"), 0);
+    }
+    qInstallMessageHandler(previous);
+    EXPECT_TRUE(image.isNull());
+    EXPECT_EQ(qtMessages, std::vector<std::string> {});
+}
+
 TEST(QtCanvas, ClipsLinesFarOutsideTheImageCheaply)
 {
     Painting painting;
