@@ -3,6 +3,7 @@
 #include "app/client_surface.h"
 
 #include "app/multiform.h"
+#include "app/qt_color.h"
 #include "app/run_guarded.h"
 
 #include <QDropEvent>
@@ -30,6 +31,14 @@ void ClientSurface::ShowGraph()
         update();
 }
 
+QPixmap ClientSurface::PrintImage()
+{
+    m_printing = true;
+    QPixmap image = grab();
+    m_printing = false;
+    return image;
+}
+
 void ClientSurface::paintEvent(QPaintEvent* event)
 {
     // The pass redraws the whole graph, but a paint shows only its own region. When the graph
@@ -43,6 +52,12 @@ void ClientSurface::paintEvent(QPaintEvent* event)
 
     QPainter painter(this);
     const QImage& image = m_window.GraphImage();
+    const Workbench& state = m_window.workbench;
+    if (m_printing && (state.layout.Resizing || !state.points.DataPresent)) {
+        // The pass drew nothing: the page shows the window's own colour, not the last graph.
+        painter.fillRect(event->rect(), ColorOf(common::ButtonFaceColor, palette()));
+        return;
+    }
     painter.drawImage(QPoint(0, 0), image);
     // Only while the image lags behind a resize of the surface.
     for (const QRect& uncovered : event->region() - QRegion(image.rect()))

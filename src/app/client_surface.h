@@ -1,6 +1,7 @@
 // src/app/client_surface.h: the window's client area, which hands its events to the window.
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
 
 namespace app {
@@ -21,6 +22,11 @@ public:
     // shows it anyway.
     void ShowGraph();
 
+    // The image of the surface and its visible children as a page shows it: the window's
+    // background with the graph of a repaint pass run for it, so a pass that draws nothing (an
+    // empty data pane) leaves the bare background rather than the graph the screen still shows.
+    QPixmap PrintImage();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -38,6 +44,7 @@ private:
 
     TMultiform& m_window;
     bool m_painting = false;
+    bool m_printing = false;
 };
 
 } // namespace app

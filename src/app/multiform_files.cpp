@@ -83,9 +83,9 @@ void TMultiform::Print1Click(QObject* sender)
     QPrinter* printer = m_dialogs->PrintTarget(this);
     if (printer == nullptr)
         return;
-    // Grabbing paints the client area and its visible children into the image; its paint runs
-    // the repaint pass, so the data pane is read again and the graph drawn afresh.
-    const QPixmap image = ClientArea->grab();
+    // Taking the image paints the client area and its visible children; its paint runs the
+    // repaint pass, so the data pane is read again and the graph drawn afresh.
+    const QPixmap image = ClientArea->PrintImage();
     PrintWindowImage(image, *printer);
 }
 

@@ -75,7 +75,7 @@ void TMultiform::FitGraphImageToClientArea()
     QImage image(size, QImage::Format_RGB32);
     // Where nothing was drawn yet the window shows its own colour, the button face.
     image.fill(ColorOf(common::ButtonFaceColor, ClientArea->palette()));
-    if (!m_graphImage.isNull()) {
+    if (!m_graphImage.isNull() && !image.isNull()) {
         QPainter painter(&image);
         painter.drawImage(QPoint(0, 0), m_graphImage);
     }

@@ -19,19 +19,23 @@ namespace {
 } // namespace
 
 QtCanvas::QtCanvas(QImage& image, const QPalette& palette, const QFont& font)
-    : m_painter(&image)
-    , m_palette(palette)
+    : m_palette(palette)
     , m_metrics(font)
     , m_bounds(image.rect())
     , m_textColor(palette.color(QPalette::WindowText))
 {
+    // A client area of no size has an empty image, which Qt cannot paint on: the pass then
+    // still measures and places everything, and draws nowhere.
+    if (image.isNull())
+        return;
+    m_painter.begin(&image);
     m_painter.setFont(font);
     m_painter.setRenderHint(QPainter::Antialiasing, false);
 }
 
 void QtCanvas::FillRect(int left, int top, int right, int bottom)
 {
-    if (right <= left || bottom <= top)
+    if (right <= left || bottom <= top || !m_painter.isActive())
         return;
     m_painter.fillRect(QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)), m_brushColor);
 }
@@ -48,7 +52,7 @@ void QtCanvas::LineTo(int x, int y)
 
 void QtCanvas::Ellipse(int left, int top, int right, int bottom)
 {
-    if (right <= left || bottom <= top)
+    if (right <= left || bottom <= top || !m_painter.isActive())
         return;
     // A 1-pixel outline of QRect(x, y, w, h) covers w + 1 columns: shrink by one so that the
     // outline ends on column right - 1 and row bottom - 1.
@@ -59,14 +63,20 @@ void QtCanvas::Ellipse(int left, int top, int right, int bottom)
 
 void QtCanvas::Polygon(const std::vector<graph::CanvasPoint>& vertices)
 {
-    if (vertices.empty())
+    if (vertices.empty() || !m_painter.isActive())
         return;
     QPolygon polygon;
-    for (const auto& vertex : vertices)
+    QPolygonF fillOutline;
+    // Qt fills the pixels whose centres lie inside; half a pixel down and right, that is the
+    // pixels whose corners lie inside, the points the outline below rounds its edges to. So the
+    // fill neither leaks past the outline nor leaves gaps inside it.
+    for (const auto& vertex : vertices) {
         polygon << QPoint(vertex.X, vertex.Y);
+        fillOutline << QPointF(vertex.X + 0.5, vertex.Y + 0.5);
+    }
     m_painter.setPen(Qt::NoPen);
     m_painter.setBrush(m_brushColor);
-    m_painter.drawPolygon(polygon);
+    m_painter.drawPolygon(fillOutline);
     if (!m_penVisible)
         return;
     // The outline as a closed run of lines: each edge drops its end pixel, which the next edge
@@ -77,6 +87,8 @@ void QtCanvas::Polygon(const std::vector<graph::CanvasPoint>& vertices)
 
 void QtCanvas::TextOut(int x, int y, const std::string& text)
 {
+    if (!m_painter.isActive())
+        return;
     const QString qtText = ToQString(text);
     const int width = m_metrics.horizontalAdvance(qtText);
     m_painter.fillRect(QRect(x, y, width, m_metrics.height()), m_brushColor);
@@ -113,7 +125,7 @@ void QtCanvas::DrawLine(QPoint from, QPoint to)
     const long long dy = static_cast<long long>(to.y()) - from.y();
     const bool xMajor = std::llabs(dx) >= std::llabs(dy);
     const long long steps = std::max(std::llabs(dx), std::llabs(dy));
-    if (steps == 0)
+    if (steps == 0 || !m_painter.isActive())
         return;
     const long long majorStart = xMajor ? from.x() : from.y();
     const long long minorStart = xMajor ? from.y() : from.x();

@@ -2,6 +2,7 @@
 // sized in inches as on screen, and the printer's failure.
 #include "app/client_surface.h"
 #include "app/print_command.h"
+#include "app/qt_color.h"
 #include "file_window_fixture.h"
 
 #include <QAction>
@@ -136,6 +137,34 @@ TEST_F(Print, PrintsTheClientAreaOnOnePage)
         placed.captured(1).toDouble() * placed.captured(3).toDouble(), printed.width(), 1e-3);
     EXPECT_NEAR(
         placed.captured(2).toDouble() * placed.captured(4).toDouble(), printed.height(), 1e-3);
+}
+
+TEST_F(Print, EmptyDataPanePrintsNoGraph)
+{
+    window->DataLines().SetText("1 2\n3 4\n");
+    window->FormPaint(window->ClientArea);
+    const graph::GraphState& graph = window->workbench.graph;
+    const QPoint plotCentre(
+        graph.PlotLeft + graph.PlotWidth / 2, graph.PlotTop + graph.PlotHeight / 2);
+    ASSERT_EQ(window->GraphImage().pixel(plotCentre) & RGB_MASK, 0xFFFFFFu);
+
+    // The screen keeps the last graph; the page is drawn afresh and finds no data.
+    window->New1->trigger();
+    dialogs->pdfPath = PathOf("empty.pdf");
+    window->Print1->trigger();
+    EXPECT_TRUE(dialogs->errorTexts.empty());
+
+    QFile file(dialogs->pdfPath);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QSize client = window->ClientArea->size();
+    QByteArray pixels;
+    for (const PdfStream& stream : Streams(file.readAll()))
+        if (stream.dictionary.contains(QStringLiteral("/Subtype /Image")))
+            pixels = stream.data;
+    ASSERT_EQ(pixels.size(), qsizetype(client.width()) * client.height() * 3);
+    const qsizetype at = (qsizetype(plotCentre.y()) * client.width() + plotCentre.x()) * 3;
+    const QColor printed { quint8(pixels[at]), quint8(pixels[at + 1]), quint8(pixels[at + 2]) };
+    EXPECT_EQ(printed, app::ColorOf(common::ButtonFaceColor, window->ClientArea->palette()));
 }
 
 TEST_F(Print, CancelledPdfNamePrintsNothing)

@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -116,6 +118,45 @@ TEST(QtCanvas, OutlinesEllipseAndPolygonInsideTheirBounds)
     EXPECT_EQ(image.pixel(56, 30), White);
 }
 
+TEST(QtCanvas, KeepsThePolygonFillInsideItsOutline)
+{
+    // The two triangles of a marker with r = 6 and a diamond with r = 5.
+    const std::vector<std::vector<graph::CanvasPoint>> shapes {
+        { { 15, 9 }, { 10, 18 }, { 20, 18 } },
+        { { 45, 21 }, { 50, 12 }, { 40, 12 } },
+        { { 75, 20 }, { 80, 15 }, { 75, 10 }, { 70, 15 } },
+    };
+    Painting painting;
+    for (const auto& shape : shapes)
+        painting.canvas->Polygon(shape);
+    const QImage& image = painting.Pixels();
+    // On every row of each shape, red only between the outline's outermost black pixels and
+    // nothing but red between its inner ones.
+    for (int left = 0; left < 90; left += 30) {
+        for (int row = 0; row < 30; ++row) {
+            int firstBlack = -1;
+            int lastBlack = -1;
+            for (int column = left; column < left + 30; ++column) {
+                if (image.pixel(column, row) == Black) {
+                    lastBlack = column;
+                    if (firstBlack < 0)
+                        firstBlack = column;
+                }
+            }
+            for (int column = left; column < left + 30; ++column) {
+                const QRgb pixel = image.pixel(column, row);
+                const bool inside = column > firstBlack && column < lastBlack;
+                SCOPED_TRACE(std::to_string(column) + "," + std::to_string(row));
+                if (inside) {
+                    EXPECT_TRUE(pixel == Black || pixel == Red);
+                } else {
+                    EXPECT_NE(pixel, Red);
+                }
+            }
+        }
+    }
+}
+
 TEST(QtCanvas, WritesTextOnAnOpaqueBoxOfTheBrushColour)
 {
     Painting painting;
@@ -163,6 +204,33 @@ TEST(QtCanvas, TakesSystemColoursFromThePalette)
     }
     EXPECT_EQ(QColor(image.pixel(2, 2)), QColor(1, 2, 3));
     EXPECT_EQ(QColor(image.pixel(2, 5)), QColor(4, 5, 6));
+}
+
+// What Qt reported while a test ran.
+std::vector<std::string> qtMessages;
+
+TEST(QtCanvas, DrawsNothingAndReportsNothingOnAnEmptyImage)
+{
+    qtMessages.clear();
+    const QtMessageHandler previous
+        = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& message) {
+              qtMessages.push_back(message.toStdString());
+          });
+    QImage image;
+    {
+        app::QtCanvas canvas(image, QGuiApplication::palette(), app::WindowFont());
+        canvas.FillRect(0, 0, 10, 10);
+        canvas.MoveTo(0, 0);
+        canvas.LineTo(10, 10);
+        canvas.Ellipse(0, 0, 10, 10);
+        canvas.Polygon({ { 5, 0 }, { 10, 10 }, { 0, 10 } });
+        canvas.TextOut(0, 0, "1000");
+        // Text is still measured, so the pass can place labels.
+        EXPECT_GT(canvas.TextWidth("1000"), 0);
+    }
+    qInstallMessageHandler(previous);
+    EXPECT_TRUE(image.isNull());
+    EXPECT_EQ(qtMessages, std::vector<std::string> {});
 }
 
 TEST(QtCanvas, ClipsLinesFarOutsideTheImageCheaply)

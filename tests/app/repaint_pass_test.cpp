@@ -6,6 +6,9 @@
 #include <QEvent>
 #include <QObject>
 
+#include <string>
+#include <vector>
+
 namespace {
 
 using app_test::BlackPixel;
@@ -157,6 +160,26 @@ TEST_F(RepaintPass, WithoutDataThePassKeepsWhatTheWindowShows)
     EXPECT_EQ(Rgb(after, PixelOf(2, 2)), RedPixel);
     // The legends stay shown once they were.
     EXPECT_TRUE(window->TitleLabel->isVisible());
+}
+
+// What Qt reported while a test ran.
+std::vector<std::string> qtMessages;
+
+TEST_F(RepaintPass, AClientAreaOfNoSizeIsDrawnWithoutComplaint)
+{
+    TypeData({ "1 1", "2 2", "3 2", "4 3" });
+    Screen();
+    qtMessages.clear();
+    const QtMessageHandler previous
+        = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& message) {
+              qtMessages.push_back(message.toStdString());
+          });
+    window->ClientArea->resize(0, 0);
+    window->FormPaint(window->ClientArea);
+    qInstallMessageHandler(previous);
+    EXPECT_TRUE(window->GraphImage().isNull());
+    EXPECT_EQ(qtMessages, std::vector<std::string> {});
+    EXPECT_TRUE(dialogs->errorTexts.empty());
 }
 
 TEST_F(RepaintPass, LayoutFollowsTheWindowAndItsDataPane)
