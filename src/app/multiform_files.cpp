@@ -5,7 +5,6 @@
 #include "app/captions.h"
 #include "app/client_surface.h"
 #include "app/print_command.h"
-#include "data/calculate_data.h"
 
 #include <QPixmap>
 #include <QPlainTextEdit>
@@ -47,7 +46,7 @@ void TMultiform::Open1Click(QObject* sender)
         setWindowTitle(QString::fromLatin1(OpenedCaption) + NameWithoutDirectory(*path));
     }
     workbench.fit.FitValid = false;
-    data::CalculateData(workbench.points, DataLines(), m_decimalSeparator);
+    CalculateData();
     DrawGraph(sender);
 }
 

@@ -10,8 +10,9 @@ namespace graph {
 // above it, the x legend centred one label height below it, and the y legend left of the plot
 // centred on its height (or, when YLabelMoved, back at YLegendLeft with its top untouched).
 // yLabelsWidth is the width of the top y tick label when the y labels stand left of the plot,
-// else 0; the y legend keeps clear of it. Each label is first moved to left edge 1, so that
-// every pass repaints it. Sets YLegendLeft.
+// else 0; the y legend keeps clear of it. Each label is first moved to left edge 1 before its
+// place is set (labels that redraw themselves over the surface need only the final place).
+// Sets YLegendLeft.
 void PlaceLegends(GraphState& graph, const GraphLabels& labels, int yLabelsWidth);
 
 } // namespace graph
