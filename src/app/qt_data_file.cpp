@@ -19,8 +19,6 @@ namespace app {
 
 namespace {
 
-    constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
-
     std::string FullPath(const QString& path)
     {
         return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()).toStdString();
@@ -45,8 +43,8 @@ namespace {
     {
         DataFileText result;
         std::string_view bytes = whole;
-        if (bytes.starts_with(ByteOrderMark)) {
-            bytes.remove_prefix(ByteOrderMark.size());
+        if (bytes.starts_with(data::Utf8ByteOrderMark)) {
+            bytes.remove_prefix(data::Utf8ByteOrderMark.size());
             result.Encoding = TextEncoding::Utf8WithByteOrderMark;
         }
         // Without this flag the decoder would drop a second byte order mark as well.
@@ -68,7 +66,7 @@ namespace {
         case TextEncoding::Utf8:
             break;
         case TextEncoding::Utf8WithByteOrderMark: {
-            std::string bytes(ByteOrderMark);
+            std::string bytes(data::Utf8ByteOrderMark);
             bytes += paneText;
             return bytes;
         }

@@ -9,13 +9,6 @@
 
 namespace cli {
 
-namespace {
-
-    // Some editors start a UTF-8 text with it; it would spoil the first line's number.
-    constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
-
-} // namespace
-
 std::string ReadAll(std::istream& stream)
 {
     return std::string(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
@@ -36,10 +29,9 @@ std::optional<std::string> ReadFileBytes(const std::string& fileName)
 
 std::string DataTextFromFileBytes(std::string_view bytes)
 {
-    std::string text = data::PaneTextFromFileBytes(bytes);
-    if (text.starts_with(ByteOrderMark))
-        text.erase(0, ByteOrderMark.size());
-    return text;
+    if (bytes.starts_with(data::Utf8ByteOrderMark))
+        bytes.remove_prefix(data::Utf8ByteOrderMark.size());
+    return data::PaneTextFromFileBytes(bytes);
 }
 
 } // namespace cli

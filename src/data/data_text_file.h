@@ -6,6 +6,10 @@
 
 namespace data {
 
+// The mark some editors put in front of a UTF-8 text; it is not part of the data and would
+// spoil the first line's number.
+constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
+
 // The text a data file puts into the data pane: CR LF, a lone LF and a lone CR each become one
 // line break "\n", and a byte of value 0 ends the text (what follows it is dropped). Every
 // other byte is kept as it is, so the result has the bytes' character encoding.
