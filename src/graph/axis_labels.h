@@ -14,8 +14,10 @@ namespace graph {
 
 using common::Extended;
 
-// The numeral whose size stands for a typical tick label.
-inline constexpr const char* SampleLabelText = "1000";
+// The numeral whose size stands for a typical tick label. Labels with decimals carry leading
+// blanks and run to 5 to 7 characters ("  0.15", "  0.125"), so six digits keep neighbouring x
+// labels from covering each other where four let them overlap.
+inline constexpr const char* SampleLabelText = "100000";
 
 // Gap in pixels between a y label and the line it stands beside.
 constexpr int YLabelGap = 5;

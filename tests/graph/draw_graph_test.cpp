@@ -53,7 +53,7 @@ TEST(DrawGraph, LabelsTheWorkedYAxisEveryTwentyWithoutZero)
     EXPECT_TRUE(test_support::IsNear(scene.graph.YTickStep, 20, 1e-15L));
     EXPECT_EQ(scene.graph.YDecade, 1);
     EXPECT_EQ(scene.graph.LabelHeight, 16);
-    EXPECT_EQ(scene.graph.LabelWidth, 32);
+    EXPECT_EQ(scene.graph.LabelWidth, 48);
     // The y axis is in the left margin band, so the labels stand right of it on the plot colour.
     const auto texts = scene.canvas.Of(CanvasCall::Kind::TextOut);
     ASSERT_EQ(texts.size(), 10u);
@@ -266,3 +266,28 @@ TEST(DrawGraph, DrawsDegeneratePlotsWithoutFaults)
 }
 
 } // namespace
+
+TEST(DrawGraph, KeepsNeighbouringXLabelsApart)
+{
+    // x from 0 to 1.63 over 590 pixels: a trial step of 0.1 has the decade -2, whose labels
+    // ("  0.10") are six characters wide; the crowding test must count them as such.
+    Scene scene;
+    scene.window = { 1115, 430, 1107, 380, 0, 0, 330 };
+    scene.SetData(0, 1.63L, 0, 2.5L, { { 0.2L, 0.9L }, { 1.5L, 2.45L } });
+    scene.Draw();
+    ASSERT_EQ(scene.graph.PlotWidth, 590);
+
+    std::vector<CanvasCall> xLabels;
+    for (const CanvasCall& call : scene.canvas.Of(CanvasCall::Kind::TextOut))
+        if (call.text.find('.') != std::string::npos
+            && call.coordinates[1] > scene.graph.PlotTop + scene.graph.PlotHeight)
+            xLabels.push_back(call);
+    ASSERT_GE(xLabels.size(), 2u);
+    for (std::size_t i = 1; i < xLabels.size(); ++i) {
+        SCOPED_TRACE(xLabels[i].Describe());
+        const int previousRight = xLabels[i - 1].coordinates[0]
+            + static_cast<int>(xLabels[i - 1].text.size())
+                * test_support::RecordingCanvas::CharacterWidth;
+        EXPECT_LE(previousRight, xLabels[i].coordinates[0]);
+    }
+}
