@@ -25,9 +25,8 @@ DataFileText ReadDataFile(const QString& path);
 
 // Replaces the content of the file at path by paneText (UTF-8, lines separated by "\n") as
 // data::FileBytesFromPaneText writes it in encoding: so a file that was read comes back byte
-// for byte. Writes through a temporary file, so the old
-// content stays whole when writing fails; throws common::Failure "Cannot create file
-// <full path>" then.
+// for byte. Writes through a temporary file, so the old content stays whole when writing fails;
+// throws common::Failure "Cannot create file <full path>" then.
 void WriteDataFile(const QString& path, std::string_view paneText, TextEncoding encoding);
 
 } // namespace app
