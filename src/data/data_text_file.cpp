@@ -23,18 +23,6 @@ namespace {
 
     bool HoldsCodeZero(std::string_view text) { return text.find('\0') != std::string_view::npos; }
 
-    // UTF-8 text of UTF-16 bytes after their mark, refused when it does not decode or holds
-    // U+0000.
-    std::string DecodedUtf16(std::string_view units, bool bigEndian)
-    {
-        const std::optional<std::string> text = Utf8FromUtf16(units, bigEndian);
-        if (!text)
-            Refuse(BrokenUtf16Message);
-        if (HoldsCodeZero(*text))
-            Refuse(NotTextMessage);
-        return *text;
-    }
-
     // Bytes holding a zero that decode as UTF-16 in one byte order without any U+0000, most of
     // their characters below U+0100 as in a data file: a UTF-16 text whose mark is missing.
     bool LooksLikeUnmarkedUtf16(std::string_view bytes)
@@ -55,10 +43,20 @@ namespace {
     // The encoding and the UTF-8 text of bytes, line breaks still as in the file.
     DataFileText Decoded(std::string_view bytes)
     {
-        if (bytes.starts_with(Utf16LittleEndianMark))
-            return { DecodedUtf16(bytes.substr(2), false), TextEncoding::Utf16LittleEndian };
-        if (bytes.starts_with(Utf16BigEndianMark))
-            return { DecodedUtf16(bytes.substr(2), true), TextEncoding::Utf16BigEndian };
+        for (const bool bigEndian : { false, true }) {
+            if (!bytes.starts_with(bigEndian ? Utf16BigEndianMark : Utf16LittleEndianMark))
+                continue;
+            if (std::optional<std::string> text = Utf8FromUtf16(bytes.substr(2), bigEndian)) {
+                if (HoldsCodeZero(*text))
+                    Refuse(NotTextMessage);
+                return { std::move(*text),
+                    bigEndian ? TextEncoding::Utf16BigEndian : TextEncoding::Utf16LittleEndian };
+            }
+            // Without a zero byte these are no UTF-16 characters of a data file: a Latin-1 text
+            // that happens to start with the same two characters, read below.
+            if (HoldsCodeZero(bytes))
+                Refuse(BrokenUtf16Message);
+        }
         if (HoldsCodeZero(bytes))
             Refuse(
                 LooksLikeUnmarkedUtf16(bytes) ? Utf16WithoutByteOrderMarkMessage : NotTextMessage);

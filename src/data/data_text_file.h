@@ -31,12 +31,13 @@ struct DataFileText {
 };
 
 // The pane's text that a data file holds, and how its bytes encode it. A file that starts with
-// FF FE or FE FF is UTF-16 in that byte order; one that is well-formed UTF-8 is UTF-8, a
-// leading EF BB BF kept out of the text; any other is Latin-1, so no byte is lost or replaced.
-// Then CR LF, a lone LF and a lone CR each become one "\n". Throws common::Failure with
-// TextTooLongMessage for more than MemoCapacity bytes, NotTextMessage for a character of code 0
-// (Utf16WithoutByteOrderMarkMessage when the bytes read as UTF-16 without a mark), and
-// BrokenUtf16Message for bytes marked as UTF-16 that do not decode.
+// FF FE or FE FF and decodes as UTF-16 is UTF-16 in that byte order; one that is well-formed
+// UTF-8 is UTF-8, a leading EF BB BF kept out of the text; any other is Latin-1, so no byte is
+// lost or replaced. Then CR LF, a lone LF and a lone CR each become one "\n". Throws
+// common::Failure with TextTooLongMessage for more than MemoCapacity bytes, NotTextMessage for
+// a character of code 0 (Utf16WithoutByteOrderMarkMessage when the bytes read as UTF-16 without
+// a mark), and BrokenUtf16Message for bytes marked as UTF-16, zero bytes among them, that do
+// not decode.
 DataFileText PaneTextFromFileBytes(std::string_view bytes);
 
 // The bytes of a data file holding text (UTF-8, lines separated by "\n") in encoding: each

@@ -60,6 +60,12 @@ TEST(DataTextFile, ReadsEachEncodingAndWritesItBack)
             "\xFE\xFF\0"
             "1\0\r\0\n\x20\xAC"s },
         { "only a UTF-16 mark", "\xFF\xFE", "", TextEncoding::Utf16LittleEndian, {} },
+        { "a UTF-16 mark before no UTF-16: Latin-1",
+            "\xFF\xFE"
+            "1",
+            "\xC3\xBF\xC3\xBE"
+            "1",
+            TextEncoding::Latin1, {} },
         { "empty", "", "", TextEncoding::Utf8, {} },
     };
     for (const FileCase& file : cases) {
