@@ -72,6 +72,16 @@ namespace {
         return { Utf8FromLatin1(bytes), TextEncoding::Latin1 };
     }
 
+    // Whether bytes open as text (line breaks as in the file).
+    bool OpensAs(std::string_view bytes, std::string_view text)
+    {
+        try {
+            return Decoded(bytes).Text == text;
+        } catch (const common::Failure&) {
+            return false;
+        }
+    }
+
     // CR LF, a lone LF and a lone CR each become "\n".
     std::string WithOneLineBreakEach(std::string_view text)
     {
@@ -123,7 +133,8 @@ std::string FileBytesFromPaneText(std::string_view text, TextEncoding encoding)
         bytes.insert(0, Utf8ByteOrderMark);
         break;
     case TextEncoding::Latin1:
-        if (std::optional<std::string> latin1 = Latin1FromUtf8(bytes))
+        if (std::optional<std::string> latin1 = Latin1FromUtf8(bytes);
+            latin1 && OpensAs(*latin1, bytes))
             bytes = std::move(*latin1);
         break;
     case TextEncoding::Utf16LittleEndian:

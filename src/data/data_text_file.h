@@ -42,9 +42,10 @@ DataFileText PaneTextFromFileBytes(std::string_view bytes);
 
 // The bytes of a data file holding text (UTF-8, lines separated by "\n") in encoding: each
 // "\n" becomes CR LF, no line break is added after the last line, and the encoding's byte order
-// mark goes in front, also of an empty text. With Latin-1, a text holding a character beyond
-// U+00FF is written as UTF-8 instead, so nothing typed is lost. The text and encoding read from
-// a file whose line breaks are all CR LF give back that file's bytes.
+// mark goes in front, also of an empty text. With Latin-1, a text is written as UTF-8 instead
+// when its Latin-1 bytes would not open as the same text: it holds a character beyond U+00FF,
+// or the bytes would read as UTF-8 or UTF-16. The text and encoding read from a file whose line
+// breaks are all CR LF give back that file's bytes.
 std::string FileBytesFromPaneText(std::string_view text, TextEncoding encoding);
 
 // True when text (UTF-8) holds U+2029, U+FDD0 or U+FDD1: the data pane's editor takes each for

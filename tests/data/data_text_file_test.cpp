@@ -127,11 +127,34 @@ TEST(DataTextFile, RefusesWhatCouldNotBeSavedBackWhole)
         data::MemoCapacity);
 }
 
-TEST(DataTextFile, WritesLatin1AsUtf8OnlyWhenACharacterIsBeyondIt)
+TEST(DataTextFile, WritesLatin1OnlyWhereItOpensAsTheSameText)
 {
-    EXPECT_EQ(FileBytesFromPaneText("1 \xC3\xBF\n", TextEncoding::Latin1), "1 \xFF\r\n");
-    EXPECT_EQ(FileBytesFromPaneText("\xC3\xA9\n\xE2\x82\xAC", TextEncoding::Latin1),
-        "\xC3\xA9\r\n\xE2\x82\xAC");
+    const struct {
+        const char* name;
+        std::string text;
+        std::string bytes;
+    } cases[] = {
+        { "within Latin-1", "1 \xC3\xBF\n", "1 \xFF\r\n" },
+        { "a character beyond it", "\xC3\xA9\n\xE2\x82\xAC", "\xC3\xA9\r\n\xE2\x82\xAC" },
+        // As Latin-1, C3 A9: one character in UTF-8.
+        { "bytes that would read as UTF-8", "\xC3\x83\xC2\xA9", "\xC3\x83\xC2\xA9" },
+        // As Latin-1, FF FE 31 0D 0A 32: marked UTF-16 that decodes.
+        { "bytes that would read as UTF-16",
+            "\xC3\xBF\xC3\xBE"
+            "1\n2",
+            "\xC3\xBF\xC3\xBE"
+            "1\r\n2" },
+    };
+    for (const auto& text : cases) {
+        SCOPED_TRACE(text.name);
+        EXPECT_EQ(FileBytesFromPaneText(text.text, TextEncoding::Latin1), text.bytes);
+    }
+    // Opened from FF FE 31 0D 32 (odd, so no UTF-16), and saved with CR LF as above.
+    const data::DataFileText opened = PaneTextFromFileBytes("\xFF\xFE"
+                                                            "1\r2");
+    EXPECT_EQ(opened.Encoding, TextEncoding::Latin1);
+    EXPECT_EQ(PaneTextFromFileBytes(FileBytesFromPaneText(opened.Text, opened.Encoding)).Text,
+        opened.Text);
 }
 
 TEST(DataTextFile, TellsCharactersTheEditorTakesForLineBreaks)
