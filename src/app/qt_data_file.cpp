@@ -1,5 +1,5 @@
-// src/app/qt_data_file.cpp: data files through QFile and QSaveFile, their line breaks through
-// the toolkit-free data text conversion.
+// src/app/qt_data_file.cpp: data files through QFile and QSaveFile, their bytes through the
+// toolkit-free data text conversion.
 #include "app/qt_data_file.h"
 
 #include "common/failure.h"
@@ -12,7 +12,6 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
-#include <algorithm>
 #include <string>
 
 namespace app {
@@ -38,48 +37,13 @@ namespace {
         throw common::Failure(message);
     }
 
-    // The pane's text from the bytes of a file without its line break conversion.
-    DataFileText Decoded(const std::string_view whole)
+    // The pane's UTF-8 text as a QString that keeps a leading U+FEFF: it belongs to the text
+    // here (the file's mark is already left out), and QString::fromUtf8 would drop it.
+    QString FromUtf8KeepingLeadingMark(std::string_view text)
     {
-        DataFileText result;
-        std::string_view bytes = whole;
-        if (bytes.starts_with(data::Utf8ByteOrderMark)) {
-            bytes.remove_prefix(data::Utf8ByteOrderMark.size());
-            result.Encoding = TextEncoding::Utf8WithByteOrderMark;
-        }
-        // Without this flag the decoder would drop a second byte order mark as well.
         QStringDecoder decoder(QStringConverter::Utf8,
             QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
-        result.Text = decoder(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
-        if (decoder.hasError()) {
-            // Every byte is a character here, a leading EF BB BF included.
-            result.Text = QString::fromLatin1(whole.data(), qsizetype(whole.size()));
-            result.Encoding = TextEncoding::Latin1;
-        }
-        return result;
-    }
-
-    // The pane's UTF-8 text in encoding; Latin-1 falls back to UTF-8 beyond U+00FF.
-    std::string Encoded(std::string_view paneText, TextEncoding encoding)
-    {
-        switch (encoding) {
-        case TextEncoding::Utf8:
-            break;
-        case TextEncoding::Utf8WithByteOrderMark: {
-            std::string bytes(data::Utf8ByteOrderMark);
-            bytes += paneText;
-            return bytes;
-        }
-        case TextEncoding::Latin1: {
-            const QString text = QString::fromUtf8(paneText.data(), qsizetype(paneText.size()));
-            const bool fitsLatin1 = std::all_of(text.cbegin(), text.cend(),
-                [](QChar character) { return character.unicode() <= 0xFF; });
-            if (fitsLatin1)
-                return text.toLatin1().toStdString();
-            break;
-        }
-        }
-        return std::string(paneText);
+        return decoder(QByteArrayView(text.data(), qsizetype(text.size())));
     }
 
 } // namespace
@@ -89,20 +53,21 @@ DataFileText ReadDataFile(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         ThrowCannotOpen(path);
-    if (!file.isSequential() && file.size() > MemoCapacity)
-        throw common::Failure("Text exceeds memo capacity");
+    const auto capacity = qint64(data::MemoCapacity);
+    if (!file.isSequential() && file.size() > capacity)
+        throw common::Failure(std::string(data::TextTooLongMessage));
     // One byte more than the capacity tells a file that grew, or a device without a size.
-    const QByteArray bytes = file.read(MemoCapacity + 1);
+    const QByteArray bytes = file.read(capacity + 1);
     if (file.error() != QFileDevice::NoError)
         ThrowCannotOpen(path);
-    if (bytes.size() > MemoCapacity)
-        throw common::Failure("Text exceeds memo capacity");
-    return Decoded(data::PaneTextFromFileBytes(std::string_view(bytes.data(), bytes.size())));
+    const data::DataFileText read
+        = data::PaneTextFromFileBytes(std::string_view(bytes.data(), bytes.size()));
+    return { FromUtf8KeepingLeadingMark(read.Text), read.Encoding };
 }
 
 void WriteDataFile(const QString& path, std::string_view paneText, TextEncoding encoding)
 {
-    const std::string bytes = data::FileBytesFromPaneText(Encoded(paneText, encoding));
+    const std::string bytes = data::FileBytesFromPaneText(paneText, encoding);
     QSaveFile file(path);
     // A writable file in a folder that is not writable is replaced in place.
     file.setDirectWriteFallback(true);

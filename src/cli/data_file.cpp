@@ -5,14 +5,10 @@
 
 #include <fstream>
 #include <ios>
-#include <iterator>
 
 namespace cli {
 
-std::string ReadAll(std::istream& stream)
-{
-    return std::string(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
-}
+std::string ReadAll(std::istream& stream) { return data::ReadDataFileBytes(stream); }
 
 std::optional<std::string> ReadFileBytes(const std::string& fileName)
 {
@@ -29,9 +25,7 @@ std::optional<std::string> ReadFileBytes(const std::string& fileName)
 
 std::string DataTextFromFileBytes(std::string_view bytes)
 {
-    if (bytes.starts_with(data::Utf8ByteOrderMark))
-        bytes.remove_prefix(data::Utf8ByteOrderMark.size());
-    return data::PaneTextFromFileBytes(bytes);
+    return data::PaneTextFromFileBytes(bytes).Text;
 }
 
 } // namespace cli

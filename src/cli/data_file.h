@@ -8,15 +8,16 @@
 
 namespace cli {
 
-// Reads the whole of stream (a file opened in binary mode, or standard input).
+// Reads stream (a file opened in binary mode, or standard input) whole, or its first
+// data::MemoCapacity + 1 bytes when it is longer: enough to refuse it as too long.
 std::string ReadAll(std::istream& stream);
 
 // The whole content of the file fileName; nothing when it cannot be opened or read (a folder,
 // say).
 std::optional<std::string> ReadFileBytes(const std::string& fileName);
 
-// The data pane's text that Open makes of a data file's bytes: line breaks and the end of the
-// text converted as data files have them, and a leading UTF-8 byte order mark left out.
+// The data pane's text that Open makes of a data file's bytes (data::PaneTextFromFileBytes);
+// throws its refusals.
 std::string DataTextFromFileBytes(std::string_view bytes);
 
 } // namespace cli

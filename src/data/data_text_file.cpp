@@ -1,37 +1,174 @@
-// src/data/data_text_file.cpp: line breaks and the end of the text in data files.
+// src/data/data_text_file.cpp: the encoding of a data file told from its bytes, its line breaks
+// and its refusals.
 #include "data/data_text_file.h"
+
+#include "common/failure.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
 
 namespace data {
 
-std::string PaneTextFromFileBytes(std::string_view bytes)
-{
-    const std::size_t end = bytes.find('\0');
-    if (end != std::string_view::npos)
-        bytes = bytes.substr(0, end);
+namespace {
 
-    std::string text;
-    text.reserve(bytes.size());
-    for (std::size_t position = 0; position < bytes.size(); ++position) {
-        const char byte = bytes[position];
-        if (byte == '\r') {
-            text += '\n';
-            if (position + 1 < bytes.size() && bytes[position + 1] == '\n')
-                ++position;
-        } else {
-            text += byte;
+    constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
+    constexpr std::string_view Utf16LittleEndianMark = "\xFF\xFE";
+    constexpr std::string_view Utf16BigEndianMark = "\xFE\xFF";
+
+    [[noreturn]] void Refuse(std::string_view message)
+    {
+        throw common::Failure(std::string(message));
+    }
+
+    bool HoldsCodeZero(std::string_view text) { return text.find('\0') != std::string_view::npos; }
+
+    // Bytes holding a zero that decode as UTF-16 in one byte order without any U+0000, most of
+    // their characters below U+0100 as in a data file: a UTF-16 text whose mark is missing.
+    bool LooksLikeUnmarkedUtf16(std::string_view bytes)
+    {
+        for (const bool bigEndian : { false, true }) {
+            const std::optional<std::string> text = Utf8FromUtf16(bytes, bigEndian);
+            if (!text || HoldsCodeZero(*text))
+                continue;
+            std::size_t lowCharacters = 0;
+            for (std::size_t high = bigEndian ? 0 : 1; high < bytes.size(); high += 2)
+                lowCharacters += bytes[high] == '\0' ? 1 : 0;
+            if (2 * lowCharacters > bytes.size() / 2)
+                return true;
+        }
+        return false;
+    }
+
+    // The encoding and the UTF-8 text of bytes, line breaks still as in the file.
+    DataFileText Decoded(std::string_view bytes)
+    {
+        for (const bool bigEndian : { false, true }) {
+            if (!bytes.starts_with(bigEndian ? Utf16BigEndianMark : Utf16LittleEndianMark))
+                continue;
+            if (std::optional<std::string> text = Utf8FromUtf16(bytes.substr(2), bigEndian)) {
+                if (HoldsCodeZero(*text))
+                    Refuse(NotTextMessage);
+                return { std::move(*text),
+                    bigEndian ? TextEncoding::Utf16BigEndian : TextEncoding::Utf16LittleEndian };
+            }
+            // Without a zero byte these are no UTF-16 characters of a data file: a Latin-1 text
+            // that happens to start with the same two characters, read below.
+            if (HoldsCodeZero(bytes))
+                Refuse(BrokenUtf16Message);
+        }
+        if (HoldsCodeZero(bytes))
+            Refuse(
+                LooksLikeUnmarkedUtf16(bytes) ? Utf16WithoutByteOrderMarkMessage : NotTextMessage);
+
+        if (bytes.starts_with(Utf8ByteOrderMark)) {
+            const std::string_view rest = bytes.substr(Utf8ByteOrderMark.size());
+            if (IsUtf8(rest))
+                return { std::string(rest), TextEncoding::Utf8WithByteOrderMark };
+        } else if (IsUtf8(bytes)) {
+            return { std::string(bytes), TextEncoding::Utf8 };
+        }
+        // Every byte is a character here, a leading EF BB BF included.
+        return { Utf8FromLatin1(bytes), TextEncoding::Latin1 };
+    }
+
+    // Whether bytes open as text (line breaks as in the file).
+    bool OpensAs(std::string_view bytes, std::string_view text)
+    {
+        try {
+            return Decoded(bytes).Text == text;
+        } catch (const common::Failure&) {
+            return false;
         }
     }
-    return text;
+
+    // CR LF, a lone LF and a lone CR each become "\n".
+    std::string WithOneLineBreakEach(std::string_view text)
+    {
+        std::string result;
+        result.reserve(text.size());
+        for (std::size_t position = 0; position < text.size(); ++position) {
+            const char character = text[position];
+            if (character == '\r') {
+                result += '\n';
+                if (position + 1 < text.size() && text[position + 1] == '\n')
+                    ++position;
+            } else {
+                result += character;
+            }
+        }
+        return result;
+    }
+
+    std::string WithCrLfBreaks(std::string_view text)
+    {
+        std::string result;
+        result.reserve(text.size() + text.size() / 16);
+        for (const char character : text) {
+            if (character == '\n')
+                result += '\r';
+            result += character;
+        }
+        return result;
+    }
+
+} // namespace
+
+DataFileText PaneTextFromFileBytes(std::string_view bytes)
+{
+    if (bytes.size() > MemoCapacity)
+        Refuse(TextTooLongMessage);
+    DataFileText file = Decoded(bytes);
+    file.Text = WithOneLineBreakEach(file.Text);
+    return file;
 }
 
-std::string FileBytesFromPaneText(std::string_view text)
+std::string FileBytesFromPaneText(std::string_view text, TextEncoding encoding)
 {
+    std::string bytes = WithCrLfBreaks(text);
+    switch (encoding) {
+    case TextEncoding::Utf8:
+        break;
+    case TextEncoding::Utf8WithByteOrderMark:
+        bytes.insert(0, Utf8ByteOrderMark);
+        break;
+    case TextEncoding::Latin1:
+        if (std::optional<std::string> latin1 = Latin1FromUtf8(bytes);
+            latin1 && OpensAs(*latin1, bytes))
+            bytes = std::move(*latin1);
+        break;
+    case TextEncoding::Utf16LittleEndian:
+        bytes = std::string(Utf16LittleEndianMark) + Utf16FromUtf8(bytes, false);
+        break;
+    case TextEncoding::Utf16BigEndian:
+        bytes = std::string(Utf16BigEndianMark) + Utf16FromUtf8(bytes, true);
+        break;
+    }
+    return bytes;
+}
+
+bool HoldsEditorLineBreakCharacters(std::string_view text)
+{
+    // U+2029 paragraph separator; U+FDD0 and U+FDD1, which the editor uses as frame marks.
+    constexpr std::array<std::string_view, 3> breaking { "\xE2\x80\xA9", "\xEF\xB7\x90",
+        "\xEF\xB7\x91" };
+    return std::any_of(breaking.begin(), breaking.end(),
+        [&](std::string_view character) { return text.find(character) != std::string_view::npos; });
+}
+
+std::string ReadDataFileBytes(std::istream& stream)
+{
+    constexpr std::size_t Limit = MemoCapacity + 1;
     std::string bytes;
-    bytes.reserve(text.size() + text.size() / 16);
-    for (const char character : text) {
-        if (character == '\n')
-            bytes += '\r';
-        bytes += character;
+    std::array<char, 64 * 1024> chunk;
+    while (bytes.size() < Limit) {
+        const std::size_t wanted = std::min(chunk.size(), Limit - bytes.size());
+        // Straight from the buffer, which reports a failing read by throwing.
+        const std::streamsize got
+            = stream.rdbuf()->sgetn(chunk.data(), static_cast<std::streamsize>(wanted));
+        bytes.append(chunk.data(), static_cast<std::size_t>(got));
+        if (static_cast<std::size_t>(got) < wanted)
+            break;
     }
     return bytes;
 }

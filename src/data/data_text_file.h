@@ -1,23 +1,61 @@
 // src/data/data_text_file.h: the bytes of a data file and the data pane's text, each way.
 #pragma once
 
+#include "data/text_encoding.h"
+
+#include <cstddef>
+#include <istream>
 #include <string>
 #include <string_view>
 
 namespace data {
 
-// The mark some editors put in front of a UTF-8 text; it is not part of the data and would
-// spoil the first line's number.
-constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
+// The largest data file Open takes, in bytes of the file: 16 MiB. Far beyond any data the
+// window can use (600 points of a few dozen characters), yet a file this size still loads into
+// the editor in a few seconds; a larger file is refused instead of freezing the window.
+constexpr std::size_t MemoCapacity = std::size_t { 16 } * 1024 * 1024;
 
-// The text a data file puts into the data pane: CR LF, a lone LF and a lone CR each become one
-// line break "\n", and a byte of value 0 ends the text (what follows it is dropped). Every
-// other byte is kept as it is, so the result has the bytes' character encoding.
-std::string PaneTextFromFileBytes(std::string_view bytes);
+// Why PaneTextFromFileBytes refuses a file, as the user reads it (without the final ".").
+constexpr std::string_view TextTooLongMessage = "Text exceeds memo capacity";
+constexpr std::string_view NotTextMessage
+    = "The file is not a text file: it holds a character of code 0";
+constexpr std::string_view Utf16WithoutByteOrderMarkMessage
+    = "The file is UTF-16 text without a byte order mark";
+constexpr std::string_view BrokenUtf16Message
+    = "The file is marked as UTF-16 text but is not valid UTF-16";
 
-// The bytes of a data file holding text: each "\n" becomes CR LF, nothing else changes, and
-// no line break is added after the last line. A text read by PaneTextFromFileBytes from a
-// file whose breaks are all CR LF comes back as that file's bytes.
-std::string FileBytesFromPaneText(std::string_view text);
+struct DataFileText {
+    // UTF-8, lines separated by "\n".
+    std::string Text;
+    TextEncoding Encoding = TextEncoding::Utf8;
+};
+
+// The pane's text that a data file holds, and how its bytes encode it. A file that starts with
+// FF FE or FE FF and decodes as UTF-16 is UTF-16 in that byte order; one that is well-formed
+// UTF-8 is UTF-8, a leading EF BB BF kept out of the text; any other is Latin-1, so no byte is
+// lost or replaced. Then CR LF, a lone LF and a lone CR each become one "\n". Throws
+// common::Failure with TextTooLongMessage for more than MemoCapacity bytes, NotTextMessage for
+// a character of code 0 (Utf16WithoutByteOrderMarkMessage when the bytes read as UTF-16 without
+// a mark), and BrokenUtf16Message for bytes marked as UTF-16, zero bytes among them, that do
+// not decode.
+DataFileText PaneTextFromFileBytes(std::string_view bytes);
+
+// The bytes of a data file holding text (UTF-8, lines separated by "\n") in encoding: each
+// "\n" becomes CR LF, no line break is added after the last line, and the encoding's byte order
+// mark goes in front, also of an empty text. With Latin-1, a text is written as UTF-8 instead
+// when its Latin-1 bytes would not open as the same text: it holds a character beyond U+00FF,
+// or the bytes would read as UTF-8 or UTF-16. The text and encoding read from a file whose line
+// breaks are all CR LF give back that file's bytes.
+std::string FileBytesFromPaneText(std::string_view text, TextEncoding encoding);
+
+// True when text (UTF-8) holds U+2029, U+FDD0 or U+FDD1: the data pane's editor takes each for
+// a line break, so a Save would write CR LF in its place.
+bool HoldsEditorLineBreakCharacters(std::string_view text);
+
+// Reads stream from where it stands up to MemoCapacity + 1 bytes: enough for
+// PaneTextFromFileBytes to refuse a file that is too long, without reading an endless one whole.
+// Failures of the stream's buffer pass out as it raises them (a file buffer throws
+// std::ios_base::failure when reading a folder).
+std::string ReadDataFileBytes(std::istream& stream);
 
 } // namespace data

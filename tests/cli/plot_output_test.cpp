@@ -75,7 +75,7 @@ Layout LayoutOf(const std::string& dataPath, int width, int height)
     const int legendWidth
         = app::CaptionSize(app::WindowFont(), QStringLiteral("YAxisLabel"), true).width();
     graph::SetPlotRectangle(layout.graph, cli::PlotWindow(width, height), legendWidth);
-    common::MemoryLines dataLines(data::PaneTextFromFileBytes(ReadFile(dataPath)));
+    common::MemoryLines dataLines(data::PaneTextFromFileBytes(ReadFile(dataPath)).Text);
     data::CalculateData(layout.points, dataLines, ".");
     return layout;
 }

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
 
 using cli_test::Outcome;
 using cli_test::RunVarnekFit;
@@ -65,4 +66,31 @@ TEST(VarnekFit, ReportsAFolderAsAFileThatCannotBeOpened)
     EXPECT_EQ(outcome.status, 1);
     EXPECT_EQ(outcome.out, "");
     EXPECT_EQ(outcome.errors, "Cannot open file " + path + ".\n");
+}
+
+TEST(VarnekFit, RefusesWhatOpenRefuses)
+{
+    const std::string binary = cli_test::TemporaryPath(".dat");
+    {
+        std::ofstream file(binary, std::ios::binary);
+        file << std::string_view("1 2\r\n3\0 4\r\n", 11);
+    }
+    const struct {
+        const char* name;
+        std::string arguments;
+        std::string errors;
+    } cases[] = {
+        { "a zero byte", "'" + binary + "'",
+            "varnek-fit: The file is not a text file: it holds a character of code 0.\n" },
+        // Read no further than the capacity allows, however long the input.
+        { "endless standard input", "- < /dev/zero", "varnek-fit: Text exceeds memo capacity.\n" },
+    };
+    for (const auto& refused : cases) {
+        SCOPED_TRACE(refused.name);
+        const Outcome outcome = RunVarnekFit(refused.arguments);
+        EXPECT_EQ(outcome.status, 1);
+        EXPECT_EQ(outcome.out, "");
+        EXPECT_EQ(outcome.errors, refused.errors);
+    }
+    std::remove(binary.c_str());
 }
