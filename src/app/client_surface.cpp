@@ -3,8 +3,8 @@
 #include "app/client_surface.h"
 
 #include "app/multiform.h"
-#include "app/qt_color.h"
 #include "app/run_guarded.h"
+#include "qtgraph/qt_color.h"
 
 #include <QDropEvent>
 #include <QMouseEvent>
@@ -55,7 +55,7 @@ void ClientSurface::paintEvent(QPaintEvent* event)
     const Workbench& state = m_window.workbench;
     if (m_printing && (state.layout.Resizing || !state.points.DataPresent)) {
         // The pass drew nothing: the page shows the window's own colour, not the last graph.
-        painter.fillRect(event->rect(), ColorOf(common::ButtonFaceColor, palette()));
+        painter.fillRect(event->rect(), qtgraph::ColorOf(common::ButtonFaceColor, palette()));
         return;
     }
     painter.drawImage(QPoint(0, 0), image);

@@ -6,11 +6,11 @@
 #include "app/decimal_separator.h"
 #include "app/mouse_event_router.h"
 #include "app/qt_dialogs.h"
-#include "app/qt_font.h"
 #include "app/qt_text_lines.h"
 #include "app/run_guarded.h"
 #include "app/window_notebook_host.h"
 #include "fit/fit_state.h"
+#include "qtgraph/qt_font.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -35,7 +35,7 @@ TMultiform::TMultiform(std::unique_ptr<Dialogs> dialogs)
 {
     setObjectName(QStringLiteral("Multiform"));
     setWindowTitle(QString::fromLatin1(StartCaption));
-    setFont(WindowFont());
+    setFont(qtgraph::WindowFont());
 
     CreateComponents();
     CreateMenu();

@@ -2,12 +2,12 @@
 #include "app/multiform.h"
 
 #include "app/client_surface.h"
-#include "app/qt_canvas.h"
-#include "app/qt_color.h"
-#include "app/qt_font.h"
 #include "app/qt_label.h"
 #include "data/calculate_data.h"
 #include "graph/draw_graph.h"
+#include "qtgraph/qt_canvas.h"
+#include "qtgraph/qt_color.h"
+#include "qtgraph/qt_font.h"
 
 #include <QPainter>
 
@@ -37,7 +37,13 @@ void TMultiform::DrawGraph(QObject* sender)
     QtLabel xLegend(*XAxisLabel);
     QtLabel yLegend(*YAxisLabel);
     {
-        QtCanvas canvas(m_graphImage, ClientArea->palette(), WindowFont());
+        // A client area of no size has an empty image, which Qt cannot paint on: the pass then
+        // still measures and places everything, and draws nowhere.
+        QPainter painter;
+        if (!m_graphImage.isNull())
+            painter.begin(&m_graphImage);
+        qtgraph::QtCanvas canvas(
+            painter, m_graphImage.size(), ClientArea->palette(), qtgraph::WindowFont());
         graph::DrawGraph(workbench.graph, workbench.points, workbench.fit, DrawingGeometry(),
             canvas, { title, xLegend, yLegend });
     }
@@ -74,7 +80,7 @@ void TMultiform::FitGraphImageToClientArea()
         return;
     QImage image(size, QImage::Format_RGB32);
     // Where nothing was drawn yet the window shows its own colour, the button face.
-    image.fill(ColorOf(common::ButtonFaceColor, ClientArea->palette()));
+    image.fill(qtgraph::ColorOf(common::ButtonFaceColor, ClientArea->palette()));
     if (!m_graphImage.isNull() && !image.isNull()) {
         QPainter painter(&image);
         painter.drawImage(QPoint(0, 0), m_graphImage);

@@ -1,8 +1,8 @@
 // src/cli/plot_output.cpp: the drawing pass into an image, saved as PNG or PDF.
 #include "cli/plot_output.h"
 
-#include "app/graph_image.h"
 #include "graph/graph_state.h"
+#include "qtgraph/graph_image.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -97,11 +97,11 @@ bool WritePlot(const CliOptions& options, const FitSession& session, std::ostrea
 
     graph::GraphState graph;
     graph.MarkerType = options.MarkerType;
-    app::LegendCaptions captions;
+    qtgraph::LegendCaptions captions;
     captions.Title = QString::fromLocal8Bit(options.TitleCaption);
     captions.XLegend = QString::fromLocal8Bit(options.XLegendCaption);
     captions.YLegend = QString::fromLocal8Bit(options.YLegendCaption);
-    const QImage image = app::RenderGraphImage(graph, session.points, session.fit,
+    const QImage image = qtgraph::RenderGraphImage(graph, session.points, session.fit,
         PlotWindow(options.ImageWidth, options.ImageHeight), captions);
 
     // Written aside and moved into place only when complete.

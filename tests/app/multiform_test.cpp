@@ -2,7 +2,7 @@
 #include "app/multiform.h"
 
 #include "app/client_surface.h"
-#include "app/qt_label.h"
+#include "qtgraph/caption_size.h"
 #include "support/scripted_dialogs.h"
 
 #include <QAction>
@@ -154,7 +154,8 @@ TEST_F(Multiform, LabelsAndNotebookStartHidden)
         // The legends size themselves to their captions in the window font.
         const QSize size = expected.label == window->CoordinateLabel
             ? expected.box.size()
-            : app::CaptionSize(window->font(), expected.label->text(), expected.label->wordWrap());
+            : qtgraph::CaptionSize(
+                window->font(), expected.label->text(), expected.label->wordWrap());
         EXPECT_EQ(expected.label->size(), size);
         EXPECT_FALSE(expected.label->isVisible());
         EXPECT_EQ(expected.label->parentWidget(), window->ClientArea);

@@ -2,8 +2,8 @@
 // sized in inches as on screen, and the printer's failure.
 #include "app/client_surface.h"
 #include "app/print_command.h"
-#include "app/qt_color.h"
 #include "file_window_fixture.h"
+#include "qtgraph/qt_color.h"
 
 #include <QAction>
 #include <QImage>
@@ -164,7 +164,7 @@ TEST_F(Print, EmptyDataPanePrintsNoGraph)
     ASSERT_EQ(pixels.size(), qsizetype(client.width()) * client.height() * 3);
     const qsizetype at = (qsizetype(plotCentre.y()) * client.width() + plotCentre.x()) * 3;
     const QColor printed { quint8(pixels[at]), quint8(pixels[at + 1]), quint8(pixels[at + 2]) };
-    EXPECT_EQ(printed, app::ColorOf(common::ButtonFaceColor, window->ClientArea->palette()));
+    EXPECT_EQ(printed, qtgraph::ColorOf(common::ButtonFaceColor, window->ClientArea->palette()));
 }
 
 TEST_F(Print, CancelledPdfNamePrintsNothing)

@@ -1,6 +1,6 @@
 // tests/app/repaint_pass_test.cpp: what the client area shows before, during and after the
 // drawing passes, and that a paint does not ask for another one.
-#include "app/qt_label.h"
+#include "qtgraph/caption_size.h"
 #include "window_driver.h"
 
 #include <QEvent>
@@ -207,8 +207,8 @@ TEST_F(RepaintPass, LegendsSizeThemselvesToCaptionsOnTheBackground)
 {
     for (QLabel* legend : { window->TitleLabel, window->XAxisLabel, window->YAxisLabel }) {
         SCOPED_TRACE(legend->objectName().toStdString());
-        EXPECT_EQ(
-            legend->size(), app::CaptionSize(legend->font(), legend->text(), legend->wordWrap()));
+        EXPECT_EQ(legend->size(),
+            qtgraph::CaptionSize(legend->font(), legend->text(), legend->wordWrap()));
         EXPECT_TRUE(legend->autoFillBackground());
         EXPECT_EQ(legend->palette().color(QPalette::Window).rgb() & RGB_MASK,
             ColorOf(common::ButtonFaceColor));

@@ -4,8 +4,8 @@
 
 #include "app/client_surface.h"
 #include "app/multiform.h"
-#include "app/qt_color.h"
 #include "graph/plot_transforms.h"
+#include "qtgraph/qt_color.h"
 #include "support/scripted_dialogs.h"
 
 #include <QAbstractItemView>
@@ -138,7 +138,7 @@ protected:
 
     QRgb ColorOf(common::ColorValue colour) const
     {
-        return app::ColorOf(colour, window->ClientArea->palette()).rgb() & RGB_MASK;
+        return qtgraph::ColorOf(colour, window->ClientArea->palette()).rgb() & RGB_MASK;
     }
 
     // Where the drawing pass put the point, from the plot of its last run.
