@@ -74,8 +74,9 @@ public:
     void Reallocate(QObject* sender);
     // Repaint pass: unless a pane resize is in progress, reads the data pane and draws.
     void FormPaint(QObject* sender);
-    // Drawing pass of the window: draws the graph from the current state onto the client area.
-    void DrawGraph(QObject* sender);
+    // The drawing pass into the client area's image, which is then shown: the graph from the
+    // current state with the legend labels placed.
+    void DrawGraphOnClientArea();
     // File, Exit: ends the event loop with exit code 0.
     void Exit1Click(QObject* sender);
 
@@ -133,11 +134,12 @@ public:
     void FormDragDrop(QObject* sender, const QMimeData* source, int X, int Y);
 
     // Repaint pass and drawing
-    // Reads the data pane (Memo1) into the point store, with the plotted ranges.
-    void CalculateData();
-    // The fit command of the four Show buttons and of the extra-digit option: reads, checks,
-    // fits, writes the report into Memo2 and redraws. Information messages go to the
-    // information box; failures pass out to the general error report.
+    // CalculateData of the data pane (Memo1) with the user's decimal separator.
+    void ReadDataPane();
+    // The fit command of the four Show buttons and of the extra-digit option: reads the data
+    // pane, checks and fits, writes the report into Memo2 and redraws, in that order.
+    // Information messages go to the information box; failures pass out to the general error
+    // report.
     void TabbedFitShowClick(QObject* sender);
     // "Forma&t" and "Fit &Data": show the options notebook on its Titles or Fit Data page.
     void Format1Click(QObject* sender);

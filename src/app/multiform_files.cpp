@@ -35,6 +35,7 @@ void TMultiform::New1Click(QObject* sender)
 
 void TMultiform::Open1Click(QObject* sender)
 {
+    (void)sender;
     if (const std::optional<QString> path = m_dialogs->OpenFileName(this, m_currentFileName)) {
         // Reading throws before anything changes: a later Save cannot overwrite the file that
         // failed to open with the old pane.
@@ -46,8 +47,8 @@ void TMultiform::Open1Click(QObject* sender)
         setWindowTitle(QString::fromLatin1(OpenedCaption) + NameWithoutDirectory(*path));
     }
     workbench.fit.FitValid = false;
-    CalculateData();
-    DrawGraph(sender);
+    ReadDataPane();
+    DrawGraphOnClientArea();
 }
 
 void TMultiform::Save1Click(QObject* sender)

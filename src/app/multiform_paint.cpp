@@ -17,18 +17,18 @@ void TMultiform::FormPaint(QObject* sender)
 {
     if (workbench.layout.Resizing)
         return;
-    CalculateData();
-    DrawGraph(sender);
+    (void)sender;
+    ReadDataPane();
+    DrawGraphOnClientArea();
 }
 
-void TMultiform::CalculateData()
+void TMultiform::ReadDataPane()
 {
     data::CalculateData(workbench.points, *m_dataLines, m_decimalSeparator);
 }
 
-void TMultiform::DrawGraph(QObject* sender)
+void TMultiform::DrawGraphOnClientArea()
 {
-    (void)sender;
     FitGraphImageToClientArea();
     // Without data the window keeps what it shows, and the labels their state.
     if (!workbench.points.DataPresent)

@@ -19,14 +19,11 @@ void WindowNotebookHost::RunGuarded(const std::function<void()>& handler)
     app::RunGuarded(m_window, handler);
 }
 
-void WindowNotebookHost::CalculateData() { m_window.CalculateData(); }
+void WindowNotebookHost::ReadDataPane() { m_window.ReadDataPane(); }
 
-void WindowNotebookHost::DrawGraph() { m_window.DrawGraph(m_window.TabbedNotebook1); }
+void WindowNotebookHost::RedrawGraph() { m_window.DrawGraphOnClientArea(); }
 
-void WindowNotebookHost::TabbedFitShowClick()
-{
-    m_window.TabbedFitShowClick(m_window.TabbedNotebook1);
-}
+void WindowNotebookHost::ShowFit() { m_window.TabbedFitShowClick(m_window.TabbedNotebook1); }
 
 QString WindowNotebookHost::LegendCaption(options::LegendLabel label) const
 {

@@ -16,9 +16,9 @@ public:
     explicit WindowNotebookHost(TMultiform& window);
 
     void RunGuarded(const std::function<void()>& handler) override;
-    void CalculateData() override;
-    void DrawGraph() override;
-    void TabbedFitShowClick() override;
+    void ReadDataPane() override;
+    void RedrawGraph() override;
+    void ShowFit() override;
     QString LegendCaption(options::LegendLabel label) const override;
     // Sets the caption and sizes the label to it, the y legend wrapping its words.
     void SetLegendCaption(options::LegendLabel label, const QString& caption) override;

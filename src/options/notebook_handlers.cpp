@@ -37,13 +37,13 @@ namespace {
 
 } // namespace
 
-void OptionsNotebook::Format1Click()
+void OptionsNotebook::ShowTitlesPage()
 {
     setCurrentIndex(TitlesPage);
     TabbedNotebook1Enter();
 }
 
-void OptionsNotebook::FitData1Click()
+void OptionsNotebook::ShowFitDataPage()
 {
     setCurrentIndex(FitDataPage);
     TabbedNotebook1Enter();
@@ -65,12 +65,10 @@ void OptionsNotebook::TabbedNotebook1Enter()
 void OptionsNotebook::TabbedFitExitClick()
 {
     if (m_fit.FitValid)
-        m_host.DrawGraph();
+        m_host.RedrawGraph();
     // Hiding uncovers the window, whose repaint draws the graph in any case.
     hide();
 }
-
-void OptionsNotebook::TabbedFitShowClick() { m_host.TabbedFitShowClick(); }
 
 void OptionsNotebook::TabbedFitComboChange()
 {
@@ -109,7 +107,7 @@ void OptionsNotebook::TabbedFitComboChange()
 
 void OptionsNotebook::SpinEdit1Change()
 {
-    m_host.CalculateData();
+    m_host.ReadDataPane();
     const int upperBound = std::min(m_points.PointCount - PointsBeyondOrder, HighestOrder);
     SpinEdit1->SetMaxValue(upperBound);
     m_fit.FitOrder = std::min(SpinEdit1->Value(), upperBound);
@@ -124,15 +122,15 @@ void OptionsNotebook::PrecisionFlagBoxClick()
 {
     // Box and flag start together and change together; the box's tick is not read.
     m_report.PrecisionFlag = 1 - m_report.PrecisionFlag;
-    m_host.TabbedFitShowClick();
+    m_host.ShowFit();
 }
 
 void OptionsNotebook::ZeroSuppressBoxClick()
 {
     m_points.SuppressZero = !m_points.SuppressZero;
     // The plotted ranges are recomputed with or without zero before the redraw.
-    m_host.CalculateData();
-    m_host.DrawGraph();
+    m_host.ReadDataPane();
+    m_host.RedrawGraph();
 }
 
 void OptionsNotebook::BackColorComboChange()

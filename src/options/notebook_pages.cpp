@@ -14,6 +14,8 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace options {
 
 namespace {
@@ -284,9 +286,14 @@ QWidget* OptionsNotebook::BuildMarkersPage()
     return page;
 }
 
-std::function<void()> OptionsNotebook::Guarded(Handler handler)
+std::function<void()> OptionsNotebook::Guarded(std::function<void()> handler)
 {
-    return [this, handler] { m_host.RunGuarded([this, handler] { (this->*handler)(); }); };
+    return [this, handler = std::move(handler)] { m_host.RunGuarded(handler); };
+}
+
+std::function<void()> OptionsNotebook::Guarded(void (OptionsNotebook::*handler)())
+{
+    return Guarded([this, handler] { (this->*handler)(); });
 }
 
 void OptionsNotebook::ConnectHandlers()
@@ -324,7 +331,7 @@ void OptionsNotebook::ConnectHandlers()
 
     for (QPushButton* show :
         { TabbedFitShow, TabbedColorsShow, TabbedTitlesShow, TabbedMarkersShow })
-        connect(show, &QPushButton::clicked, this, Guarded(&OptionsNotebook::TabbedFitShowClick));
+        connect(show, &QPushButton::clicked, this, Guarded([this] { m_host.ShowFit(); }));
     for (QPushButton* exit :
         { TabbedFitExit, TabbedColorsExit, TabbedTitleExit, TabbedMarkersExit })
         connect(exit, &QPushButton::clicked, this, Guarded(&OptionsNotebook::TabbedFitExitClick));

@@ -125,7 +125,7 @@ TEST_F(RepaintPass, DrawingOutsideAPaintRedrawsTheImageAndShowsIt)
     const graph::GraphState& graph = window->workbench.graph;
     const QPoint plotInside(graph.PlotLeft + graph.PlotWidth / 2, graph.PlotTop + 8);
 
-    window->DrawGraph(window.get());
+    window->DrawGraphOnClientArea();
     EXPECT_EQ(Rgb(window->GraphImage(), plotInside), BlackPixel);
     EXPECT_EQ(paints.count, 0);
     SettleEvents();
