@@ -10,6 +10,7 @@
 #include "app/run_guarded.h"
 #include "app/window_notebook_host.h"
 #include "fit/fit_state.h"
+#include "layout/window_design.h"
 #include "qtgraph/qt_font.h"
 
 #include <QAction>
@@ -18,16 +19,6 @@
 #include <QLayout>
 
 namespace app {
-
-namespace {
-
-    // The window's outer size and place as laid out; it is shown maximised.
-    constexpr int DesignLeft = 244;
-    constexpr int DesignTop = 174;
-    constexpr int DesignWidth = 540;
-    constexpr int DesignHeight = 404;
-
-} // namespace
 
 TMultiform::TMultiform(std::unique_ptr<Dialogs> dialogs)
     : m_dialogs(dialogs ? std::move(dialogs) : std::make_unique<QtDialogs>())
@@ -46,7 +37,7 @@ TMultiform::TMultiform(std::unique_ptr<Dialogs> dialogs)
     // Qt's geometry excludes the window manager's frame, which is not known before the window
     // is shown: the design size is taken as the size inside the frame. Laying out now gives
     // the client area its creation-time size for FormCreate.
-    setGeometry(DesignLeft, DesignTop, DesignWidth, DesignHeight);
+    setGeometry(layout::DesignLeft, layout::DesignTop, layout::DesignWidth, layout::DesignHeight);
     layout()->activate();
 
     FormCreate(this);
@@ -62,34 +53,13 @@ TMultiform::~TMultiform()
 
 void TMultiform::FormCreate(QObject* sender)
 {
-    data::PointStore& points = workbench.points;
-    fit::FitState& fitState = workbench.fit;
-    report::ReportSettings& report = workbench.report;
-    graph::GraphState& graphState = workbench.graph;
-    LayoutState& layout = workbench.layout;
-
-    fit::AllocateWorkingStorage(fitState);
-    // PolyOrderLabel and SpinEdit1 of the notebook's fit page are created hidden.
-    report.XUnitsText = "XUnits";
-    report.YUnitsText = "YUnits";
-    points.SuppressZero = false;
-    fitState.FitValid = false;
-    fitState.ZeroForce = false;
-    graphState.GraphMargin = 40;
-    layout.PaneOffset = 0;
-    points.MarginPercent = 10;
-    layout.GripSize = 10;
-    graphState.BackgroundColor = common::ButtonFaceColor;
-    graphState.GraphColor = common::White;
-    graphState.TickColor = common::Black;
-    graphState.MarkerColor = common::Red;
-    graphState.MarkerSize = 7;
-    graphState.MarkerType = graph::Circle;
+    // The start-up values of the workbench are its structs' defaults, and PolyOrderLabel and
+    // SpinEdit1 of the notebook's fit page are created hidden: what is left is the storage and
+    // the first layout.
+    fit::AllocateWorkingStorage(workbench.fit);
     // Half the client height at creation, kept by later layout passes.
     DataWindow->resize(DataWindow->width(), ClientArea->height() / 2);
     Reallocate(sender);
-    fitState.FitType = fit::StraightLine;
-    report.PrecisionFlag = 0;
 }
 
 void TMultiform::FormDestroy(QObject* sender)

@@ -12,9 +12,9 @@ namespace app {
 
 void TMultiform::Reallocate(QObject* sender)
 {
-    const LayoutState& layout = workbench.layout;
+    const int paneOffset = workbench.layout.PaneOffset;
     workbench.graph.YLabelMoved = false;
-    DataWindow->move(layout.PaneOffset, layout.PaneOffset);
+    DataWindow->move(paneOffset, paneOffset);
     Memo1->setGeometry(0, 0, DataWindow->width(), DataWindow->height());
     // The results pane hangs below the data pane, as wide as it, down to the client bottom.
     const int resultsTop = DataWindow->y() + DataWindow->height();

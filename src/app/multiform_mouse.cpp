@@ -4,78 +4,60 @@
 
 #include "app/application_cursor.h"
 #include "app/client_surface.h"
-#include "app/coordinate_readout.h"
 #include "app/label_drag.h"
 #include "app/qt_label.h"
+#include "graph/coordinate_readout.h"
+#include "layout/grip_zones.h"
 
 #include <QLabel>
 
 #include <algorithm>
-#include <cstdlib>
+#include <optional>
 
 namespace app {
 
 namespace {
 
-    // Where a position lies among the grip zones: near an edge that sets the data pane's width
-    // (right edge, or the strip right of it) and near one that sets its height.
-    struct GripZones {
-        bool widthEdge = false;
-        bool heightEdge = false;
-    };
-
-    // Both edges drag both sizes; one edge only its own size; none is no zone.
-    bool InZone(GripZones zones) { return zones.widthEdge || zones.heightEdge; }
-
-    int DragModeOf(GripZones zones)
+    Qt::CursorShape CursorOf(std::optional<layout::ResizeMode> mode)
     {
-        if (zones.widthEdge && zones.heightEdge)
-            return DragBoth;
-        return zones.widthEdge ? DragWidth : DragHeight;
-    }
-
-    Qt::CursorShape CursorOf(GripZones zones)
-    {
-        if (!InZone(zones))
+        if (!mode)
             return Qt::ArrowCursor;
-        switch (DragModeOf(zones)) {
-        case DragWidth:
+        switch (*mode) {
+        case layout::ResizeMode::Width:
             return Qt::SizeHorCursor;
-        case DragHeight:
+        case layout::ResizeMode::Height:
             return Qt::SizeVerCursor;
-        default:
-            return Qt::SizeFDiagCursor;
+        case layout::ResizeMode::Both:
+            break;
         }
+        return Qt::SizeFDiagCursor;
     }
 
-    // All grip comparisons are strict: a point exactly GripSize from an edge is outside.
-    GripZones DataPaneZones(const TMultiform& window, int X, int Y)
+    layout::GripZones DataPaneZones(const TMultiform& window, int X, int Y)
     {
-        const int grip = window.workbench.layout.GripSize;
-        return { window.DataWindow->width() - X < grip, window.DataWindow->height() - Y < grip };
+        return layout::DataPaneZones(window.DataWindow->width(), window.DataWindow->height(), X, Y,
+            window.workbench.layout.GripSize);
     }
 
-    // The results pane's top edge is the data pane's bottom edge.
-    GripZones ResultsPaneZones(const TMultiform& window, int X, int Y)
+    layout::GripZones ResultsPaneZones(const TMultiform& window, int X, int Y)
     {
-        const int grip = window.workbench.layout.GripSize;
-        return { window.FitResultsWindow->width() - X < grip, Y < grip };
+        return layout::ResultsPaneZones(
+            window.FitResultsWindow->width(), X, Y, window.workbench.layout.GripSize);
     }
 
-    // The strip right of the data pane, and within it the corner by the pane's bottom edge.
-    GripZones SurfaceZones(const TMultiform& window, int X, int Y)
+    layout::GripZones SurfaceZones(const TMultiform& window, int X, int Y)
     {
-        const int grip = window.workbench.layout.GripSize;
-        const bool strip = X - window.DataWindow->width() < grip;
-        return { strip, strip && std::abs(window.DataWindow->height() - Y) < grip };
+        return layout::SurfaceZones(window.DataWindow->width(), window.DataWindow->height(), X, Y,
+            window.workbench.layout.GripSize);
     }
 
-    void StartResize(TMultiform& window, Qt::MouseButton button, GripZones zones)
+    void StartResize(TMultiform& window, Qt::MouseButton button, layout::GripZones zones)
     {
-        if (button != Qt::LeftButton || !InZone(zones))
+        const std::optional<layout::ResizeMode> mode = layout::ResizeModeOf(zones);
+        if (button != Qt::LeftButton || !mode)
             return;
-        SetApplicationCursor(CursorOf(zones));
-        window.workbench.layout.DragMode = DragModeOf(zones);
+        SetApplicationCursor(CursorOf(mode));
+        window.workbench.layout.DragMode = *mode;
         window.workbench.layout.Resizing = true;
     }
 
@@ -84,27 +66,19 @@ namespace {
     // a resize is in progress.
     bool DragStep(TMultiform& window, QObject* sender, int X, int Y)
     {
-        const LayoutState& layout = window.workbench.layout;
+        const layout::LayoutState& layout = window.workbench.layout;
         if (!layout.Resizing)
             return false;
         QWidget& pane = *window.DataWindow;
         int width = pane.width();
         int height = pane.height();
-        if (layout.DragMode != DragWidth)
+        if (layout.DragMode != layout::ResizeMode::Width)
             height = std::clamp(Y, 0, std::max(0, window.ClientArea->height()));
-        if (layout.DragMode != DragHeight)
+        if (layout.DragMode != layout::ResizeMode::Height)
             width = std::clamp(X, 0, std::max(0, window.ClientArea->width()));
         pane.resize(width, height);
         window.Reallocate(sender);
         return true;
-    }
-
-    // The client position lies strictly inside the plot rectangle of the last drawing pass.
-    bool InsidePlot(const graph::GraphState& graph, int X, int Y)
-    {
-        const long long right = static_cast<long long>(graph.PlotLeft) + graph.PlotWidth;
-        const long long bottom = static_cast<long long>(graph.PlotTop) + graph.PlotHeight;
-        return graph.PlotLeft < X && X < right && graph.PlotTop < Y && Y < bottom;
     }
 
 } // namespace
@@ -120,7 +94,7 @@ void TMultiform::DataWindowMouseMove(QObject* sender, Qt::MouseButtons buttons, 
     (void)buttons;
     // The data pane's corner is the client origin: its positions are client positions.
     if (!DragStep(*this, sender, X, Y))
-        SetApplicationCursor(CursorOf(DataPaneZones(*this, X, Y)));
+        SetApplicationCursor(CursorOf(layout::ResizeModeOf(DataPaneZones(*this, X, Y))));
 }
 
 void TMultiform::FitResultsWindowMouseDown(QObject* sender, Qt::MouseButton button, int X, int Y)
@@ -133,7 +107,7 @@ void TMultiform::FitResultsWindowMouseMove(QObject* sender, Qt::MouseButtons but
 {
     (void)buttons;
     if (!DragStep(*this, sender, X + FitResultsWindow->x(), Y + FitResultsWindow->y()))
-        SetApplicationCursor(CursorOf(ResultsPaneZones(*this, X, Y)));
+        SetApplicationCursor(CursorOf(layout::ResizeModeOf(ResultsPaneZones(*this, X, Y))));
 }
 
 void TMultiform::FormMouseDown(QObject* sender, Qt::MouseButton button, int X, int Y)
@@ -148,10 +122,10 @@ void TMultiform::FormMouseMove(QObject* sender, Qt::MouseButtons buttons, int X,
     CoordinateLabel->hide();
     if (DragStep(*this, sender, X, Y))
         return;
-    const GripZones zones = SurfaceZones(*this, X, Y);
-    if (InZone(zones))
-        SetApplicationCursor(CursorOf(zones));
-    else if (InsidePlot(workbench.graph, X, Y))
+    const std::optional<layout::ResizeMode> mode = layout::ResizeModeOf(SurfaceZones(*this, X, Y));
+    if (mode)
+        SetApplicationCursor(CursorOf(mode));
+    else if (graph::InsidePlot(workbench.graph, X, Y))
         Coordinates(X, Y);
     else
         SetApplicationCursor(Qt::ArrowCursor);
@@ -170,7 +144,7 @@ void TMultiform::DataWindowMouseUp(QObject* sender, Qt::MouseButton button, int 
 void TMultiform::Coordinates(int X, int Y)
 {
     const std::optional<std::string> caption
-        = CoordinateCaption(workbench.graph, workbench.points, X, Y);
+        = graph::CoordinateCaption(workbench.graph, workbench.points, X, Y);
     if (!caption) {
         // No usable scale (a range of no width, a plot of no size): no readout at all.
         CoordinateLabel->hide();

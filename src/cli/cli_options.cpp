@@ -13,12 +13,9 @@ namespace cli {
 
 namespace {
 
-    // The options page keeps the polynomial order at 15 or less.
-    constexpr int HighestOrder = 15;
-
     struct TypeName {
         std::string_view name;
-        int fitType;
+        fit::FitModel fitType;
     };
     constexpr std::array<TypeName, 4> TypeNames { {
         { "line", fit::StraightLine },
@@ -29,7 +26,7 @@ namespace {
 
     struct MarkerName {
         std::string_view name;
-        int markerType;
+        graph::MarkerShape markerType;
     };
     constexpr std::array<MarkerName, 5> MarkerNames { {
         { "circle", graph::Circle },
@@ -171,7 +168,7 @@ ParseResult ParseCliOptions(const std::vector<std::string_view>& arguments)
         if (name == "--help")
             flag = &options.ShowHelp;
         else if (name == "--origin")
-            flag = &options.ZeroForce;
+            flag = &options.fit.ZeroForce;
         else if (name == "--full-precision")
             flag = &options.FullPrecision;
         else if (name == "--suppress-zero")
@@ -186,7 +183,7 @@ ParseResult ParseCliOptions(const std::vector<std::string_view>& arguments)
             if (flag != nullptr)
                 *flag = true;
             else
-                options.PrecisionFlag = 1;
+                options.report.PrecisionFlag = 1;
             if (IsPlotOnly(name) && firstPlotOption.empty())
                 firstPlotOption = name;
             continue;
@@ -215,7 +212,7 @@ ParseResult ParseCliOptions(const std::vector<std::string_view>& arguments)
             bool known = false;
             for (const TypeName& typeName : TypeNames)
                 if (typeName.name == value) {
-                    options.FitType = typeName.fitType;
+                    options.fit.FitType = typeName.fitType;
                     known = true;
                 }
             if (!known) {
@@ -225,19 +222,19 @@ ParseResult ParseCliOptions(const std::vector<std::string_view>& arguments)
                 return Refuse(message);
             }
         } else if (name == "--order") {
-            const std::optional<int> order = WholeNumber(value, 0, HighestOrder);
+            const std::optional<int> order = WholeNumber(value, 0, fit::HighestOrder);
             if (!order) {
                 std::string message = "the order must be a whole number from 0 to ";
-                message += std::to_string(HighestOrder);
+                message += std::to_string(fit::HighestOrder);
                 message += ", not ";
                 message += Quoted(value);
                 return Refuse(message);
             }
-            options.FitOrder = *order;
+            options.fit.FitOrder = *order;
         } else if (name == "--x-units") {
-            options.XUnitsText = std::string(value);
+            options.report.XUnitsText = std::string(value);
         } else if (name == "--y-units") {
-            options.YUnitsText = std::string(value);
+            options.report.YUnitsText = std::string(value);
         } else if (name == "--decimal-separator") {
             if (!IsUsableSeparator(value)) {
                 std::string message = "the decimal separator must be one character other than a "
@@ -280,7 +277,7 @@ ParseResult ParseCliOptions(const std::vector<std::string_view>& arguments)
             bool known = false;
             for (const MarkerName& markerName : MarkerNames)
                 if (markerName.name == value) {
-                    options.MarkerType = markerName.markerType;
+                    options.graph.MarkerType = markerName.markerType;
                     known = true;
                 }
             if (!known) {
@@ -298,8 +295,8 @@ ParseResult ParseCliOptions(const std::vector<std::string_view>& arguments)
         return Refuse("no data file given (use - for standard input)");
     if (files.size() > 1)
         return Refuse("only one data file can be fitted at a time");
-    if (options.ZeroForce && options.FitType != fit::StraightLine
-        && options.FitType != fit::Polynomial)
+    if (options.fit.ZeroForce && options.fit.FitType != fit::StraightLine
+        && options.fit.FitType != fit::Polynomial)
         return Refuse("--origin applies only to --type line and --type poly");
     if (!firstPlotOption.empty() && options.PlotFileName.empty()) {
         std::string message(firstPlotOption);
@@ -312,7 +309,7 @@ ParseResult ParseCliOptions(const std::vector<std::string_view>& arguments)
 
 std::string UsageText()
 {
-    return R"(Usage: varnek-fit [OPTION]... FILE
+    std::string text = R"(Usage: varnek-fit [OPTION]... FILE
 Fits a curve to the x/y pairs of a data file by linear least squares and prints the
 fitting constants with their uncertainties, as the workbench's results pane shows them.
 FILE is read like a data file opened in the workbench: one point a line, x and y
@@ -320,7 +317,9 @@ separated by spaces or tabs; - reads standard input.
 
   --type line|poly|power|exp  the kind of fit: straight line (default), polynomial,
                               power law y = A*|x|^B, exponential y = A*e^(B*x)
-  --order K                   highest power of x of a polynomial fit, 0 to 15 (default 0)
+  --order K                   highest power of x of a polynomial fit, 0 to )";
+    text += std::to_string(fit::HighestOrder);
+    text += R"( (default 0)
   --origin                    force a straight line or polynomial through the origin
   --extra-digit               write every constant with one more digit of precision
   --x-units TEXT              units of x (default XUnits)
@@ -349,6 +348,7 @@ message or a failure was shown (the file cannot be opened, no point was read, th
 was refused or failed, the graph file cannot be created), 2 when the command line
 cannot be used.
 )";
+    return text;
 }
 
 } // namespace cli

@@ -79,13 +79,8 @@ int RunFit(const CliOptions& options, std::string_view dataText, std::string_vie
     data::PointStore& points = session.points;
     fit::FitState& fit = session.fit;
     points.SuppressZero = options.SuppressZero;
-    fit.FitType = options.FitType;
-    fit.FitOrder = options.FitOrder;
-    fit.ZeroForce = options.ZeroForce;
-    report::ReportSettings settings;
-    settings.PrecisionFlag = options.PrecisionFlag;
-    settings.XUnitsText = options.XUnitsText;
-    settings.YUnitsText = options.YUnitsText;
+    static_cast<fit::FitChoice&>(fit) = options.fit;
+    const report::ReportSettings& settings = options.report;
 
     common::MemoryLines dataPane(dataText);
     common::MemoryLines resultsPane(report::InitialResultsText);

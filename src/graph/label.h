@@ -2,7 +2,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 namespace graph {
 
@@ -23,18 +22,6 @@ public:
     virtual void SetTop(int top) = 0;
     virtual void SetVisible(bool visible) = 0;
 };
-
-// A legend label as the window's layout has it before the first drawing pass: its caption and
-// the top-left corner of its box in client pixels. The box itself fits the caption.
-struct LegendStart {
-    std::string_view Caption;
-    int Left = 0;
-    int Top = 0;
-};
-
-inline constexpr LegendStart TitleStart { "Title", 400, 8 };
-inline constexpr LegendStart XAxisStart { "XAxisLabel", 328, 232 };
-inline constexpr LegendStart YAxisStart { "YAxisLabel", 208, 48 };
 
 // The three legend labels the drawing pass places.
 struct GraphLabels {

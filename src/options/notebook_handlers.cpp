@@ -15,14 +15,12 @@ namespace options {
 
 namespace {
 
-    // Highest polynomial order the fit storage holds (16 basis functions).
-    constexpr int HighestOrder = fit::MaxBasisFunctions - 1;
-    // Choosing the polynomial allows one order more; the first change of the order brings the
-    // bound down to HighestOrder.
-    constexpr int BoundOnChoosing = HighestOrder + 1;
+    // Choosing the polynomial allows one order more than the fit storage holds; the first
+    // change of the order brings the bound down to the highest order.
+    constexpr int BoundOnChoosing = fit::HighestOrder + 1;
     // A polynomial needs this many more points than its order for a meaningful uncertainty.
     constexpr int PointsBeyondOrder = 4;
-    constexpr int MarkerTypeCount = 5;
+    constexpr int MarkerShapeCount = 5;
 
     // Writes the colour of the chosen item; a text that matches no item leaves the colour as it
     // was rather than inventing one.
@@ -72,14 +70,15 @@ void OptionsNotebook::TabbedFitExitClick()
 
 void OptionsNotebook::TabbedFitComboChange()
 {
+    // The items are in the order of the fit models.
     switch (const int index = ChosenIndex(*TabbedFitCombo)) {
-    case fit::StraightLine:
+    case int(fit::StraightLine):
         m_fit.FitType = fit::StraightLine;
         PolyOrderLabel->hide();
         SpinEdit1->hide();
         ZeroForceBox->show();
         break;
-    case fit::Polynomial:
+    case int(fit::Polynomial):
         m_fit.FitType = fit::Polynomial;
         // New bounds only: the order is taken from the box as it stands, unlimited.
         SpinEdit1->SetMinValue(1);
@@ -89,9 +88,9 @@ void OptionsNotebook::TabbedFitComboChange()
         m_fit.FitOrder = SpinEdit1->Value();
         ZeroForceBox->show();
         break;
-    case fit::PowerLaw:
-    case fit::Exponential:
-        m_fit.FitType = index;
+    case int(fit::PowerLaw):
+    case int(fit::Exponential):
+        m_fit.FitType = static_cast<fit::FitModel>(index);
         PolyOrderLabel->hide();
         SpinEdit1->hide();
         ZeroForceBox->hide();
@@ -108,7 +107,7 @@ void OptionsNotebook::TabbedFitComboChange()
 void OptionsNotebook::SpinEdit1Change()
 {
     m_host.ReadDataPane();
-    const int upperBound = std::min(m_points.PointCount - PointsBeyondOrder, HighestOrder);
+    const int upperBound = std::min(m_points.PointCount - PointsBeyondOrder, fit::HighestOrder);
     SpinEdit1->SetMaxValue(upperBound);
     m_fit.FitOrder = std::min(SpinEdit1->Value(), upperBound);
     // A limited number changes the text and runs this handler once more, which then finds
@@ -176,9 +175,10 @@ void OptionsNotebook::TabbedY2Change() { m_report.YUnitsText = TabbedY2->text().
 
 void OptionsNotebook::MarkerTypeComboBox1Change()
 {
+    // The items are in the order of the marker shapes.
     const int index = ChosenIndex(*MarkerTypeComboBox1);
-    if (index >= 0 && index < MarkerTypeCount)
-        m_graph.MarkerType = index;
+    if (index >= 0 && index < MarkerShapeCount)
+        m_graph.MarkerType = static_cast<graph::MarkerShape>(index);
 }
 
 } // namespace options

@@ -15,7 +15,7 @@ QSize CaptionSize(const QFont& font, const QString& caption, bool wrapWords)
     if (!wrapWords)
         return metrics.size(0, caption);
     // The y legend keeps at least the width its start-up caption takes.
-    int width = metrics.horizontalAdvance(StartCaption(graph::YAxisStart));
+    int width = metrics.horizontalAdvance(StartCaption(layout::YAxisStart));
     for (const QString& word : caption.split(QLatin1Char(' '), Qt::SkipEmptyParts))
         width = std::max(width, metrics.horizontalAdvance(word));
     const QRect box = metrics.boundingRect(

@@ -2,7 +2,7 @@
 // themselves.
 #pragma once
 
-#include "graph/label.h"
+#include "layout/window_design.h"
 
 #include <QFont>
 #include <QSize>
@@ -11,7 +11,7 @@
 namespace qtgraph {
 
 // The caption a legend label starts with.
-inline QString StartCaption(const graph::LegendStart& legend)
+inline QString StartCaption(const layout::LegendStart& legend)
 {
     return QString::fromUtf8(legend.Caption.data(), qsizetype(legend.Caption.size()));
 }

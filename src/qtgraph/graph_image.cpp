@@ -21,7 +21,7 @@ namespace {
     class PaintedLabel : public graph::Label {
     public:
         PaintedLabel(const QFont& font, const QString& caption, bool wrapWords,
-            const graph::LegendStart& start)
+            const layout::LegendStart& start)
             : m_font(font)
             , m_caption(caption)
             , m_wrapWords(wrapWords)
@@ -75,9 +75,9 @@ void PaintGraph(QPainter& painter, graph::GraphState& graph, const data::PointSt
         painter.fillRect(QRect(QPoint(0, 0), size), background);
 
     // The labels start hidden at the places the window's layout gives them.
-    PaintedLabel title(font, captions.Title, false, graph::TitleStart);
-    PaintedLabel xLegend(font, captions.XLegend, false, graph::XAxisStart);
-    PaintedLabel yLegend(font, captions.YLegend, true, graph::YAxisStart);
+    PaintedLabel title(font, captions.Title, false, layout::TitleStart);
+    PaintedLabel xLegend(font, captions.XLegend, false, layout::XAxisStart);
+    PaintedLabel yLegend(font, captions.YLegend, true, layout::YAxisStart);
     {
         QtCanvas canvas(painter, size, palette, font);
         graph::DrawGraph(graph, points, fit, window, canvas, { title, xLegend, yLegend });

@@ -16,9 +16,9 @@ namespace qtgraph {
 
 // The captions of the title and the two axis legends, as typed on the titles page.
 struct LegendCaptions {
-    QString Title = StartCaption(graph::TitleStart);
-    QString XLegend = StartCaption(graph::XAxisStart);
-    QString YLegend = StartCaption(graph::YAxisStart);
+    QString Title = StartCaption(layout::TitleStart);
+    QString XLegend = StartCaption(layout::XAxisStart);
+    QString YLegend = StartCaption(layout::YAxisStart);
 };
 
 // Paints the graph as the window would show it onto the device painter is active on, which is

@@ -218,7 +218,7 @@ TEST_F(Multiform, StartsWithTheDefaults)
     EXPECT_EQ(state.points.MarginPercent, 10);
     EXPECT_FALSE(state.points.SuppressZero);
 
-    EXPECT_EQ(state.fit.FitType, 0);
+    EXPECT_EQ(state.fit.FitType, fit::StraightLine);
     EXPECT_EQ(state.fit.FitOrder, 0);
     EXPECT_FALSE(state.fit.ZeroForce);
     EXPECT_FALSE(state.fit.FitValid);
@@ -234,12 +234,12 @@ TEST_F(Multiform, StartsWithTheDefaults)
     EXPECT_EQ(state.graph.TickColor, 0u);
     EXPECT_EQ(state.graph.MarkerColor, 0x000000FFu);
     EXPECT_EQ(state.graph.MarkerSize, 7);
-    EXPECT_EQ(state.graph.MarkerType, 0);
+    EXPECT_EQ(state.graph.MarkerType, graph::Circle);
     EXPECT_FALSE(state.graph.YLabelMoved);
 
     EXPECT_EQ(state.layout.PaneOffset, 0);
     EXPECT_EQ(state.layout.GripSize, 10);
-    EXPECT_EQ(state.layout.DragMode, 0);
+    EXPECT_EQ(state.layout.DragMode, layout::ResizeMode::Width);
     EXPECT_FALSE(state.layout.Resizing);
 
     EXPECT_EQ(window->DecimalSeparator(), QLocale::system().decimalPoint().toStdString());

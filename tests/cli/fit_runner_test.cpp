@@ -36,12 +36,13 @@ RunResult RunOn(
     return run;
 }
 
-cli::CliOptions FullPrecision(int fitType = 0, int fitOrder = 0, bool zeroForce = false)
+cli::CliOptions FullPrecision(
+    fit::FitModel fitType = fit::StraightLine, int fitOrder = 0, bool zeroForce = false)
 {
     cli::CliOptions options;
-    options.FitType = fitType;
-    options.FitOrder = fitOrder;
-    options.ZeroForce = zeroForce;
+    options.fit.FitType = fitType;
+    options.fit.FitOrder = fitOrder;
+    options.fit.ZeroForce = zeroForce;
     options.FullPrecision = true;
     return options;
 }
@@ -66,8 +67,8 @@ TEST(RunFit, ReportsAFitWithTheLocaleSeparator)
     // Data written with "," while the report keeps "." in its numbers.
     cli::CliOptions options = FullPrecision();
     // Whole strings: GCC 12 falsely warns (-Wrestrict) when these literals are assigned here.
-    options.XUnitsText = std::string("s");
-    options.YUnitsText = std::string("m");
+    options.report.XUnitsText = std::string("s");
+    options.report.YUnitsText = std::string("m");
     const RunResult run = RunOn("1,0 1\n2 2,0\n3 2\n4 3\n", options, ",");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.errors, "");

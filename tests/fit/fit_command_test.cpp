@@ -44,7 +44,7 @@ TEST_F(FitCommandTest, ChecksTheDataOfEachType)
 {
     struct CheckCase {
         const char* name;
-        int fitType;
+        fit::FitModel fitType;
         std::vector<Point> points;
         fit::FitOutcome outcome;
         Messages messages;
@@ -173,7 +173,7 @@ TEST_F(FitCommandTest, FailuresEndTheCommandAtTheirStep)
 {
     struct FailureCase {
         const char* name;
-        int fitType;
+        fit::FitModel fitType;
         int fitOrder;
         std::vector<Point> points;
         const char* message;

@@ -27,7 +27,8 @@ protected:
     FitReportTest() { fit::AllocateWorkingStorage(m_fit); }
     ~FitReportTest() override { fit::ReleaseWorkingStorage(m_fit); }
 
-    fit::FitOutcome Show(int fitType, int fitOrder, bool zeroForce, const std::vector<Point>& list)
+    fit::FitOutcome Show(
+        fit::FitModel fitType, int fitOrder, bool zeroForce, const std::vector<Point>& list)
     {
         m_fit.FitType = fitType;
         m_fit.FitOrder = fitOrder;
