@@ -2,15 +2,14 @@
 #include "app/multiform.h"
 
 #include "app/captions.h"
-#include "app/client_surface.h"
 #include "app/decimal_separator.h"
-#include "app/mouse_event_router.h"
 #include "app/qt_dialogs.h"
 #include "app/qt_text_lines.h"
 #include "app/run_guarded.h"
 #include "app/window_notebook_host.h"
 #include "fit/fit_state.h"
 #include "layout/window_design.h"
+#include "options/options_notebook.h"
 #include "qtgraph/qt_font.h"
 
 #include <QAction>
@@ -30,7 +29,8 @@ TMultiform::TMultiform(std::unique_ptr<Dialogs> dialogs)
 
     CreateComponents();
     CreateMenu();
-    m_mouseEventRouter = new MouseEventRouter(*this);
+    new MouseEventRouter(*this, workbench.layout, *m_dialogs,
+        { DataWindow, Memo1, FitResultsWindow, Memo2, YAxisLabel }, this);
     m_dataLines = std::make_unique<QtTextLines>(*Memo1);
     m_resultLines = std::make_unique<QtTextLines>(*Memo2);
 
@@ -40,18 +40,18 @@ TMultiform::TMultiform(std::unique_ptr<Dialogs> dialogs)
     setGeometry(layout::DesignLeft, layout::DesignTop, layout::DesignWidth, layout::DesignHeight);
     layout()->activate();
 
-    FormCreate(this);
+    FormCreate();
 }
 
 TMultiform::~TMultiform()
 {
-    FormDestroy(this);
+    FormDestroy();
     // The notebook goes before the host it calls, which goes with the window's members.
     delete TabbedNotebook1;
     TabbedNotebook1 = nullptr;
 }
 
-void TMultiform::FormCreate(QObject* sender)
+void TMultiform::FormCreate()
 {
     // The start-up values of the workbench are its structs' defaults, and PolyOrderLabel and
     // SpinEdit1 of the notebook's fit page are created hidden: what is left is the storage and
@@ -59,26 +59,17 @@ void TMultiform::FormCreate(QObject* sender)
     fit::AllocateWorkingStorage(workbench.fit);
     // Half the client height at creation, kept by later layout passes.
     DataWindow->resize(DataWindow->width(), ClientArea->height() / 2);
-    Reallocate(sender);
+    Reallocate();
 }
 
-void TMultiform::FormDestroy(QObject* sender)
+void TMultiform::FormDestroy()
 {
-    (void)sender;
     workbench.fit.FitValid = false;
     workbench.points.DataPresent = false;
     fit::ReleaseWorkingStorage(workbench.fit);
 }
 
-void TMultiform::Exit1Click(QObject* sender)
-{
-    (void)sender;
-    QCoreApplication::exit(0);
-}
-
-common::TextLines& TMultiform::DataLines() { return *m_dataLines; }
-
-common::TextLines& TMultiform::ResultLines() { return *m_resultLines; }
+void TMultiform::Exit1Click() { QCoreApplication::exit(0); }
 
 void TMultiform::changeEvent(QEvent* event)
 {
@@ -87,10 +78,10 @@ void TMultiform::changeEvent(QEvent* event)
     QMainWindow::changeEvent(event);
 }
 
-void TMultiform::ConnectGuarded(QAction* action, void (TMultiform::*handler)(QObject*))
+void TMultiform::ConnectGuarded(QAction* action, void (TMultiform::*handler)())
 {
     connect(action, &QAction::triggered, this,
-        [this, action, handler] { RunGuarded(*this, [&] { (this->*handler)(action); }); });
+        [this, handler] { RunGuarded(*m_dialogs, this, [&] { (this->*handler)(); }); });
 }
 
 } // namespace app

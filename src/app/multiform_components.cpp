@@ -61,7 +61,7 @@ namespace {
 
 void TMultiform::CreateComponents()
 {
-    ClientArea = new ClientSurface(*this);
+    ClientArea = new ClientSurface(*this, *m_dialogs, this);
     ClientArea->setObjectName(QStringLiteral("ClientArea"));
     setCentralWidget(ClientArea);
 
@@ -90,7 +90,10 @@ void TMultiform::CreateComponents()
         report::InitialResultsText.data(), static_cast<int>(report::InitialResultsText.size())));
 
     // Shown at (0, 0) of the client area, over the data pane.
-    m_notebookHost = std::make_unique<WindowNotebookHost>(*this);
+    m_notebookHost = std::make_unique<WindowNotebookHost>(*m_dialogs, this,
+        LegendLabels { TitleLabel, XAxisLabel, YAxisLabel },
+        NotebookRoutines { [this] { ReadDataPane(); }, [this] { DrawGraphOnClientArea(); },
+            [this] { TabbedFitShowClick(); } });
     TabbedNotebook1 = new options::OptionsNotebook(workbench.points, workbench.fit,
         workbench.report, workbench.graph, *m_notebookHost, ClientArea);
 

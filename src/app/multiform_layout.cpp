@@ -10,7 +10,7 @@
 
 namespace app {
 
-void TMultiform::Reallocate(QObject* sender)
+void TMultiform::Reallocate()
 {
     const int paneOffset = workbench.layout.PaneOffset;
     workbench.graph.YLabelMoved = false;
@@ -21,7 +21,7 @@ void TMultiform::Reallocate(QObject* sender)
     FitResultsWindow->setGeometry(DataWindow->x(), resultsTop, DataWindow->width(),
         std::max(0, ClientArea->height() - resultsTop));
     Memo2->setGeometry(0, 0, FitResultsWindow->width(), FitResultsWindow->height());
-    FormPaint(sender);
+    FormPaint();
 }
 
 } // namespace app

@@ -3,7 +3,9 @@
 #include "app/multiform.h"
 
 #include "app/client_surface.h"
+#include "app/qt_text_lines.h"
 #include "fit/fit_command.h"
+#include "options/options_notebook.h"
 #include "report/lsq_results_to_screen.h"
 
 #include <QAction>
@@ -80,9 +82,8 @@ void TMultiform::ConnectNotebook()
     TabbedNotebook1->installEventFilter(new RepaintWhenHidden(this, *ClientArea));
 }
 
-void TMultiform::TabbedFitShowClick(QObject* sender)
+void TMultiform::TabbedFitShowClick()
 {
-    (void)sender;
     ReadDataPane();
     const fit::FitOutcome outcome
         = fit::CheckAndFit(workbench.points, workbench.fit, [this](std::string_view message) {
@@ -96,16 +97,8 @@ void TMultiform::TabbedFitShowClick(QObject* sender)
     DrawGraphOnClientArea();
 }
 
-void TMultiform::Format1Click(QObject* sender)
-{
-    (void)sender;
-    TabbedNotebook1->ShowTitlesPage();
-}
+void TMultiform::Format1Click() { TabbedNotebook1->ShowTitlesPage(); }
 
-void TMultiform::FitData1Click(QObject* sender)
-{
-    (void)sender;
-    TabbedNotebook1->ShowFitDataPage();
-}
+void TMultiform::FitData1Click() { TabbedNotebook1->ShowFitDataPage(); }
 
 } // namespace app

@@ -1,10 +1,7 @@
 // tests/app/multiform_mouse_test.cpp: pane resizing with the mouse, cursors, the position
 // readout and the drop of the y legend, on a shown window.
-#include "app/multiform.h"
-
-#include "app/client_surface.h"
 #include "app/label_drag.h"
-#include "support/scripted_dialogs.h"
+#include "support/shown_window.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -61,45 +58,41 @@ void ClearOverrideCursor()
         QGuiApplication::restoreOverrideCursor();
 }
 
-class MouseOnWindow : public ::testing::Test {
+class MouseOnWindow : public test_support::ShownWindow {
 protected:
     void SetUp() override
     {
         ClearOverrideCursor();
-        auto scripted = std::make_unique<test_support::ScriptedDialogs>();
-        dialogs = scripted.get();
-        window = std::make_unique<app::TMultiform>(std::move(scripted));
-        window->showMaximized();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        ShownWindow::SetUp();
     }
 
     void TearDown() override { ClearOverrideCursor(); }
 
     // Where Qt delivers the events of each pane's editor, and a pane position there.
-    QWidget* DataEditor() const { return window->Memo1->viewport(); }
-    QWidget* ResultsEditor() const { return window->Memo2->viewport(); }
+    QWidget* DataEditor() const { return Memo1()->viewport(); }
+    QWidget* ResultsEditor() const { return Memo2()->viewport(); }
     QPoint OnDataPane(QPoint panePosition) const
     {
-        return DataEditor()->mapFrom(window->DataWindow, panePosition);
+        return DataEditor()->mapFrom(DataWindow(), panePosition);
     }
     QPoint OnResultsPane(QPoint panePosition) const
     {
-        return ResultsEditor()->mapFrom(window->FitResultsWindow, panePosition);
+        return ResultsEditor()->mapFrom(FitResultsWindow(), panePosition);
     }
 
     // The results pane hangs below the data pane, as wide, down to the client bottom, and each
     // editor fills its pane.
     void ExpectPanesLaidOut() const
     {
-        const QRect data = window->DataWindow->geometry();
-        const QRect results = window->FitResultsWindow->geometry();
+        const QRect data = DataWindow()->geometry();
+        const QRect results = FitResultsWindow()->geometry();
         EXPECT_EQ(data.topLeft(), QPoint(0, 0));
         EXPECT_EQ(results.left(), data.left());
         EXPECT_EQ(results.width(), data.width());
         EXPECT_EQ(results.top(), data.top() + data.height());
-        EXPECT_EQ(results.top() + results.height(), window->ClientArea->height());
-        EXPECT_EQ(window->Memo1->geometry(), QRect(QPoint(0, 0), data.size()));
-        EXPECT_EQ(window->Memo2->geometry(), QRect(QPoint(0, 0), results.size()));
+        EXPECT_EQ(results.top() + results.height(), ClientArea()->height());
+        EXPECT_EQ(Memo1()->geometry(), QRect(QPoint(0, 0), data.size()));
+        EXPECT_EQ(Memo2()->geometry(), QRect(QPoint(0, 0), results.size()));
     }
 
     // A plot rectangle and ranges as a drawing pass would leave them: 0.02 x units and 0.01 y
@@ -117,9 +110,6 @@ protected:
         points.YMin = 0;
         points.YMax = 3;
     }
-
-    test_support::ScriptedDialogs* dialogs = nullptr;
-    std::unique_ptr<app::TMultiform> window;
 };
 
 using PaneResize = MouseOnWindow;
@@ -127,9 +117,9 @@ using PaneResize = MouseOnWindow;
 TEST_F(PaneResize, PressInAGripZoneStartsADrag)
 {
     enum Target { DataPane, DataFrame, ResultsPane, Surface };
-    const int width = window->DataWindow->width();
-    const int height = window->DataWindow->height();
-    const int resultsWidth = window->FitResultsWindow->width();
+    const int width = DataWindow()->width();
+    const int height = DataWindow()->height();
+    const int resultsWidth = FitResultsWindow()->width();
     using layout::ResizeMode;
     constexpr std::optional<ResizeMode> Nothing;
     // Where each pane's events arrive, in pane coordinates; the zones themselves are the layout's.
@@ -176,14 +166,14 @@ TEST_F(PaneResize, PressInAGripZoneStartsADrag)
             position = OnDataPane(position);
             break;
         case DataFrame:
-            target = window->Memo1;
+            target = Memo1();
             break;
         case ResultsPane:
             target = ResultsEditor();
             position = OnResultsPane(position);
             break;
         case Surface:
-            target = window->ClientArea;
+            target = ClientArea();
             break;
         }
         Press(target, position, expected.button);
@@ -196,36 +186,36 @@ TEST_F(PaneResize, PressInAGripZoneStartsADrag)
         EXPECT_FALSE(window->workbench.layout.Resizing);
     }
     // Nothing was dragged: the panes are as they were.
-    EXPECT_EQ(window->DataWindow->size(), QSize(width, height));
+    EXPECT_EQ(DataWindow()->size(), QSize(width, height));
 }
 
 TEST_F(PaneResize, GripPressIsNotTheEditors)
 {
-    window->DataLines().SetText("1 2\n3 4");
-    QTextCursor start = window->Memo1->textCursor();
+    DataLines().SetText("1 2\n3 4");
+    QTextCursor start = Memo1()->textCursor();
     start.setPosition(0);
-    window->Memo1->setTextCursor(start);
-    const int lineMiddle = window->Memo1->cursorRect(start).center().y();
-    const int width = window->DataWindow->width();
+    Memo1()->setTextCursor(start);
+    const int lineMiddle = Memo1()->cursorRect(start).center().y();
+    const int width = DataWindow()->width();
 
-    const QPoint grip = DataEditor()->mapFrom(window->Memo1, QPoint(width - 3, 0));
+    const QPoint grip = DataEditor()->mapFrom(Memo1(), QPoint(width - 3, 0));
     Press(DataEditor(), { grip.x(), lineMiddle });
     Move(DataEditor(), { grip.x() - 40, lineMiddle }, Qt::LeftButton);
     Release(DataEditor(), { grip.x() - 40, lineMiddle });
-    EXPECT_EQ(window->Memo1->textCursor().position(), 0);
-    EXPECT_FALSE(window->Memo1->textCursor().hasSelection());
-    EXPECT_EQ(window->DataWindow->width(), width - 43);
+    EXPECT_EQ(Memo1()->textCursor().position(), 0);
+    EXPECT_FALSE(Memo1()->textCursor().hasSelection());
+    EXPECT_EQ(DataWindow()->width(), width - 43);
 
     // Away from the grip zones the editor places its cursor as usual: after "1 2".
-    Press(DataEditor(), { window->DataWindow->width() / 2, lineMiddle });
-    Release(DataEditor(), { window->DataWindow->width() / 2, lineMiddle });
-    EXPECT_EQ(window->Memo1->textCursor().position(), 3);
+    Press(DataEditor(), { DataWindow()->width() / 2, lineMiddle });
+    Release(DataEditor(), { DataWindow()->width() / 2, lineMiddle });
+    EXPECT_EQ(Memo1()->textCursor().position(), 3);
 }
 
 TEST_F(PaneResize, DragNeitherReadsNorDrawsUntilTheRelease)
 {
-    window->DataLines().SetText("1 2\n3 4\n");
-    const QSize start = window->DataWindow->size();
+    DataLines().SetText("1 2\n3 4\n");
+    const QSize start = DataWindow()->size();
     Press(DataEditor(), OnDataPane({ start.width() - 2, start.height() - 2 }));
     ASSERT_TRUE(window->workbench.layout.Resizing);
 
@@ -234,7 +224,7 @@ TEST_F(PaneResize, DragNeitherReadsNorDrawsUntilTheRelease)
         // The pointer may leave the pane: its events still come to the pane that was pressed.
         Move(DataEditor(), OnDataPane(pointer), Qt::LeftButton);
         QCoreApplication::processEvents();
-        EXPECT_EQ(window->DataWindow->size(), QSize(pointer.x(), pointer.y()));
+        EXPECT_EQ(DataWindow()->size(), QSize(pointer.x(), pointer.y()));
         ExpectPanesLaidOut();
         EXPECT_FALSE(window->workbench.points.DataPresent);
     }
@@ -254,22 +244,22 @@ TEST_F(PaneResize, DragNeitherReadsNorDrawsUntilTheRelease)
 
 TEST_F(PaneResize, ResultsPaneDragsTheDataPanesBottom)
 {
-    const int top = window->FitResultsWindow->y();
-    const int width = window->DataWindow->width();
+    const int top = FitResultsWindow()->y();
+    const int width = DataWindow()->width();
     Press(ResultsEditor(), OnResultsPane({ 100, 4 }));
     ASSERT_EQ(window->workbench.layout.DragMode, layout::ResizeMode::Height);
     // Results pane positions are turned into client positions.
     Move(ResultsEditor(), OnResultsPane({ 160, 44 }), Qt::LeftButton);
     Release(ResultsEditor(), OnResultsPane({ 160, 44 }));
-    EXPECT_EQ(window->DataWindow->size(), QSize(width, top + 44));
+    EXPECT_EQ(DataWindow()->size(), QSize(width, top + 44));
     ExpectPanesLaidOut();
 }
 
 TEST_F(PaneResize, DragStaysWithinTheClientArea)
 {
-    const QSize client = window->ClientArea->size();
-    const QSize pane = window->DataWindow->size();
-    Press(window->ClientArea, { pane.width() + 2, pane.height() + 2 });
+    const QSize client = ClientArea()->size();
+    const QSize pane = DataWindow()->size();
+    Press(ClientArea(), { pane.width() + 2, pane.height() + 2 });
     ASSERT_EQ(window->workbench.layout.DragMode, layout::ResizeMode::Both);
     const struct {
         const char* name;
@@ -282,11 +272,11 @@ TEST_F(PaneResize, DragStaysWithinTheClientArea)
     };
     for (const auto& expected : cases) {
         SCOPED_TRACE(expected.name);
-        Move(window->ClientArea, expected.pointer, Qt::LeftButton);
-        EXPECT_EQ(window->DataWindow->size(), expected.size);
+        Move(ClientArea(), expected.pointer, Qt::LeftButton);
+        EXPECT_EQ(DataWindow()->size(), expected.size);
         ExpectPanesLaidOut();
     }
-    Release(window->ClientArea, { 300, 200 });
+    Release(ClientArea(), { 300, 200 });
     EXPECT_TRUE(dialogs->errorTexts.empty());
 }
 
@@ -296,9 +286,9 @@ TEST_F(Cursors, AnnounceWhatAPressWouldDo)
 {
     SetPlot();
     enum Target { DataPane, ResultsPane, Surface, Legend };
-    const int width = window->DataWindow->width();
-    const int height = window->DataWindow->height();
-    const int resultsWidth = window->FitResultsWindow->width();
+    const int width = DataWindow()->width();
+    const int height = DataWindow()->height();
+    const int resultsWidth = FitResultsWindow()->width();
     const struct {
         const char* name;
         Target target;
@@ -328,10 +318,10 @@ TEST_F(Cursors, AnnounceWhatAPressWouldDo)
             Move(ResultsEditor(), OnResultsPane(expected.position));
             break;
         case Surface:
-            Move(window->ClientArea, expected.position);
+            Move(ClientArea(), expected.position);
             break;
         case Legend:
-            Move(window->YAxisLabel, expected.position);
+            Move(YAxisLabel(), expected.position);
             break;
         }
         EXPECT_EQ(OverrideShape(), expected.cursor);
@@ -358,18 +348,18 @@ TEST_F(Readout, ShowsInsideThePlotAboveTheGraphArea)
     };
     for (const auto& expected : cases) {
         SCOPED_TRACE(expected.name);
-        Move(window->ClientArea, expected.pointer);
-        EXPECT_EQ(window->CoordinateLabel->isVisible(), expected.shown);
+        Move(ClientArea(), expected.pointer);
+        EXPECT_EQ(CoordinateLabel()->isVisible(), expected.shown);
         EXPECT_EQ(OverrideShape(), expected.shown ? Qt::CrossCursor : Qt::ArrowCursor);
     }
 
-    Move(window->ClientArea, { 401, 100 });
-    EXPECT_EQ(window->CoordinateLabel->text(), QStringLiteral("(   0.02 ;   2.40 )"));
+    Move(ClientArea(), { 401, 100 });
+    EXPECT_EQ(CoordinateLabel()->text(), QStringLiteral("(   0.02 ;   2.40 )"));
     // Above the graph area, right of the data pane.
-    EXPECT_EQ(window->CoordinateLabel->pos(), QPoint(window->DataWindow->width(), 0));
+    EXPECT_EQ(CoordinateLabel()->pos(), QPoint(DataWindow()->width(), 0));
     // Moving onto a pane leaves it as it was.
     Move(DataEditor(), OnDataPane({ 40, 40 }));
-    EXPECT_TRUE(window->CoordinateLabel->isVisible());
+    EXPECT_TRUE(CoordinateLabel()->isVisible());
 }
 
 TEST_F(Readout, StaysHiddenWithoutAScale)
@@ -377,8 +367,8 @@ TEST_F(Readout, StaysHiddenWithoutAScale)
     SetPlot();
     window->workbench.points.XMax = 0;
     std::feclearexcept(FE_ALL_EXCEPT);
-    Move(window->ClientArea, { 450, 100 });
-    EXPECT_FALSE(window->CoordinateLabel->isVisible());
+    Move(ClientArea(), { 450, 100 });
+    EXPECT_FALSE(CoordinateLabel()->isVisible());
     EXPECT_EQ(OverrideShape(), Qt::ArrowCursor);
     EXPECT_EQ(std::fetestexcept(FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW), 0);
     EXPECT_TRUE(dialogs->errorTexts.empty());
@@ -418,15 +408,15 @@ protected:
 
 TEST_F(LegendDrop, OnlyTheWindowSurfaceTakesALabel)
 {
-    const QPoint legend = window->YAxisLabel->pos();
+    const QPoint legend = YAxisLabel()->pos();
     const struct {
         const char* name;
         QWidget* target;
         const QMimeData* data;
     } refused[] = {
-        { "text over the window surface", window->ClientArea, &text },
+        { "text over the window surface", ClientArea(), &text },
         { "label over the data pane", DataEditor(), &label },
-        { "label over the data pane's frame", window->Memo1, &label },
+        { "label over the data pane's frame", Memo1(), &label },
         { "label over the results pane", ResultsEditor(), &label },
     };
     for (const auto& drag : refused) {
@@ -434,7 +424,7 @@ TEST_F(LegendDrop, OnlyTheWindowSurfaceTakesALabel)
         const DragAnswer answer = DragOver(drag.target, { 30, 30 }, *drag.data);
         EXPECT_FALSE(answer.move);
         EXPECT_FALSE(answer.drop);
-        EXPECT_EQ(window->YAxisLabel->pos(), legend);
+        EXPECT_EQ(YAxisLabel()->pos(), legend);
         EXPECT_FALSE(window->workbench.graph.YLabelMoved);
     }
     // The editors still take text.
@@ -443,19 +433,19 @@ TEST_F(LegendDrop, OnlyTheWindowSurfaceTakesALabel)
 
 TEST_F(LegendDrop, StaysWhereDroppedUntilTheNextLayoutPass)
 {
-    const DragAnswer answer = DragOver(window->ClientArea, { 520, 210 }, label);
+    const DragAnswer answer = DragOver(ClientArea(), { 520, 210 }, label);
     EXPECT_TRUE(answer.move);
     EXPECT_TRUE(answer.drop);
-    EXPECT_EQ(window->YAxisLabel->pos(), QPoint(520, 210));
+    EXPECT_EQ(YAxisLabel()->pos(), QPoint(520, 210));
     EXPECT_TRUE(window->workbench.graph.YLabelMoved);
 
     // A repaint keeps it; a pane resize is a layout pass and puts it back.
-    window->FormPaint(window->ClientArea);
+    window->FormPaint();
     EXPECT_TRUE(window->workbench.graph.YLabelMoved);
-    const QSize pane = window->DataWindow->size();
-    Press(window->ClientArea, { pane.width() + 1, pane.height() + 60 });
-    Move(window->ClientArea, { pane.width() + 20, pane.height() + 60 }, Qt::LeftButton);
-    Release(window->ClientArea, { pane.width() + 20, pane.height() + 60 });
+    const QSize pane = DataWindow()->size();
+    Press(ClientArea(), { pane.width() + 1, pane.height() + 60 });
+    Move(ClientArea(), { pane.width() + 20, pane.height() + 60 }, Qt::LeftButton);
+    Release(ClientArea(), { pane.width() + 20, pane.height() + 60 });
     EXPECT_FALSE(window->workbench.graph.YLabelMoved);
 }
 

@@ -3,6 +3,7 @@
 
 #include "common/number_reader.h"
 #include "fit/fit_state.h"
+#include "report/initial_results_text.h"
 #include "support/reference_set.h"
 #include "support/tolerance.h"
 
@@ -48,17 +49,12 @@ cli::CliOptions FullPrecision(
 }
 
 // The instructions as printed: up to their last non-empty line.
-const std::string Instructions = "Enter data in the window above in the form\n"
-                                 "x1     y1\n"
-                                 "x2     y2\n"
-                                 "x3     y3\n"
-                                 "x4     y4\n"
-                                 "... \n"
-                                 "OR, call up data from a file by choosing the \n"
-                                 "Open item from the File menu.\n"
-                                 "\n"
-                                 "You can drag the corner or sides of this region \n"
-                                 "to change its size.\n";
+const std::string Instructions = std::string(report::InitialResultsText.substr(
+                                     0, report::InitialResultsText.find_last_not_of('\n') + 1))
+    + '\n';
+// Their first line, which is all a failing report leaves.
+const std::string InstructionsFirstLine(
+    report::InitialResultsText.substr(0, report::InitialResultsText.find('\n') + 1));
 
 } // namespace
 
@@ -98,9 +94,9 @@ TEST(RunFit, PrintsMessagesAndFailuresOnTheErrorStream)
             "Too few distinct X values for this type of fit.\n" },
         // The constants are formed, their uncertainties cannot be.
         { "divisor 0", "0 0\n1 3\n2 5\n", FullPrecision(),
-            "Enter data in the window above in the form\n"
-            "A(0)\t1.6666666666666666652e-01\tnan\n"
-            "A(1)\t2.5000000000000000000e+00\tnan\n",
+            InstructionsFirstLine
+                + "A(0)\t1.6666666666666666652e-01\tnan\n"
+                  "A(1)\t2.5000000000000000000e+00\tnan\n",
             "Floating point division by zero.\n" },
     };
     for (const MessageCase& messageCase : cases) {
