@@ -45,7 +45,6 @@ private:
     QWidget* BuildColorsPage();
     QWidget* BuildTitlesPage();
     QWidget* BuildMarkersPage();
-    QPushButton* AddButton(const QString& caption, const QString& name, QWidget* page);
     void ConnectHandlers();
     // A slot that runs handler under the host's error guard.
     std::function<void()> Guarded(std::function<void()> handler);
