@@ -1,12 +1,13 @@
 // bench/graph_bench.cpp: the drawing pass with 600 points and an order-15 curve on a 1920 x 1080
 // image.
-#include "app/graph_image.h"
-#include "app/qt_canvas.h"
-#include "app/qt_font.h"
 #include "graph/draw_graph.h"
+#include "qtgraph/graph_image.h"
+#include "qtgraph/qt_canvas.h"
+#include "qtgraph/qt_font.h"
 
 #include <QGuiApplication>
 #include <QImage>
+#include <QPainter>
 
 #include <benchmark/benchmark.h>
 
@@ -70,9 +71,10 @@ void DrawGraphOnImage(benchmark::State& state)
     BoxLabel title, xLegend, yLegend;
     QImage image(1920, 1080, QImage::Format_RGB32);
     const QPalette palette = QGuiApplication::palette();
-    const QFont font = app::WindowFont();
+    const QFont font = qtgraph::WindowFont();
     for (auto _ : state) {
-        app::QtCanvas canvas(image, palette, font);
+        QPainter painter(&image);
+        qtgraph::QtCanvas canvas(painter, image.size(), palette, font);
         graph::DrawGraph(scene.graph, scene.points, scene.fit, scene.window, canvas,
             { title, xLegend, yLegend });
     }
@@ -84,8 +86,8 @@ void RenderGraphImage(benchmark::State& state)
 {
     Scene scene;
     for (auto _ : state) {
-        const QImage image = app::RenderGraphImage(
-            scene.graph, scene.points, scene.fit, scene.window, app::LegendCaptions {});
+        const QImage image = qtgraph::RenderGraphImage(
+            scene.graph, scene.points, scene.fit, scene.window, qtgraph::LegendCaptions {});
         benchmark::DoNotOptimize(image.constBits());
     }
 }

@@ -2,9 +2,9 @@
 // window's handlers.
 #include "app/client_surface.h"
 
-#include "app/multiform.h"
-#include "app/qt_color.h"
 #include "app/run_guarded.h"
+#include "common/color.h"
+#include "qtgraph/qt_color.h"
 
 #include <QDropEvent>
 #include <QMouseEvent>
@@ -14,9 +14,10 @@
 
 namespace app {
 
-ClientSurface::ClientSurface(TMultiform& window)
-    : QWidget(&window)
-    , m_window(window)
+ClientSurface::ClientSurface(SurfaceHandlers& handlers, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent)
+    , m_handlers(handlers)
+    , m_dialogs(dialogs)
 {
     setMouseTracking(true);
     setAcceptDrops(true);
@@ -24,8 +25,24 @@ ClientSurface::ClientSurface(TMultiform& window)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+QImage& ClientSurface::DrawingImage()
+{
+    if (m_graphImage.size() == size())
+        return m_graphImage;
+    QImage image(size(), QImage::Format_RGB32);
+    // Where nothing was drawn yet the window shows its own colour, the button face.
+    image.fill(qtgraph::ColorOf(common::ButtonFaceColor, palette()));
+    if (!m_graphImage.isNull() && !image.isNull()) {
+        QPainter painter(&image);
+        painter.drawImage(QPoint(0, 0), m_graphImage);
+    }
+    m_graphImage = std::move(image);
+    return m_graphImage;
+}
+
 void ClientSurface::ShowGraph()
 {
+    m_graphDrawn = true;
     // A request from inside the paint would only schedule another paint, and so forever.
     if (!m_painting)
         update();
@@ -45,38 +62,36 @@ void ClientSurface::paintEvent(QPaintEvent* event)
     // changed beyond it (a fit dropped by a box that covered part of the plot), the whole
     // surface is shown at the next paint, whose pass finds nothing new and so asks no more.
     const bool partial = !(QRegion(rect()) - event->region()).isEmpty();
-    const QImage shownBefore = partial ? m_window.GraphImage() : QImage();
+    const QImage shownBefore = partial ? m_graphImage : QImage();
     m_painting = true;
-    RunGuarded(m_window, [this] { m_window.FormPaint(this); });
+    m_graphDrawn = false;
+    Guarded([this] { m_handlers.FormPaint(); });
     m_painting = false;
 
     QPainter painter(this);
-    const QImage& image = m_window.GraphImage();
-    const Workbench& state = m_window.workbench;
-    if (m_printing && (state.layout.Resizing || !state.points.DataPresent)) {
+    if (m_printing && !m_graphDrawn) {
         // The pass drew nothing: the page shows the window's own colour, not the last graph.
-        painter.fillRect(event->rect(), ColorOf(common::ButtonFaceColor, palette()));
+        painter.fillRect(event->rect(), qtgraph::ColorOf(common::ButtonFaceColor, palette()));
         return;
     }
-    painter.drawImage(QPoint(0, 0), image);
+    painter.drawImage(QPoint(0, 0), m_graphImage);
     // Only while the image lags behind a resize of the surface.
-    for (const QRect& uncovered : event->region() - QRegion(image.rect()))
+    for (const QRect& uncovered : event->region() - QRegion(m_graphImage.rect()))
         painter.fillRect(uncovered, palette().color(QPalette::Button));
-    if (partial && image != shownBefore)
+    if (partial && m_graphImage != shownBefore)
         update();
 }
 
 void ClientSurface::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    RunGuarded(m_window, [this] { m_window.Reallocate(this); });
+    Guarded([this] { m_handlers.Reallocate(); });
 }
 
 void ClientSurface::mousePressEvent(QMouseEvent* event)
 {
     const QPoint position = event->position().toPoint();
-    RunGuarded(m_window,
-        [&] { m_window.FormMouseDown(this, event->button(), position.x(), position.y()); });
+    Guarded([&] { m_handlers.FormMouseDown(event->button(), position.x(), position.y()); });
 }
 
 // A double click is a second press, as the handlers see it.
@@ -85,24 +100,26 @@ void ClientSurface::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(
 void ClientSurface::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint position = event->position().toPoint();
-    RunGuarded(m_window,
-        [&] { m_window.FormMouseMove(this, event->buttons(), position.x(), position.y()); });
+    Guarded([&] { m_handlers.FormMouseMove(event->buttons(), position.x(), position.y()); });
 }
 
 void ClientSurface::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPoint position = event->position().toPoint();
-    RunGuarded(m_window,
-        [&] { m_window.DataWindowMouseUp(this, event->button(), position.x(), position.y()); });
+    Guarded([&] { m_handlers.DataWindowMouseUp(event->button(), position.x(), position.y()); });
+}
+
+void ClientSurface::Guarded(const std::function<void()>& handler)
+{
+    RunGuarded(m_dialogs, window(), handler);
 }
 
 void ClientSurface::AnswerDrag(QDropEvent& event)
 {
     const QPoint position = event.position().toPoint();
     bool accepted = false;
-    RunGuarded(m_window, [&] {
-        accepted = m_window.FormDragOver(this, event.mimeData(), position.x(), position.y());
-    });
+    Guarded(
+        [&] { accepted = m_handlers.FormDragOver(event.mimeData(), position.x(), position.y()); });
     if (accepted)
         event.acceptProposedAction();
     else
@@ -119,8 +136,7 @@ void ClientSurface::dropEvent(QDropEvent* event)
     if (!event->isAccepted())
         return;
     const QPoint position = event->position().toPoint();
-    RunGuarded(m_window,
-        [&] { m_window.FormDragDrop(this, event->mimeData(), position.x(), position.y()); });
+    Guarded([&] { m_handlers.FormDragDrop(event->mimeData(), position.x(), position.y()); });
 }
 
 } // namespace app

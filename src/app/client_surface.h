@@ -1,22 +1,54 @@
-// src/app/client_surface.h: the window's client area, which hands its events to the window.
+// src/app/client_surface.h: the window's client area, which shows the graph image and hands its
+// events to the window's handlers.
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QWidget>
 
+#include <functional>
+
+class QMimeData;
+
 namespace app {
 
-class TMultiform;
+class Dialogs;
+
+// The handlers the client area's events run, with positions in client coordinates.
+class SurfaceHandlers {
+public:
+    // Layout pass, on every resize.
+    virtual void Reallocate() = 0;
+    // Repaint pass, on every paint request.
+    virtual void FormPaint() = 0;
+    virtual void FormMouseDown(Qt::MouseButton button, int X, int Y) = 0;
+    // Also for moves without a button.
+    virtual void FormMouseMove(Qt::MouseButtons buttons, int X, int Y) = 0;
+    virtual void DataWindowMouseUp(Qt::MouseButton button, int X, int Y) = 0;
+    // Whether a drag held over (X, Y) may be dropped there.
+    virtual bool FormDragOver(const QMimeData* source, int X, int Y) = 0;
+    virtual void FormDragDrop(const QMimeData* source, int X, int Y) = 0;
+
+protected:
+    ~SurfaceHandlers() = default;
+};
 
 // The surface below the menu bar: client coordinates are its coordinates. Its resize runs the
-// layout pass and its paint requests the repaint pass, which then shows the window's graph image;
-// its mouse events go to the window's surface handlers (moves also without a button) and it takes
-// the drop of a dragged label. Each through the general error report.
+// layout pass and its paint the repaint pass, after which it shows the graph image; its mouse
+// events go to the surface handlers (moves also without a button) and it takes the drop of a
+// dragged label. Each through the general error report, shown over the surface's window.
 class ClientSurface : public QWidget {
     Q_OBJECT
 
 public:
-    explicit ClientSurface(TMultiform& window);
+    ClientSurface(SurfaceHandlers& handlers, Dialogs& dialogs, QWidget* parent);
+
+    // The image the drawing pass draws on, made the size of the surface first: what it showed
+    // stays at its top-left, the window's own colour fills the rest.
+    QImage& DrawingImage();
+    // What the surface shows below its panes and labels: the graph of the last drawing pass, or
+    // the bare background before the first one.
+    const QImage& GraphImage() const { return m_graphImage; }
 
     // The graph image has been drawn afresh: shows it, unless the surface is painting now and
     // shows it anyway.
@@ -39,11 +71,17 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    // Asks the window whether the drag may be dropped here, and answers the drag.
+    // Runs a handler under the general error report.
+    void Guarded(const std::function<void()>& handler);
+    // Asks whether the drag may be dropped here, and answers the drag.
     void AnswerDrag(QDropEvent& event);
 
-    TMultiform& m_window;
+    SurfaceHandlers& m_handlers;
+    Dialogs& m_dialogs;
+    QImage m_graphImage;
     bool m_painting = false;
+    // The repaint pass of the current paint drew the graph.
+    bool m_graphDrawn = false;
     bool m_printing = false;
 };
 

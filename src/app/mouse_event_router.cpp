@@ -2,15 +2,12 @@
 #include "app/mouse_event_router.h"
 
 #include "app/label_drag.h"
-#include "app/multiform.h"
 #include "app/run_guarded.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-
-#include <utility>
 
 namespace app {
 
@@ -43,14 +40,19 @@ namespace {
 
 } // namespace
 
-MouseEventRouter::MouseEventRouter(TMultiform& window)
-    : QObject(&window)
-    , m_window(window)
+MouseEventRouter::MouseEventRouter(PaneMouseHandlers& handlers, const layout::LayoutState& layout,
+    Dialogs& dialogs, const RoutedWidgets& widgets, QWidget* parent)
+    : QObject(parent)
+    , m_handlers(handlers)
+    , m_layout(layout)
+    , m_dialogs(dialogs)
+    , m_widgets(widgets)
+    , m_parent(parent)
 {
-    WatchPane(window.DataWindow, window.Memo1);
-    WatchPane(window.FitResultsWindow, window.Memo2);
+    WatchPane(widgets.dataPane, widgets.dataEditor);
+    WatchPane(widgets.resultsPane, widgets.resultsEditor);
 
-    QLabel* legend = window.YAxisLabel;
+    QLabel* legend = widgets.yLegend;
     legend->setMouseTracking(true);
     legend->setAttribute(Qt::WA_NoMousePropagation);
     legend->installEventFilter(this);
@@ -60,19 +62,14 @@ void MouseEventRouter::WatchPane(QWidget* pane, QPlainTextEdit* editor)
 {
     // Qt delivers the editor's own mouse events to its viewport; the editor itself gets those
     // on its frame.
-    const std::pair<QWidget*, QObject*> widgets[] = {
-        { pane, pane },
-        { editor, editor },
-        { editor->viewport(), editor },
-    };
-    for (const auto& [widget, sender] : widgets) {
+    for (QWidget* widget : { pane, static_cast<QWidget*>(editor), editor->viewport() }) {
         // Moves without a button arrive only at widgets that track the mouse.
         widget->setMouseTracking(true);
         // Handled here once: what the widget leaves unhandled must not reach the pane or the
         // window surface as a second event.
         widget->setAttribute(Qt::WA_NoMousePropagation);
         widget->installEventFilter(this);
-        m_watched.insert(widget, Watched { pane, sender });
+        m_paneOf.insert(widget, pane);
     }
     // A drag the editor refuses would go on to the window surface behind the pane, which takes
     // labels; the pane stops it there (see RefuseDrop).
@@ -82,47 +79,46 @@ void MouseEventRouter::WatchPane(QWidget* pane, QPlainTextEdit* editor)
 bool MouseEventRouter::eventFilter(QObject* watched, QEvent* event)
 {
     if (IsDropEvent(*event))
-        return m_watched.value(watched).pane == watched && RefuseDrop(*event);
+        return m_paneOf.value(watched) == watched && RefuseDrop(*event);
     if (!IsMouseEvent(*event))
         return false;
     auto& mouse = static_cast<QMouseEvent&>(*event);
-    if (watched == m_window.YAxisLabel)
+    if (watched == m_widgets.yLegend)
         return LegendEvent(mouse);
-    const auto entry = m_watched.constFind(watched);
-    if (entry == m_watched.constEnd())
+    const auto entry = m_paneOf.constFind(watched);
+    if (entry == m_paneOf.constEnd())
         return false;
     return PaneEvent(static_cast<QWidget*>(watched), entry.value(), mouse);
 }
 
-bool MouseEventRouter::PaneEvent(QWidget* widget, const Watched& watched, QMouseEvent& event)
+bool MouseEventRouter::PaneEvent(QWidget* widget, QWidget* pane, QMouseEvent& event)
 {
-    const QPoint position = widget->mapTo(watched.pane, event.position().toPoint());
+    const QPoint position = widget->mapTo(pane, event.position().toPoint());
     const int X = position.x();
     const int Y = position.y();
-    const bool dataPane = watched.pane == m_window.DataWindow;
-    const bool wasResizing = m_window.workbench.layout.Resizing;
-    TMultiform& window = m_window;
-    RunGuarded(window, [&] {
+    const bool dataPane = pane == m_widgets.dataPane;
+    const bool wasResizing = m_layout.Resizing;
+    Guarded([&] {
         switch (event.type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
             if (dataPane)
-                window.DataWindowMouseDown(watched.sender, event.button(), X, Y);
+                m_handlers.DataWindowMouseDown(event.button(), X, Y);
             else
-                window.FitResultsWindowMouseDown(watched.sender, event.button(), X, Y);
+                m_handlers.FitResultsWindowMouseDown(event.button(), X, Y);
             break;
         case QEvent::MouseMove:
             if (dataPane)
-                window.DataWindowMouseMove(watched.sender, event.buttons(), X, Y);
+                m_handlers.DataWindowMouseMove(event.buttons(), X, Y);
             else
-                window.FitResultsWindowMouseMove(watched.sender, event.buttons(), X, Y);
+                m_handlers.FitResultsWindowMouseMove(event.buttons(), X, Y);
             break;
         default:
-            window.DataWindowMouseUp(watched.sender, event.button(), X, Y);
+            m_handlers.DataWindowMouseUp(event.button(), X, Y);
             break;
         }
     });
-    return wasResizing || window.workbench.layout.Resizing;
+    return wasResizing || m_layout.Resizing;
 }
 
 bool MouseEventRouter::RefuseDrop(QEvent& event)
@@ -135,7 +131,6 @@ bool MouseEventRouter::RefuseDrop(QEvent& event)
 
 bool MouseEventRouter::LegendEvent(QMouseEvent& event)
 {
-    QLabel& legend = *m_window.YAxisLabel;
     const QPoint position = event.position().toPoint();
     switch (event.type()) {
     case QEvent::MouseButtonPress:
@@ -144,14 +139,13 @@ bool MouseEventRouter::LegendEvent(QMouseEvent& event)
         m_legendPressPoint = position;
         break;
     case QEvent::MouseMove:
-        RunGuarded(m_window, [&] {
-            m_window.YAxisLabelMouseMove(&legend, event.buttons(), position.x(), position.y());
-        });
+        Guarded(
+            [&] { m_handlers.YAxisLabelMouseMove(event.buttons(), position.x(), position.y()); });
         if (m_legendPressed && (event.buttons() & Qt::LeftButton)
             && (position - m_legendPressPoint).manhattanLength()
                 >= QApplication::startDragDistance()) {
             m_legendPressed = false;
-            DragLabel(legend);
+            DragLabel(*m_widgets.yLegend);
         }
         break;
     default:
@@ -159,6 +153,11 @@ bool MouseEventRouter::LegendEvent(QMouseEvent& event)
         break;
     }
     return true;
+}
+
+void MouseEventRouter::Guarded(const std::function<void()>& handler)
+{
+    RunGuarded(m_dialogs, m_parent, handler);
 }
 
 } // namespace app

@@ -1,17 +1,17 @@
 // src/app/multiform.h: the main window, owner of every control and of the workbench state.
 #pragma once
 
+#include "app/client_surface.h"
 #include "app/dialogs.h"
+#include "app/mouse_event_router.h"
 #include "app/qt_data_file.h"
-#include "app/qt_text_lines.h"
 #include "app/workbench.h"
 #include "graph/window_geometry.h"
-#include "options/options_notebook.h"
 
-#include <QImage>
 #include <QMainWindow>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 class QAction;
@@ -20,13 +20,19 @@ class QMenu;
 class QMimeData;
 class QPlainTextEdit;
 
+namespace options {
+class OptionsNotebook;
+}
+
 namespace app {
 
-class ClientSurface;
-class MouseEventRouter;
+class QtTextLines;
 class WindowNotebookHost;
 
-class TMultiform : public QMainWindow {
+// Multiform. The controls are its own: each carries the name the window's layout gives it
+// (Memo1, DataWindow, New1, ...) as its object name. The handlers take what the event carries
+// (button, position); the client area and the panes hand them their events.
+class TMultiform : public QMainWindow, private SurfaceHandlers, private PaneMouseHandlers {
     Q_OBJECT
 
 public:
@@ -38,6 +44,112 @@ public:
 
     // The window-wide variables, read and written directly by the handlers.
     Workbench workbench;
+
+    // Destruction: releases the working storage.
+    void FormDestroy();
+    // Repaint pass: unless a pane resize is in progress, reads the data pane and draws.
+    void FormPaint() override;
+
+    // The file Save writes to and Open starts from; empty until a confirmed Open or Save As.
+    const QString& CurrentFileName() const { return m_currentFileName; }
+    // The outer size of the window, its client size and the data pane's place, as the drawing
+    // pass lays the graph out in them.
+    graph::WindowGeometry DrawingGeometry() const;
+    // The user's decimal separator as UTF-8, read at start-up and on every locale change.
+    const std::string& DecimalSeparator() const { return m_decimalSeparator; }
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    // Creation: the working storage, the data pane's height and the first layout pass.
+    void FormCreate();
+    // Layout pass: places the panes and their editors, then runs the repaint pass.
+    void Reallocate() override;
+    // CalculateData of the data pane (Memo1) with the user's decimal separator.
+    void ReadDataPane();
+    // The drawing pass into the client area's image, which is then shown: the graph from the
+    // current state with the legend labels placed.
+    void DrawGraphOnClientArea();
+
+    // File and print commands
+    // File, New: empties the data pane and drops the fitted curve; nothing is redrawn at once.
+    // The current file name, the caption and the results pane stay.
+    void New1Click();
+    // File, Open: loads the chosen file into the data pane and names it in the caption; then,
+    // confirmed or cancelled, drops the fitted curve, reads the pane and draws. A file that
+    // cannot be read or is too long throws before anything has changed.
+    void Open1Click();
+    // File, Save: writes the data pane to the current file, or runs Save As when there is none.
+    void Save1Click();
+    // File, Save As: writes the data pane to the chosen file, which becomes the current file
+    // and, without its directory, the caption. A failed write changes neither.
+    void SaveAs1Click();
+    // File, Printer Setup: the printer and page chosen hold for later prints.
+    void PrinterSetup1Click();
+    // File, Print: the image of the client area, drawn afresh, on one page.
+    void Print1Click();
+    // File, Exit: ends the event loop with exit code 0.
+    void Exit1Click();
+
+    // Pane layout and mouse
+    // Positions are in pixels relative to the control that receives the event: the data pane,
+    // the results pane or the client area. Only the left button starts a pane resize.
+    // Press on the data pane or Memo1: starts a resize in a grip zone along the right or bottom
+    // edge.
+    void DataWindowMouseDown(Qt::MouseButton button, int X, int Y) override;
+    // Move on the data pane or Memo1: the drag step, else the cursor of the grip zone.
+    void DataWindowMouseMove(Qt::MouseButtons buttons, int X, int Y) override;
+    // Press on the results pane or Memo2: starts a resize in a grip zone along the right or top
+    // edge.
+    void FitResultsWindowMouseDown(Qt::MouseButton button, int X, int Y) override;
+    // Move on the results pane or Memo2: the drag step, else the cursor of the grip zone.
+    void FitResultsWindowMouseMove(Qt::MouseButtons buttons, int X, int Y) override;
+    // Press on the client area: starts a resize in the strip right of the data pane.
+    void FormMouseDown(Qt::MouseButton button, int X, int Y) override;
+    // Move on the client area: hides the readout, then the drag step, else the strip's cursor or
+    // the readout over the plot.
+    void FormMouseMove(Qt::MouseButtons buttons, int X, int Y) override;
+    // Release anywhere but on the legend: the left button ends a resize; then the arrow cursor
+    // and the repaint pass.
+    void DataWindowMouseUp(Qt::MouseButton button, int X, int Y) override;
+    // Readout of the client position (X, Y) in data units above the graph area; hidden when the
+    // last pass left no usable scale.
+    void Coordinates(int X, int Y);
+    // Move over YAxisLabel: the cross-hair cursor.
+    void YAxisLabelMouseMove(Qt::MouseButtons buttons, int X, int Y) override;
+    // A drag held over the client area at (X, Y): accepted when it carries a label.
+    bool FormDragOver(const QMimeData* source, int X, int Y) override;
+    // A label dropped at client (X, Y): YAxisLabel's top-left goes there and stays through
+    // later drawing passes until the next layout pass.
+    void FormDragDrop(const QMimeData* source, int X, int Y) override;
+    // Starts a resize drag when the left button is pressed in a grip zone.
+    void StartResize(Qt::MouseButton button, std::optional<layout::ResizeMode> mode);
+    // While a resize is in progress the data pane's size follows the client position (X, Y),
+    // held between 0 and the client size, and the layout pass places the rest. Returns whether
+    // a resize is in progress.
+    bool DragStep(int X, int Y);
+
+    // The fit command and the options notebook
+    // The fit command of the four Show buttons and of the extra-digit option: reads the data
+    // pane, checks and fits, writes the report into Memo2 and redraws, in that order.
+    // Information messages go to the information box; failures pass out to the general error
+    // report.
+    void TabbedFitShowClick();
+    // "Forma&t" and "Fit &Data": show the options notebook on its Titles or Fit Data page.
+    void Format1Click();
+    void FitData1Click();
+
+    void CreateComponents();
+    void CreateMenu();
+    // Connects a menu item to a handler, through the general error report.
+    void ConnectGuarded(QAction* action, void (TMultiform::*handler)());
+    // Alt+T and Alt+D stay the menu's while the notebook's tabs carry the same access keys, and
+    // hiding the notebook repaints the client area.
+    void ConnectNotebook();
+
+    std::unique_ptr<Dialogs> m_dialogs;
+    std::string m_decimalSeparator;
 
     // Components, under the names of the window's layout. The client area is the window's own
     // surface below the menu bar: the panes, labels and notebook lie on it and the graph is
@@ -52,7 +164,6 @@ public:
     QLabel* YAxisLabel = nullptr;
     QPlainTextEdit* Memo2 = nullptr;
     options::OptionsNotebook* TabbedNotebook1 = nullptr;
-
     // Menu items.
     QMenu* File1 = nullptr;
     QAction* New1 = nullptr;
@@ -65,129 +176,15 @@ public:
     QAction* Format1 = nullptr;
     QAction* FitData1 = nullptr;
 
-    // Creation: the start-up values, the working storage, the data pane's height and the
-    // first layout pass.
-    void FormCreate(QObject* sender);
-    // Destruction: releases the working storage.
-    void FormDestroy(QObject* sender);
-    // Layout pass: places the panes and their editors, then runs the repaint pass.
-    void Reallocate(QObject* sender);
-    // Repaint pass: unless a pane resize is in progress, reads the data pane and draws.
-    void FormPaint(QObject* sender);
-    // Drawing pass of the window: draws the graph from the current state onto the client area.
-    void DrawGraph(QObject* sender);
-    // File, Exit: ends the event loop with exit code 0.
-    void Exit1Click(QObject* sender);
-
-    // File and print commands
-    // File, New: empties the data pane and drops the fitted curve; nothing is redrawn at once.
-    // The current file name, the caption and the results pane stay.
-    void New1Click(QObject* sender);
-    // File, Open: loads the chosen file into the data pane and names it in the caption; then,
-    // confirmed or cancelled, drops the fitted curve, reads the pane and draws. A file that
-    // cannot be read or is too long throws before anything has changed.
-    void Open1Click(QObject* sender);
-    // File, Save: writes the data pane to the current file, or runs Save As when there is none.
-    void Save1Click(QObject* sender);
-    // File, Save As: writes the data pane to the chosen file, which becomes the current file
-    // and, without its directory, the caption. A failed write changes neither.
-    void SaveAs1Click(QObject* sender);
-    // File, Printer Setup: the printer and page chosen hold for later prints.
-    void PrinterSetup1Click(QObject* sender);
-    // File, Print: the image of the client area, drawn afresh, on one page.
-    void Print1Click(QObject* sender);
-    // The file Save writes to and Open starts from; empty until a confirmed Open or Save As.
-    const QString& CurrentFileName() const { return m_currentFileName; }
-
-    // Pane layout and mouse
-    // Mouse handlers take the button pressed or released (or, for moves, the buttons held) and
-    // the pointer position in pixels relative to the control that receives the event: the data
-    // pane, the results pane or the client area. Only the left button starts a pane resize.
-    // Press on the data pane or Memo1: starts a resize in a grip zone along the right or bottom
-    // edge.
-    void DataWindowMouseDown(QObject* sender, Qt::MouseButton button, int X, int Y);
-    // Move on the data pane or Memo1: the drag step, else the cursor of the grip zone.
-    void DataWindowMouseMove(QObject* sender, Qt::MouseButtons buttons, int X, int Y);
-    // Press on the results pane or Memo2: starts a resize in a grip zone along the right or top
-    // edge.
-    void FitResultsWindowMouseDown(QObject* sender, Qt::MouseButton button, int X, int Y);
-    // Move on the results pane or Memo2: the drag step, else the cursor of the grip zone.
-    void FitResultsWindowMouseMove(QObject* sender, Qt::MouseButtons buttons, int X, int Y);
-    // Press on the client area: starts a resize in the strip right of the data pane.
-    void FormMouseDown(QObject* sender, Qt::MouseButton button, int X, int Y);
-    // Move on the client area: hides the readout, then the drag step, else the strip's cursor or
-    // the readout over the plot.
-    void FormMouseMove(QObject* sender, Qt::MouseButtons buttons, int X, int Y);
-    // Release anywhere but on the legend: the left button ends a resize; then the arrow cursor
-    // and the repaint pass.
-    void DataWindowMouseUp(QObject* sender, Qt::MouseButton button, int X, int Y);
-    // Readout of the client position (X, Y) in data units above the graph area; hidden when the
-    // last pass left no usable scale.
-    void Coordinates(int X, int Y);
-    // Move over YAxisLabel: the cross-hair cursor.
-    void YAxisLabelMouseMove(QObject* sender, Qt::MouseButtons buttons, int X, int Y);
-    // A drag held over the client area at (X, Y): accepted when it carries a label.
-    bool FormDragOver(QObject* sender, const QMimeData* source, int X, int Y);
-    // A label dropped at client (X, Y): YAxisLabel's top-left goes there and stays through
-    // later drawing passes until the next layout pass.
-    void FormDragDrop(QObject* sender, const QMimeData* source, int X, int Y);
-
-    // Repaint pass and drawing
-    // Reads the data pane (Memo1) into the point store, with the plotted ranges.
-    void CalculateData();
-    // The fit command of the four Show buttons and of the extra-digit option: reads, checks,
-    // fits, writes the report into Memo2 and redraws. Information messages go to the
-    // information box; failures pass out to the general error report.
-    void TabbedFitShowClick(QObject* sender);
-    // "Forma&t" and "Fit &Data": show the options notebook on its Titles or Fit Data page.
-    void Format1Click(QObject* sender);
-    void FitData1Click(QObject* sender);
-    // What the client area shows below its panes and labels: the graph of the last drawing
-    // pass, or the bare background before the first one.
-    const QImage& GraphImage() const { return m_graphImage; }
-    // The outer size of the window, its client size and the data pane's place, as the drawing
-    // pass lays the graph out in them.
-    graph::WindowGeometry DrawingGeometry() const;
-
-    Dialogs& UserDialogs() { return *m_dialogs; }
     // The data pane (Memo1) and the results pane (Memo2) as editor lines.
-    common::TextLines& DataLines();
-    common::TextLines& ResultLines();
-    // The user's decimal separator as UTF-8, read at start-up and on every locale change.
-    const std::string& DecimalSeparator() const { return m_decimalSeparator; }
-
-protected:
-    void changeEvent(QEvent* event) override;
-
-private:
-    void CreateComponents();
-    void CreateMenu();
-    // Connects a menu item to a handler, through the general error report.
-    void ConnectGuarded(QAction* action, void (TMultiform::*handler)(QObject*));
-
-    std::unique_ptr<Dialogs> m_dialogs;
     std::unique_ptr<QtTextLines> m_dataLines;
     std::unique_ptr<QtTextLines> m_resultLines;
-    std::string m_decimalSeparator;
+    std::unique_ptr<WindowNotebookHost> m_notebookHost;
 
     // File and print commands
     QString m_currentFileName;
     // How the current file's bytes were read, so that saving writes them back the same way.
     TextEncoding m_fileEncoding = TextEncoding::Utf8;
-
-    // Pane layout and mouse
-    // Hands the panes' and the y legend's mouse events to the handlers; a child of the window.
-    MouseEventRouter* m_mouseEventRouter = nullptr;
-
-    // Repaint pass and drawing
-    // Alt+T and Alt+D stay the menu's while the notebook's tabs carry the same access keys, and
-    // hiding the notebook repaints the client area.
-    void ConnectNotebook();
-    // Keeps the graph image the size of the client area, with what it showed at its top-left
-    // and the window's own colour beyond.
-    void FitGraphImageToClientArea();
-    std::unique_ptr<WindowNotebookHost> m_notebookHost;
-    QImage m_graphImage;
 };
 
 } // namespace app

@@ -5,7 +5,9 @@
 #include "app/qt_label.h"
 #include "app/qt_line_editor.h"
 #include "app/window_notebook_host.h"
+#include "layout/window_design.h"
 #include "options/options_notebook.h"
+#include "qtgraph/caption_size.h"
 #include "report/initial_results_text.h"
 
 #include <QLabel>
@@ -15,8 +17,6 @@
 namespace app {
 
 namespace {
-
-    constexpr int DataWindowWidth = 330;
 
     QPlainTextEdit* CreateEditor(QWidget* parent, const char* name)
     {
@@ -28,14 +28,25 @@ namespace {
         return editor;
     }
 
-    QLabel* CreateLabel(QWidget* parent, const char* name, const char* caption, const QRect& box)
+    QLabel* CreateLabel(QWidget* parent, const char* name, const QString& caption)
     {
-        auto* label = new QLabel(QString::fromLatin1(caption), parent);
+        auto* label = new QLabel(caption, parent);
         label->setObjectName(QString::fromLatin1(name));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setGeometry(box);
         label->hide();
         return label;
+    }
+
+    // A legend at its start place, sized to its caption and on the graph's background.
+    QLabel* CreateLegend(QWidget* parent, const char* name, const layout::LegendStart& start,
+        bool wrapWords, common::ColorValue background)
+    {
+        QLabel* legend = CreateLabel(parent, name, qtgraph::StartCaption(start));
+        legend->setWordWrap(wrapWords);
+        legend->move(start.Left, start.Top);
+        SizeToCaption(*legend);
+        SetLabelBackground(*legend, background);
+        return legend;
     }
 
     void SetBackground(QWidget* widget, const QColor& colour)
@@ -50,7 +61,7 @@ namespace {
 
 void TMultiform::CreateComponents()
 {
-    ClientArea = new ClientSurface(*this);
+    ClientArea = new ClientSurface(*this, *m_dialogs, this);
     ClientArea->setObjectName(QStringLiteral("ClientArea"));
     setCentralWidget(ClientArea);
 
@@ -58,31 +69,31 @@ void TMultiform::CreateComponents()
     DataWindow = new QWidget(ClientArea);
     DataWindow->setObjectName(QStringLiteral("DataWindow"));
     SetBackground(DataWindow, DataWindow->palette().color(QPalette::Light));
-    DataWindow->resize(DataWindowWidth, DataWindow->height());
+    DataWindow->resize(layout::DataWindowStartWidth, DataWindow->height());
 
     FitResultsWindow = new QWidget(ClientArea);
     FitResultsWindow->setObjectName(QStringLiteral("FitResultsWindow"));
 
     Memo1 = CreateEditor(DataWindow, "Memo1");
 
-    CoordinateLabel = CreateLabel(ClientArea, "CoordinateLabel", "", QRect(200, 0, 153, 17));
+    CoordinateLabel = CreateLabel(ClientArea, "CoordinateLabel", QString());
+    const layout::Box readout = layout::CoordinateLabelStart;
+    CoordinateLabel->setGeometry(readout.Left, readout.Top, readout.Width, readout.Height);
     SetBackground(CoordinateLabel, Qt::white);
-    TitleLabel = CreateLabel(ClientArea, "TitleLabel", "Title", QRect(400, 8, 28, 16));
-    XAxisLabel = CreateLabel(ClientArea, "XAxisLabel", "XAxisLabel", QRect(328, 232, 73, 16));
-    YAxisLabel = CreateLabel(ClientArea, "YAxisLabel", "YAxisLabel", QRect(208, 48, 74, 16));
-    YAxisLabel->setWordWrap(true);
-    // The legends size themselves to their captions and stand on the graph's background.
-    for (QLabel* legend : { TitleLabel, XAxisLabel, YAxisLabel }) {
-        SizeToCaption(*legend);
-        SetLabelBackground(*legend, workbench.graph.BackgroundColor);
-    }
+    const common::ColorValue background = workbench.graph.BackgroundColor;
+    TitleLabel = CreateLegend(ClientArea, "TitleLabel", layout::TitleStart, false, background);
+    XAxisLabel = CreateLegend(ClientArea, "XAxisLabel", layout::XAxisStart, false, background);
+    YAxisLabel = CreateLegend(ClientArea, "YAxisLabel", layout::YAxisStart, true, background);
 
     Memo2 = CreateEditor(FitResultsWindow, "Memo2");
     Memo2->setPlainText(QString::fromUtf8(
         report::InitialResultsText.data(), static_cast<int>(report::InitialResultsText.size())));
 
     // Shown at (0, 0) of the client area, over the data pane.
-    m_notebookHost = std::make_unique<WindowNotebookHost>(*this);
+    m_notebookHost = std::make_unique<WindowNotebookHost>(*m_dialogs, this,
+        LegendLabels { TitleLabel, XAxisLabel, YAxisLabel },
+        NotebookRoutines { [this] { ReadDataPane(); }, [this] { DrawGraphOnClientArea(); },
+            [this] { TabbedFitShowClick(); } });
     TabbedNotebook1 = new options::OptionsNotebook(workbench.points, workbench.fit,
         workbench.report, workbench.graph, *m_notebookHost, ClientArea);
 

@@ -5,6 +5,7 @@
 #include "app/captions.h"
 #include "app/client_surface.h"
 #include "app/print_command.h"
+#include "app/qt_text_lines.h"
 
 #include <QPixmap>
 #include <QPlainTextEdit>
@@ -26,14 +27,13 @@ namespace {
 
 } // namespace
 
-void TMultiform::New1Click(QObject* sender)
+void TMultiform::New1Click()
 {
-    (void)sender;
-    DataLines().Clear();
+    m_dataLines->Clear();
     workbench.fit.FitValid = false;
 }
 
-void TMultiform::Open1Click(QObject* sender)
+void TMultiform::Open1Click()
 {
     if (const std::optional<QString> path = m_dialogs->OpenFileName(this, m_currentFileName)) {
         // Reading throws before anything changes: a later Save cannot overwrite the file that
@@ -46,39 +46,33 @@ void TMultiform::Open1Click(QObject* sender)
         setWindowTitle(QString::fromLatin1(OpenedCaption) + NameWithoutDirectory(*path));
     }
     workbench.fit.FitValid = false;
-    CalculateData();
-    DrawGraph(sender);
+    ReadDataPane();
+    DrawGraphOnClientArea();
 }
 
-void TMultiform::Save1Click(QObject* sender)
+void TMultiform::Save1Click()
 {
     if (m_currentFileName.isEmpty()) {
-        SaveAs1Click(sender);
+        SaveAs1Click();
         return;
     }
-    WriteDataFile(m_currentFileName, DataLines().Text(), m_fileEncoding);
+    WriteDataFile(m_currentFileName, m_dataLines->Text(), m_fileEncoding);
 }
 
-void TMultiform::SaveAs1Click(QObject* sender)
+void TMultiform::SaveAs1Click()
 {
-    (void)sender;
     const std::optional<QString> path = m_dialogs->SaveFileName(this, m_currentFileName);
     if (!path)
         return;
-    WriteDataFile(*path, DataLines().Text(), m_fileEncoding);
+    WriteDataFile(*path, m_dataLines->Text(), m_fileEncoding);
     setWindowTitle(NameWithoutDirectory(*path));
     m_currentFileName = *path;
 }
 
-void TMultiform::PrinterSetup1Click(QObject* sender)
-{
-    (void)sender;
-    m_dialogs->PrinterSetup(this);
-}
+void TMultiform::PrinterSetup1Click() { m_dialogs->PrinterSetup(this); }
 
-void TMultiform::Print1Click(QObject* sender)
+void TMultiform::Print1Click()
 {
-    (void)sender;
     QPrinter* printer = m_dialogs->PrintTarget(this);
     if (printer == nullptr)
         return;

@@ -10,18 +10,18 @@
 
 namespace app {
 
-void TMultiform::Reallocate(QObject* sender)
+void TMultiform::Reallocate()
 {
-    const LayoutState& layout = workbench.layout;
+    const int paneOffset = workbench.layout.PaneOffset;
     workbench.graph.YLabelMoved = false;
-    DataWindow->move(layout.PaneOffset, layout.PaneOffset);
+    DataWindow->move(paneOffset, paneOffset);
     Memo1->setGeometry(0, 0, DataWindow->width(), DataWindow->height());
     // The results pane hangs below the data pane, as wide as it, down to the client bottom.
     const int resultsTop = DataWindow->y() + DataWindow->height();
     FitResultsWindow->setGeometry(DataWindow->x(), resultsTop, DataWindow->width(),
         std::max(0, ClientArea->height() - resultsTop));
     Memo2->setGeometry(0, 0, FitResultsWindow->width(), FitResultsWindow->height());
-    FormPaint(sender);
+    FormPaint();
 }
 
 } // namespace app

@@ -3,8 +3,9 @@
 #include "app/multiform.h"
 
 #include "app/client_surface.h"
-#include "data/calculate_data.h"
+#include "app/qt_text_lines.h"
 #include "fit/fit_command.h"
+#include "options/options_notebook.h"
 #include "report/lsq_results_to_screen.h"
 
 #include <QAction>
@@ -18,36 +19,6 @@
 namespace app {
 
 namespace {
-
-    // The window's side of the fit command: the data pane, the information box, the results
-    // pane and the drawing pass.
-    class WindowFitHost : public fit::FitCommandHost {
-    public:
-        WindowFitHost(TMultiform& window, QObject* sender)
-            : m_window(window)
-            , m_sender(sender)
-        {
-        }
-
-        void ReadData(data::PointStore& points) override
-        {
-            data::CalculateData(points, m_window.DataLines(), m_window.DecimalSeparator());
-        }
-        void ShowInformation(std::string_view message) override
-        {
-            m_window.UserDialogs().Information(
-                &m_window, QString::fromUtf8(message.data(), qsizetype(message.size())));
-        }
-        void WriteReport(const fit::FitState& fit) override
-        {
-            report::LsqResultsToScreen(fit, m_window.workbench.report, m_window.ResultLines());
-        }
-        void Redraw() override { m_window.DrawGraph(m_sender); }
-
-    private:
-        TMultiform& m_window;
-        QObject* m_sender;
-    };
 
     // The notebook's tabs "Fit &Data" and "&Titles" share Alt+D and Alt+T with the menu items
     // "Fit &Data" and "Forma&t". Qt would hand such a key to the tab bar and the menu bar in
@@ -111,22 +82,23 @@ void TMultiform::ConnectNotebook()
     TabbedNotebook1->installEventFilter(new RepaintWhenHidden(this, *ClientArea));
 }
 
-void TMultiform::TabbedFitShowClick(QObject* sender)
+void TMultiform::TabbedFitShowClick()
 {
-    WindowFitHost host(*this, sender);
-    fit::TabbedFitShowClick(workbench.points, workbench.fit, host);
+    ReadDataPane();
+    const fit::FitOutcome outcome
+        = fit::CheckAndFit(workbench.points, workbench.fit, [this](std::string_view message) {
+              m_dialogs->Information(
+                  this, QString::fromUtf8(message.data(), qsizetype(message.size())));
+          });
+    if (outcome != fit::FitOutcome::Fitted)
+        return;
+    report::LsqResultsToScreen(workbench.fit, workbench.report, *m_resultLines);
+    // FitValid is set: the graph is drawn with the fitted curve.
+    DrawGraphOnClientArea();
 }
 
-void TMultiform::Format1Click(QObject* sender)
-{
-    (void)sender;
-    TabbedNotebook1->Format1Click();
-}
+void TMultiform::Format1Click() { TabbedNotebook1->ShowTitlesPage(); }
 
-void TMultiform::FitData1Click(QObject* sender)
-{
-    (void)sender;
-    TabbedNotebook1->FitData1Click();
-}
+void TMultiform::FitData1Click() { TabbedNotebook1->ShowFitDataPage(); }
 
 } // namespace app

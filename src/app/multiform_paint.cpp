@@ -2,34 +2,33 @@
 #include "app/multiform.h"
 
 #include "app/client_surface.h"
-#include "app/qt_canvas.h"
-#include "app/qt_color.h"
-#include "app/qt_font.h"
 #include "app/qt_label.h"
+#include "app/qt_text_lines.h"
 #include "data/calculate_data.h"
 #include "graph/draw_graph.h"
+#include "qtgraph/qt_canvas.h"
+#include "qtgraph/qt_font.h"
 
 #include <QPainter>
 
 namespace app {
 
-void TMultiform::FormPaint(QObject* sender)
+void TMultiform::FormPaint()
 {
     if (workbench.layout.Resizing)
         return;
-    CalculateData();
-    DrawGraph(sender);
+    ReadDataPane();
+    DrawGraphOnClientArea();
 }
 
-void TMultiform::CalculateData()
+void TMultiform::ReadDataPane()
 {
     data::CalculateData(workbench.points, *m_dataLines, m_decimalSeparator);
 }
 
-void TMultiform::DrawGraph(QObject* sender)
+void TMultiform::DrawGraphOnClientArea()
 {
-    (void)sender;
-    FitGraphImageToClientArea();
+    QImage& image = ClientArea->DrawingImage();
     // Without data the window keeps what it shows, and the labels their state.
     if (!workbench.points.DataPresent)
         return;
@@ -37,7 +36,13 @@ void TMultiform::DrawGraph(QObject* sender)
     QtLabel xLegend(*XAxisLabel);
     QtLabel yLegend(*YAxisLabel);
     {
-        QtCanvas canvas(m_graphImage, ClientArea->palette(), WindowFont());
+        // A client area of no size has an empty image, which Qt cannot paint on: the pass then
+        // still measures and places everything, and draws nowhere.
+        QPainter painter;
+        if (!image.isNull())
+            painter.begin(&image);
+        qtgraph::QtCanvas canvas(
+            painter, image.size(), ClientArea->palette(), qtgraph::WindowFont());
         graph::DrawGraph(workbench.graph, workbench.points, workbench.fit, DrawingGeometry(),
             canvas, { title, xLegend, yLegend });
     }
@@ -65,21 +70,6 @@ graph::WindowGeometry TMultiform::DrawingGeometry() const
     geometry.DataWindowTop = DataWindow->y();
     geometry.DataWindowWidth = DataWindow->width();
     return geometry;
-}
-
-void TMultiform::FitGraphImageToClientArea()
-{
-    const QSize size = ClientArea->size();
-    if (m_graphImage.size() == size)
-        return;
-    QImage image(size, QImage::Format_RGB32);
-    // Where nothing was drawn yet the window shows its own colour, the button face.
-    image.fill(ColorOf(common::ButtonFaceColor, ClientArea->palette()));
-    if (!m_graphImage.isNull() && !image.isNull()) {
-        QPainter painter(&image);
-        painter.drawImage(QPoint(0, 0), m_graphImage);
-    }
-    m_graphImage = std::move(image);
 }
 
 } // namespace app

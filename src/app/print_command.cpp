@@ -3,6 +3,7 @@
 
 #include "common/failure.h"
 #include "common/integer_conversions.h"
+#include "layout/window_design.h"
 
 #include <QDir>
 #include <QPainter>
@@ -26,7 +27,7 @@ namespace {
     int Stretched(int windowPixels, int printerPixelsPerInch)
     {
         return common::Nearest(static_cast<common::Extended>(windowPixels) * printerPixelsPerInch
-            / WindowPixelsPerInch);
+            / layout::PixelsPerInch);
     }
 
 } // namespace

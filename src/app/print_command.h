@@ -8,9 +8,6 @@ class QPrinter;
 
 namespace app {
 
-// The window's pixels per inch, by which printed images keep their size in inches.
-inline constexpr int WindowPixelsPerInch = 96;
-
 // The size in printer pixels of an image of windowSize window pixels: each side stretched by
 // the printer's pixels per inch / 96 in its own direction and rounded to whole pixels.
 QSize PrintedSize(QSize windowSize, int printerPixelsPerInchX, int printerPixelsPerInchY);

@@ -1,46 +1,22 @@
 // src/app/qt_label.cpp: legend labels sized to their captions.
 #include "app/qt_label.h"
 
-#include "app/qt_color.h"
+#include "qtgraph/caption_size.h"
+#include "qtgraph/qt_color.h"
 
-#include <QFontMetrics>
 #include <QPalette>
-#include <QRect>
-#include <QStringList>
-
-#include <algorithm>
 
 namespace app {
 
-namespace {
-
-    // The y legend keeps at least the width its default caption takes.
-    const char* const DefaultWrapCaption = "YAxisLabel";
-
-} // namespace
-
-QSize CaptionSize(const QFont& font, const QString& caption, bool wrapWords)
-{
-    const QFontMetrics metrics(font);
-    if (!wrapWords)
-        return metrics.size(0, caption);
-    int width = metrics.horizontalAdvance(QString::fromLatin1(DefaultWrapCaption));
-    for (const QString& word : caption.split(QLatin1Char(' '), Qt::SkipEmptyParts))
-        width = std::max(width, metrics.horizontalAdvance(word));
-    const QRect box = metrics.boundingRect(
-        QRect(0, 0, width, 1 << 20), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, caption);
-    return QSize(width, std::max(box.height(), metrics.height()));
-}
-
 void SizeToCaption(QLabel& label)
 {
-    label.resize(CaptionSize(label.font(), label.text(), label.wordWrap()));
+    label.resize(qtgraph::CaptionSize(label.font(), label.text(), label.wordWrap()));
 }
 
 void SetLabelBackground(QLabel& label, common::ColorValue colour)
 {
     QPalette palette = label.palette();
-    palette.setColor(QPalette::Window, ColorOf(colour, palette));
+    palette.setColor(QPalette::Window, qtgraph::ColorOf(colour, palette));
     label.setPalette(palette);
     label.setAutoFillBackground(true);
 }

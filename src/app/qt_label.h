@@ -1,24 +1,15 @@
-// src/app/qt_label.h: the graph's Label over a QLabel, and how a legend sizes itself to its
-// caption.
+// src/app/qt_label.h: the graph's Label over a QLabel, sized to its caption.
 #pragma once
 
 #include "common/color.h"
 #include "graph/label.h"
 
-#include <QFont>
 #include <QLabel>
 #include <QPoint>
-#include <QSize>
-#include <QString>
 
 namespace app {
 
-// The box a caption takes in font: one line as wide as the text or, when wrapWords, lines broken
-// between words at the width of the default y legend caption or of the widest word, whichever
-// is wider.
-QSize CaptionSize(const QFont& font, const QString& caption, bool wrapWords);
-
-// Resizes label to CaptionSize of its text, wrapping when the label wraps its words.
+// Resizes label to qtgraph::CaptionSize of its text, wrapping when the label wraps its words.
 void SizeToCaption(QLabel& label);
 
 // Paints the label's box in colour (a system colour through the label's palette) from now on.

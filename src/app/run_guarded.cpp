@@ -2,7 +2,6 @@
 #include "app/run_guarded.h"
 
 #include "app/dialogs.h"
-#include "app/multiform.h"
 #include "common/failure.h"
 
 #include <new>
@@ -12,25 +11,25 @@ namespace app {
 
 namespace {
 
-    void Report(TMultiform& window, const char* message)
+    void Report(Dialogs& dialogs, QWidget* parent, const char* message)
     {
         QString text = QString::fromUtf8(message);
         text += QLatin1Char('.');
-        window.UserDialogs().Error(&window, text);
+        dialogs.Error(parent, text);
     }
 
 } // namespace
 
-void RunGuarded(TMultiform& window, const std::function<void()>& action)
+void RunGuarded(Dialogs& dialogs, QWidget* parent, const std::function<void()>& action)
 {
     try {
         action();
     } catch (const common::Failure& failure) {
-        Report(window, failure.what());
+        Report(dialogs, parent, failure.what());
     } catch (const std::bad_alloc&) {
-        Report(window, "Not enough memory for this command");
+        Report(dialogs, parent, "Not enough memory for this command");
     } catch (const std::exception& exception) {
-        Report(window, exception.what());
+        Report(dialogs, parent, exception.what());
     }
 }
 

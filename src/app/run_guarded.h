@@ -3,14 +3,16 @@
 
 #include <functional>
 
+class QWidget;
+
 namespace app {
 
-class TMultiform;
+class Dialogs;
 
-// Runs action; a failure it throws ends it at the failing step and is shown in the window's
-// error box as its message followed by "." (running out of memory and any other standard
+// Runs action; a failure it throws ends it at the failing step and is shown by dialogs' error box
+// over parent as its message followed by "." (running out of memory and any other standard
 // exception likewise). Nothing propagates, so no exception unwinds through a Qt frame. What
 // the action changed before the failure stays changed. Every handler runs through here.
-void RunGuarded(TMultiform& window, const std::function<void()>& action);
+void RunGuarded(Dialogs& dialogs, QWidget* parent, const std::function<void()>& action);
 
 } // namespace app

@@ -1,32 +1,34 @@
 // src/app/window_notebook_host.cpp: the notebook's handlers reach the window's routines and labels.
 #include "app/window_notebook_host.h"
 
-#include "app/multiform.h"
 #include "app/qt_label.h"
 #include "app/run_guarded.h"
 
 #include <QLabel>
 
+#include <utility>
+
 namespace app {
 
-WindowNotebookHost::WindowNotebookHost(TMultiform& window)
-    : m_window(window)
+WindowNotebookHost::WindowNotebookHost(
+    Dialogs& dialogs, QWidget* parent, LegendLabels legends, NotebookRoutines routines)
+    : m_dialogs(dialogs)
+    , m_parent(parent)
+    , m_legends(legends)
+    , m_routines(std::move(routines))
 {
 }
 
 void WindowNotebookHost::RunGuarded(const std::function<void()>& handler)
 {
-    app::RunGuarded(m_window, handler);
+    app::RunGuarded(m_dialogs, m_parent, handler);
 }
 
-void WindowNotebookHost::CalculateData() { m_window.CalculateData(); }
+void WindowNotebookHost::ReadDataPane() { m_routines.readDataPane(); }
 
-void WindowNotebookHost::DrawGraph() { m_window.DrawGraph(m_window.TabbedNotebook1); }
+void WindowNotebookHost::RedrawGraph() { m_routines.redrawGraph(); }
 
-void WindowNotebookHost::TabbedFitShowClick()
-{
-    m_window.TabbedFitShowClick(m_window.TabbedNotebook1);
-}
+void WindowNotebookHost::ShowFit() { m_routines.showFit(); }
 
 QString WindowNotebookHost::LegendCaption(options::LegendLabel label) const
 {
@@ -49,13 +51,13 @@ QLabel& WindowNotebookHost::Legend(options::LegendLabel label) const
 {
     switch (label) {
     case options::LegendLabel::Title:
-        return *m_window.TitleLabel;
+        return *m_legends.title;
     case options::LegendLabel::XAxis:
-        return *m_window.XAxisLabel;
+        return *m_legends.xAxis;
     case options::LegendLabel::YAxis:
         break;
     }
-    return *m_window.YAxisLabel;
+    return *m_legends.yAxis;
 }
 
 } // namespace app

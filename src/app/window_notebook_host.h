@@ -3,22 +3,40 @@
 
 #include "options/notebook_host.h"
 
+#include <functional>
+
 class QLabel;
+class QWidget;
 
 namespace app {
 
-class TMultiform;
+class Dialogs;
 
-// Runs the notebook's handlers under the window's general error report and gives it the
-// window's routines (data reading, drawing pass, fit command) and legend labels.
+// The three legend labels of the window.
+struct LegendLabels {
+    QLabel* title = nullptr;
+    QLabel* xAxis = nullptr;
+    QLabel* yAxis = nullptr;
+};
+
+// The window's routines the notebook runs.
+struct NotebookRoutines {
+    std::function<void()> readDataPane;
+    std::function<void()> redrawGraph;
+    std::function<void()> showFit;
+};
+
+// Runs the notebook's handlers under the general error report, shown over parent, and gives it
+// the window's routines and legend labels.
 class WindowNotebookHost : public options::NotebookHost {
 public:
-    explicit WindowNotebookHost(TMultiform& window);
+    WindowNotebookHost(
+        Dialogs& dialogs, QWidget* parent, LegendLabels legends, NotebookRoutines routines);
 
     void RunGuarded(const std::function<void()>& handler) override;
-    void CalculateData() override;
-    void DrawGraph() override;
-    void TabbedFitShowClick() override;
+    void ReadDataPane() override;
+    void RedrawGraph() override;
+    void ShowFit() override;
     QString LegendCaption(options::LegendLabel label) const override;
     // Sets the caption and sizes the label to it, the y legend wrapping its words.
     void SetLegendCaption(options::LegendLabel label, const QString& caption) override;
@@ -27,7 +45,10 @@ public:
 private:
     QLabel& Legend(options::LegendLabel label) const;
 
-    TMultiform& m_window;
+    Dialogs& m_dialogs;
+    QWidget* m_parent;
+    LegendLabels m_legends;
+    NotebookRoutines m_routines;
 };
 
 } // namespace app

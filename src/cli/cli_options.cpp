@@ -13,12 +13,9 @@ namespace cli {
 
 namespace {
 
-    // The options page keeps the polynomial order at 15 or less.
-    constexpr int HighestOrder = 15;
-
     struct TypeName {
         std::string_view name;
-        int fitType;
+        fit::FitModel fitType;
     };
     constexpr std::array<TypeName, 4> TypeNames { {
         { "line", fit::StraightLine },
@@ -29,7 +26,7 @@ namespace {
 
     struct MarkerName {
         std::string_view name;
-        int markerType;
+        graph::MarkerShape markerType;
     };
     constexpr std::array<MarkerName, 5> MarkerNames { {
         { "circle", graph::Circle },
@@ -41,25 +38,6 @@ namespace {
 
     // An image side of at most 8192 pixels keeps a 32-bit image within 256 MiB.
     constexpr int LargestImageSide = 8192;
-
-    // Options that take a value; every other option is a switch.
-    constexpr std::array<std::string_view, 11> ValueOptions { "--type", "--order", "--x-units",
-        "--y-units", "--decimal-separator", "--plot", "--size", "--title", "--x-legend",
-        "--y-legend", "--marker" };
-    // Options that only shape the graph, and so need --plot.
-    constexpr std::array<std::string_view, 6> PlotOnlyOptions { "--size", "--title", "--x-legend",
-        "--y-legend", "--marker", "--suppress-zero" };
-
-    bool TakesValue(std::string_view name)
-    {
-        return std::find(ValueOptions.begin(), ValueOptions.end(), name) != ValueOptions.end();
-    }
-
-    bool IsPlotOnly(std::string_view name)
-    {
-        return std::find(PlotOnlyOptions.begin(), PlotOnlyOptions.end(), name)
-            != PlotOnlyOptions.end();
-    }
 
     // The whole of text as a decimal number from lowest to highest, digits only.
     std::optional<int> WholeNumber(std::string_view text, int lowest, int highest)
@@ -115,6 +93,182 @@ namespace {
 
     ParseResult Refuse(std::string message) { return ParseResult { std::nullopt, message }; }
 
+    // What an option does with its value (empty for a switch): nothing when it took it, else
+    // why it cannot.
+    using Refusal = std::optional<std::string>;
+    using ApplyOption = Refusal (*)(CliOptions& options, std::string_view value);
+
+    Refusal ApplyFitType(CliOptions& options, std::string_view value)
+    {
+        for (const TypeName& typeName : TypeNames) {
+            if (typeName.name == value) {
+                options.fit.FitType = typeName.fitType;
+                return std::nullopt;
+            }
+        }
+        std::string message = "unknown fit type ";
+        message += Quoted(value);
+        message += " (line, poly, power or exp)";
+        return message;
+    }
+
+    Refusal ApplyOrder(CliOptions& options, std::string_view value)
+    {
+        const std::optional<int> order = WholeNumber(value, 0, fit::HighestOrder);
+        if (!order) {
+            std::string message = "the order must be a whole number from 0 to ";
+            message += std::to_string(fit::HighestOrder);
+            message += ", not ";
+            message += Quoted(value);
+            return message;
+        }
+        options.fit.FitOrder = *order;
+        return std::nullopt;
+    }
+
+    Refusal ApplyDecimalSeparator(CliOptions& options, std::string_view value)
+    {
+        if (!IsUsableSeparator(value)) {
+            std::string message = "the decimal separator must be one character other than a "
+                                  "digit, a sign, E, e or a space, not ";
+            message += Quoted(value);
+            return message;
+        }
+        options.DecimalSeparator = std::string(value);
+        return std::nullopt;
+    }
+
+    Refusal ApplyPlot(CliOptions& options, std::string_view value)
+    {
+        if (!PlotFormatOf(value)) {
+            std::string message = "the graph file must end in .png or .pdf, not ";
+            message += Quoted(value);
+            return message;
+        }
+        options.PlotFileName = std::string(value);
+        return std::nullopt;
+    }
+
+    Refusal ApplySize(CliOptions& options, std::string_view value)
+    {
+        const std::size_t cross = value.find('x');
+        const std::optional<int> width = cross == std::string_view::npos
+            ? std::nullopt
+            : WholeNumber(value.substr(0, cross), 1, LargestImageSide);
+        const std::optional<int> height = cross == std::string_view::npos
+            ? std::nullopt
+            : WholeNumber(value.substr(cross + 1), 1, LargestImageSide);
+        if (!width || !height) {
+            std::string message = "the size must be WIDTHxHEIGHT in pixels, each from 1 to ";
+            message += std::to_string(LargestImageSide);
+            message += ", not ";
+            message += Quoted(value);
+            return message;
+        }
+        options.ImageWidth = *width;
+        options.ImageHeight = *height;
+        return std::nullopt;
+    }
+
+    Refusal ApplyMarker(CliOptions& options, std::string_view value)
+    {
+        for (const MarkerName& markerName : MarkerNames) {
+            if (markerName.name == value) {
+                options.graph.MarkerType = markerName.markerType;
+                return std::nullopt;
+            }
+        }
+        std::string message = "unknown marker ";
+        message += Quoted(value);
+        message += " (circle, square, equilat, upsideequilat or diamond)";
+        return message;
+    }
+
+    struct OptionRule {
+        std::string_view name;
+        bool takesValue;
+        // Only the graph uses it, so it needs --plot.
+        bool graphOnly;
+        ApplyOption apply;
+    };
+
+    constexpr bool Switch = false;
+    constexpr bool Value = true;
+    constexpr bool ForGraph = true;
+    constexpr bool ForAll = false;
+
+    // Every option of the command line.
+    constexpr std::array<OptionRule, 17> OptionRules { {
+        { "-h", Switch, ForAll,
+            [](CliOptions& options, std::string_view) -> Refusal {
+                options.ShowHelp = true;
+                return std::nullopt;
+            } },
+        { "--help", Switch, ForAll,
+            [](CliOptions& options, std::string_view) -> Refusal {
+                options.ShowHelp = true;
+                return std::nullopt;
+            } },
+        { "--type", Value, ForAll, ApplyFitType },
+        { "--order", Value, ForAll, ApplyOrder },
+        { "--origin", Switch, ForAll,
+            [](CliOptions& options, std::string_view) -> Refusal {
+                options.fit.ZeroForce = true;
+                return std::nullopt;
+            } },
+        { "--extra-digit", Switch, ForAll,
+            [](CliOptions& options, std::string_view) -> Refusal {
+                options.report.PrecisionFlag = 1;
+                return std::nullopt;
+            } },
+        { "--x-units", Value, ForAll,
+            [](CliOptions& options, std::string_view value) -> Refusal {
+                options.report.XUnitsText = std::string(value);
+                return std::nullopt;
+            } },
+        { "--y-units", Value, ForAll,
+            [](CliOptions& options, std::string_view value) -> Refusal {
+                options.report.YUnitsText = std::string(value);
+                return std::nullopt;
+            } },
+        { "--decimal-separator", Value, ForAll, ApplyDecimalSeparator },
+        { "--full-precision", Switch, ForAll,
+            [](CliOptions& options, std::string_view) -> Refusal {
+                options.FullPrecision = true;
+                return std::nullopt;
+            } },
+        { "--plot", Value, ForAll, ApplyPlot },
+        { "--size", Value, ForGraph, ApplySize },
+        { "--title", Value, ForGraph,
+            [](CliOptions& options, std::string_view value) -> Refusal {
+                options.TitleCaption = std::string(value);
+                return std::nullopt;
+            } },
+        { "--x-legend", Value, ForGraph,
+            [](CliOptions& options, std::string_view value) -> Refusal {
+                options.XLegendCaption = std::string(value);
+                return std::nullopt;
+            } },
+        { "--y-legend", Value, ForGraph,
+            [](CliOptions& options, std::string_view value) -> Refusal {
+                options.YLegendCaption = std::string(value);
+                return std::nullopt;
+            } },
+        { "--marker", Value, ForGraph, ApplyMarker },
+        { "--suppress-zero", Switch, ForGraph,
+            [](CliOptions& options, std::string_view) -> Refusal {
+                options.SuppressZero = true;
+                return std::nullopt;
+            } },
+    } };
+
+    const OptionRule* RuleOf(std::string_view name)
+    {
+        const auto rule = std::find_if(OptionRules.begin(), OptionRules.end(),
+            [name](const OptionRule& candidate) { return candidate.name == name; });
+        return rule == OptionRules.end() ? nullptr : &*rule;
+    }
+
 } // namespace
 
 std::optional<PlotFormat> PlotFormatOf(std::string_view fileName)
@@ -138,7 +292,7 @@ ParseResult ParseCliOptions(const std::vector<std::string_view>& arguments)
     std::vector<std::string_view> files;
     bool optionsEnded = false;
     // The first option given that only a graph uses.
-    std::string_view firstPlotOption;
+    std::string_view firstGraphOption;
 
     for (std::size_t position = 0; position < arguments.size(); ++position) {
         const std::string_view argument = arguments[position];
@@ -150,146 +304,45 @@ ParseResult ParseCliOptions(const std::vector<std::string_view>& arguments)
             optionsEnded = true;
             continue;
         }
-        if (argument == "-h") {
-            options.ShowHelp = true;
-            continue;
-        }
-        if (!argument.starts_with("--")) {
-            std::string message = "unknown option ";
-            message += Quoted(argument);
-            return Refuse(message);
-        }
 
-        const std::size_t equals = argument.find('=');
-        const std::string_view name = argument.substr(0, equals);
+        // Long options may carry their value after "=".
+        std::string_view name = argument;
         std::optional<std::string_view> attached;
-        if (equals != std::string_view::npos)
+        const std::size_t equals = argument.find('=');
+        if (argument.starts_with("--") && equals != std::string_view::npos) {
+            name = argument.substr(0, equals);
             attached = argument.substr(equals + 1);
-
-        // Switches take no value.
-        bool* flag = nullptr;
-        if (name == "--help")
-            flag = &options.ShowHelp;
-        else if (name == "--origin")
-            flag = &options.ZeroForce;
-        else if (name == "--full-precision")
-            flag = &options.FullPrecision;
-        else if (name == "--suppress-zero")
-            flag = &options.SuppressZero;
-        if (flag != nullptr || name == "--extra-digit") {
-            if (attached) {
-                std::string message = "option ";
-                message += Quoted(name);
-                message += " takes no value";
-                return Refuse(message);
-            }
-            if (flag != nullptr)
-                *flag = true;
-            else
-                options.PrecisionFlag = 1;
-            if (IsPlotOnly(name) && firstPlotOption.empty())
-                firstPlotOption = name;
-            continue;
         }
-
-        if (!TakesValue(name)) {
+        const OptionRule* rule = RuleOf(name);
+        if (rule == nullptr) {
             std::string message = "unknown option ";
             message += Quoted(name);
             return Refuse(message);
         }
+
         std::string_view value;
-        if (attached) {
-            value = *attached;
-        } else if (position + 1 < arguments.size()) {
-            value = arguments[++position];
-        } else {
+        if (!rule->takesValue && attached) {
             std::string message = "option ";
             message += Quoted(name);
-            message += " needs a value";
+            message += " takes no value";
             return Refuse(message);
         }
-        if (IsPlotOnly(name) && firstPlotOption.empty())
-            firstPlotOption = name;
-
-        if (name == "--type") {
-            bool known = false;
-            for (const TypeName& typeName : TypeNames)
-                if (typeName.name == value) {
-                    options.FitType = typeName.fitType;
-                    known = true;
-                }
-            if (!known) {
-                std::string message = "unknown fit type ";
-                message += Quoted(value);
-                message += " (line, poly, power or exp)";
-                return Refuse(message);
-            }
-        } else if (name == "--order") {
-            const std::optional<int> order = WholeNumber(value, 0, HighestOrder);
-            if (!order) {
-                std::string message = "the order must be a whole number from 0 to ";
-                message += std::to_string(HighestOrder);
-                message += ", not ";
-                message += Quoted(value);
-                return Refuse(message);
-            }
-            options.FitOrder = *order;
-        } else if (name == "--x-units") {
-            options.XUnitsText = std::string(value);
-        } else if (name == "--y-units") {
-            options.YUnitsText = std::string(value);
-        } else if (name == "--decimal-separator") {
-            if (!IsUsableSeparator(value)) {
-                std::string message = "the decimal separator must be one character other than a "
-                                      "digit, a sign, E, e or a space, not ";
-                message += Quoted(value);
-                return Refuse(message);
-            }
-            options.DecimalSeparator = std::string(value);
-        } else if (name == "--plot") {
-            if (!PlotFormatOf(value)) {
-                std::string message = "the graph file must end in .png or .pdf, not ";
-                message += Quoted(value);
-                return Refuse(message);
-            }
-            options.PlotFileName = std::string(value);
-        } else if (name == "--size") {
-            const std::size_t cross = value.find('x');
-            const std::optional<int> width = cross == std::string_view::npos
-                ? std::nullopt
-                : WholeNumber(value.substr(0, cross), 1, LargestImageSide);
-            const std::optional<int> height = cross == std::string_view::npos
-                ? std::nullopt
-                : WholeNumber(value.substr(cross + 1), 1, LargestImageSide);
-            if (!width || !height) {
-                std::string message = "the size must be WIDTHxHEIGHT in pixels, each from 1 to ";
-                message += std::to_string(LargestImageSide);
-                message += ", not ";
-                message += Quoted(value);
-                return Refuse(message);
-            }
-            options.ImageWidth = *width;
-            options.ImageHeight = *height;
-        } else if (name == "--title") {
-            options.TitleCaption = std::string(value);
-        } else if (name == "--x-legend") {
-            options.XLegendCaption = std::string(value);
-        } else if (name == "--y-legend") {
-            options.YLegendCaption = std::string(value);
-        } else {
-            bool known = false;
-            for (const MarkerName& markerName : MarkerNames)
-                if (markerName.name == value) {
-                    options.MarkerType = markerName.markerType;
-                    known = true;
-                }
-            if (!known) {
-                std::string message = "unknown marker ";
-                message += Quoted(value);
-                message += " (circle, square, equilat, upsideequilat or diamond)";
+        if (rule->takesValue) {
+            if (attached) {
+                value = *attached;
+            } else if (position + 1 < arguments.size()) {
+                value = arguments[++position];
+            } else {
+                std::string message = "option ";
+                message += Quoted(name);
+                message += " needs a value";
                 return Refuse(message);
             }
         }
+        if (rule->graphOnly && firstGraphOption.empty())
+            firstGraphOption = rule->name;
+        if (const Refusal refusal = rule->apply(options, value))
+            return Refuse(*refusal);
     }
 
     if (options.ShowHelp)
@@ -298,11 +351,11 @@ ParseResult ParseCliOptions(const std::vector<std::string_view>& arguments)
         return Refuse("no data file given (use - for standard input)");
     if (files.size() > 1)
         return Refuse("only one data file can be fitted at a time");
-    if (options.ZeroForce && options.FitType != fit::StraightLine
-        && options.FitType != fit::Polynomial)
+    if (options.fit.ZeroForce && options.fit.FitType != fit::StraightLine
+        && options.fit.FitType != fit::Polynomial)
         return Refuse("--origin applies only to --type line and --type poly");
-    if (!firstPlotOption.empty() && options.PlotFileName.empty()) {
-        std::string message(firstPlotOption);
+    if (!firstGraphOption.empty() && options.PlotFileName.empty()) {
+        std::string message(firstGraphOption);
         message += " applies only with --plot";
         return Refuse(message);
     }
@@ -312,7 +365,7 @@ ParseResult ParseCliOptions(const std::vector<std::string_view>& arguments)
 
 std::string UsageText()
 {
-    return R"(Usage: varnek-fit [OPTION]... FILE
+    std::string text = R"(Usage: varnek-fit [OPTION]... FILE
 Fits a curve to the x/y pairs of a data file by linear least squares and prints the
 fitting constants with their uncertainties, as the workbench's results pane shows them.
 FILE is read like a data file opened in the workbench: one point a line, x and y
@@ -320,7 +373,9 @@ separated by spaces or tabs; - reads standard input.
 
   --type line|poly|power|exp  the kind of fit: straight line (default), polynomial,
                               power law y = A*|x|^B, exponential y = A*e^(B*x)
-  --order K                   highest power of x of a polynomial fit, 0 to 15 (default 0)
+  --order K                   highest power of x of a polynomial fit, 0 to )";
+    text += std::to_string(fit::HighestOrder);
+    text += R"( (default 0)
   --origin                    force a straight line or polynomial through the origin
   --extra-digit               write every constant with one more digit of precision
   --x-units TEXT              units of x (default XUnits)
@@ -349,6 +404,7 @@ message or a failure was shown (the file cannot be opened, no point was read, th
 was refused or failed, the graph file cannot be created), 2 when the command line
 cannot be used.
 )";
+    return text;
 }
 
 } // namespace cli

@@ -1,6 +1,11 @@
 // src/cli/cli_options.h: the command line of varnek-fit, parsed into the choices of one fit.
 #pragma once
 
+#include "fit/fit_state.h"
+#include "graph/graph_state.h"
+#include "layout/window_design.h"
+#include "report/report_settings.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -8,14 +13,12 @@
 
 namespace cli {
 
-// What the command line asks for; every field starts at the workbench default.
+// What the command line asks for; every field starts at the workbench's start-up value.
 struct CliOptions {
-    int FitType = 0; // fit::FitTypes
-    int FitOrder = 0; // used by the polynomial only
-    bool ZeroForce = false;
-    int PrecisionFlag = 0;
-    std::string XUnitsText = "XUnits";
-    std::string YUnitsText = "YUnits";
+    // The fit (FitOrder is used by the polynomial only), its report and its graph's settings.
+    fit::FitChoice fit;
+    report::ReportSettings report;
+    graph::GraphState graph;
     // Empty: the decimal separator of the user's locale.
     std::string DecimalSeparator;
     bool FullPrecision = false;
@@ -25,10 +28,9 @@ struct CliOptions {
     // Outer size of the window the graph is laid out in, which is also the size of the image.
     int ImageWidth = 1024;
     int ImageHeight = 768;
-    std::string TitleCaption = "Title";
-    std::string XLegendCaption = "XAxisLabel";
-    std::string YLegendCaption = "YAxisLabel";
-    int MarkerType = 0; // graph::MarkerTypes
+    std::string TitleCaption { layout::TitleStart.Caption };
+    std::string XLegendCaption { layout::XAxisStart.Caption };
+    std::string YLegendCaption { layout::YAxisStart.Caption };
     bool SuppressZero = false;
     // The data file; "-" is standard input.
     std::string FileName;

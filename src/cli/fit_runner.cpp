@@ -19,49 +19,6 @@ namespace {
 
     constexpr std::string_view NothingToFitMessage = "No data points to fit.";
 
-    class TextHost : public fit::FitCommandHost {
-    public:
-        TextHost(common::TextLines& dataPane, common::TextLines& resultsPane,
-            const report::ReportSettings& settings, std::string_view decimalSeparator,
-            std::ostream& errors)
-            : m_dataPane(dataPane)
-            , m_resultsPane(resultsPane)
-            , m_settings(settings)
-            , m_decimalSeparator(decimalSeparator)
-            , m_errors(errors)
-        {
-        }
-
-        void ReadData(data::PointStore& points) override
-        {
-            data::CalculateData(points, m_dataPane, m_decimalSeparator);
-        }
-        void ShowInformation(std::string_view message) override
-        {
-            m_errors << message << '\n';
-            m_messageShown = true;
-        }
-        void WriteReport(const fit::FitState& fit) override
-        {
-            m_reportStarted = true;
-            report::LsqResultsToScreen(fit, m_settings, m_resultsPane);
-        }
-        void Redraw() override { }
-
-        bool MessageShown() const { return m_messageShown; }
-        // The fit got as far as its report, so its residual sum is that of its constants.
-        bool ReportStarted() const { return m_reportStarted; }
-
-    private:
-        common::TextLines& m_dataPane;
-        common::TextLines& m_resultsPane;
-        const report::ReportSettings& m_settings;
-        std::string_view m_decimalSeparator;
-        std::ostream& m_errors;
-        bool m_messageShown = false;
-        bool m_reportStarted = false;
-    };
-
     void WritePane(const common::TextLines& pane, std::ostream& out)
     {
         int lastLine = pane.LineCount() - 1;
@@ -122,37 +79,42 @@ int RunFit(const CliOptions& options, std::string_view dataText, std::string_vie
     data::PointStore& points = session.points;
     fit::FitState& fit = session.fit;
     points.SuppressZero = options.SuppressZero;
-    fit.FitType = options.FitType;
-    fit.FitOrder = options.FitOrder;
-    fit.ZeroForce = options.ZeroForce;
-    report::ReportSettings settings;
-    settings.PrecisionFlag = options.PrecisionFlag;
-    settings.XUnitsText = options.XUnitsText;
-    settings.YUnitsText = options.YUnitsText;
+    static_cast<fit::FitChoice&>(fit) = options.fit;
+    const report::ReportSettings& settings = options.report;
 
     common::MemoryLines dataPane(dataText);
     common::MemoryLines resultsPane(report::InitialResultsText);
-    TextHost host(dataPane, resultsPane, settings, decimalSeparator, errors);
 
     fit::AllocateWorkingStorage(fit);
     bool failed = false;
-    fit::ShowOutcome outcome = fit::ShowOutcome::NothingToFit;
+    bool messageShown = false;
+    // The fit got as far as its report, so its residual sum is that of its constants.
+    bool reportStarted = false;
+    fit::FitOutcome outcome = fit::FitOutcome::NothingToFit;
     try {
-        outcome = fit::TabbedFitShowClick(points, fit, host);
+        data::CalculateData(points, dataPane, decimalSeparator);
+        outcome = fit::CheckAndFit(points, fit, [&](std::string_view message) {
+            errors << message << '\n';
+            messageShown = true;
+        });
+        if (outcome == fit::FitOutcome::Fitted) {
+            reportStarted = true;
+            report::LsqResultsToScreen(fit, settings, resultsPane);
+        }
     } catch (const common::Failure& failure) {
         errors << failure.what() << ".\n";
         failed = true;
     }
-    if (!failed && outcome == fit::ShowOutcome::NothingToFit)
+    if (!failed && outcome == fit::FitOutcome::NothingToFit)
         errors << NothingToFitMessage << '\n';
 
     WritePane(resultsPane, out);
     // FitValid is set exactly when the constants of this fit were formed.
     if (options.FullPrecision && fit.FitValid)
-        WriteFullPrecision(fit, host.ReportStarted(), out);
+        WriteFullPrecision(fit, reportStarted, out);
     fit::ReleaseWorkingStorage(fit);
 
-    const bool clean = !failed && !host.MessageShown() && outcome == fit::ShowOutcome::Fitted;
+    const bool clean = !failed && !messageShown && outcome == fit::FitOutcome::Fitted;
     return clean ? 0 : 1;
 }
 

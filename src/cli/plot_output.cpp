@@ -1,8 +1,9 @@
 // src/cli/plot_output.cpp: the drawing pass into an image, saved as PNG or PDF.
 #include "cli/plot_output.h"
 
-#include "app/graph_image.h"
 #include "graph/graph_state.h"
+#include "layout/window_design.h"
+#include "qtgraph/graph_image.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -22,9 +23,6 @@
 namespace cli {
 
 namespace {
-
-    // The design resolution of the window: one image pixel is 1/96 inch on the PDF page.
-    constexpr int PixelsPerInch = 96;
 
     QtMessageHandler previousMessageHandler = nullptr;
 
@@ -55,8 +53,9 @@ namespace {
     bool SavePdf(const QImage& image, const QString& title, QIODevice& device)
     {
         QPdfWriter writer(&device);
-        writer.setResolution(PixelsPerInch);
-        const QSizeF inches = QSizeF(image.size()) / PixelsPerInch;
+        // One image pixel is one window pixel at the design resolution.
+        writer.setResolution(layout::PixelsPerInch);
+        const QSizeF inches = QSizeF(image.size()) / layout::PixelsPerInch;
         writer.setPageSize(QPageSize(inches, QPageSize::Inch, QString(), QPageSize::ExactMatch));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         writer.setTitle(title);
@@ -87,7 +86,7 @@ graph::WindowGeometry PlotWindow(int width, int height)
     window.ClientHeight = height;
     window.DataWindowLeft = 0;
     window.DataWindowTop = 0;
-    window.DataWindowWidth = StartUpDataWindowWidth;
+    window.DataWindowWidth = layout::DataWindowStartWidth;
     return window;
 }
 
@@ -95,13 +94,12 @@ bool WritePlot(const CliOptions& options, const FitSession& session, std::ostrea
 {
     const std::unique_ptr<QGuiApplication> application = StartQtWithoutDisplay();
 
-    graph::GraphState graph;
-    graph.MarkerType = options.MarkerType;
-    app::LegendCaptions captions;
+    graph::GraphState graph = options.graph;
+    qtgraph::LegendCaptions captions;
     captions.Title = QString::fromLocal8Bit(options.TitleCaption);
     captions.XLegend = QString::fromLocal8Bit(options.XLegendCaption);
     captions.YLegend = QString::fromLocal8Bit(options.YLegendCaption);
-    const QImage image = app::RenderGraphImage(graph, session.points, session.fit,
+    const QImage image = qtgraph::RenderGraphImage(graph, session.points, session.fit,
         PlotWindow(options.ImageWidth, options.ImageHeight), captions);
 
     // Written aside and moved into place only when complete.

@@ -10,13 +10,10 @@
 
 namespace cli {
 
-// Width of the data pane at start-up; it sits at the client area's top-left corner.
-constexpr int StartUpDataWindowWidth = 330;
-
 // The window a graph file of width x height pixels is laid out in. Its client area is the whole
 // window: a file has no frame or menu bar to leave room for, and the plot rectangle already
 // keeps 20 pixels right of the plot and 50 below it for them. The data pane has its start-up
-// place and width.
+// width at the client area's top-left corner.
 graph::WindowGeometry PlotWindow(int width, int height);
 
 // Draws the graph of session's points and, when its fit is valid, the fitted curve, with the

@@ -1,4 +1,4 @@
-// src/fit/fit_command.cpp: reading, the checks and their messages, the fit, report and redraw.
+// src/fit/fit_command.cpp: the checks of the points and their messages, then the fit.
 #include "fit/fit_command.h"
 
 #include "fit/lsq_routine.h"
@@ -19,11 +19,12 @@ namespace {
     // At most one message of these checks per command: each is made only while FitValid holds.
     // FitValid is cleared before the message shows: the window repaints behind the modal box,
     // and the old constants must not be drawn as a curve of the newly chosen type meanwhile.
-    void CheckData(const data::PointStore& points, FitState& fit, FitCommandHost& host)
+    void CheckData(
+        const data::PointStore& points, FitState& fit, const InformationMessage& showInformation)
     {
         const auto refuse = [&](std::string_view message) {
             fit.FitValid = false;
-            host.ShowInformation(message);
+            showInformation(message);
         };
         if (fit.FitType == PowerLaw && HasZero(points.XData, points.PointCount))
             refuse(ZeroXMessage);
@@ -38,32 +39,30 @@ namespace {
 
 } // namespace
 
-ShowOutcome TabbedFitShowClick(data::PointStore& points, FitState& fit, FitCommandHost& host)
+FitOutcome CheckAndFit(
+    const data::PointStore& points, FitState& fit, const InformationMessage& showInformation)
 {
-    host.ReadData(points);
     // An empty pane stops here too, rather than refitting the points of an earlier reading.
     if (!points.DataPresent || points.PointCount < 1)
-        return ShowOutcome::NothingToFit;
+        return FitOutcome::NothingToFit;
     if (points.LinesLeftUnread)
-        host.ShowInformation(OnlyFirstPointsMessage);
+        showInformation(OnlyFirstPointsMessage);
 
     if (fit.FitType != Polynomial)
         fit.FitOrder = 1;
     fit.FitValid = true;
-    CheckData(points, fit, host);
+    CheckData(points, fit, showInformation);
     if (!fit.FitValid)
-        return ShowOutcome::Refused;
+        return FitOutcome::Refused;
 
     try {
         LsqRoutine(points, fit);
     } catch (const SingularSystem&) {
         // LsqRoutine has cleared FitValid; the results pane and the graph stay as they were.
-        host.ShowInformation(TooFewDistinctXMessage);
-        return ShowOutcome::Refused;
+        showInformation(TooFewDistinctXMessage);
+        return FitOutcome::Refused;
     }
-    host.WriteReport(fit);
-    host.Redraw();
-    return ShowOutcome::Fitted;
+    return FitOutcome::Fitted;
 }
 
 } // namespace fit

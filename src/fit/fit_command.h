@@ -1,9 +1,11 @@
-// src/fit/fit_command.h: the fit command behind every Show button and the command-line fitter.
+// src/fit/fit_command.h: the checks and the fit of the command behind every Show button and the
+// command-line fitter.
 #pragma once
 
 #include "data/point_store.h"
 #include "fit/fit_state.h"
 
+#include <functional>
 #include <string_view>
 
 namespace fit {
@@ -16,32 +18,23 @@ constexpr std::string_view TooFewDistinctXMessage
 constexpr std::string_view TooFewPointsMessage = "Too few points for this type of fit.";
 constexpr std::string_view OnlyFirstPointsMessage = "Only the first 600 points are used.";
 
-// What the command needs from the one that runs it: the window (data pane, information box,
-// results pane, graph) or the command-line fitter (a text, standard error, a text, nothing).
-class FitCommandHost {
-public:
-    virtual ~FitCommandHost() = default;
+// Shows one information message, modal, titled "Information" with one button "OK"; returns
+// when the user has closed it.
+using InformationMessage = std::function<void(std::string_view message)>;
 
-    // CalculateData of the data pane into points.
-    virtual void ReadData(data::PointStore& points) = 0;
-    // A modal information message titled "Information" with one button "OK".
-    virtual void ShowInformation(std::string_view message) = 0;
-    // LsqResultsToScreen of the fit just made into the results pane; may throw.
-    virtual void WriteReport(const FitState& fit) = 0;
-    // DrawGraph, with the fitted curve since FitValid is set.
-    virtual void Redraw() = 0;
-};
-
-enum class ShowOutcome {
+enum class FitOutcome {
     NothingToFit, // the reading found no point, or the pane empty: nothing changed
-    Refused, // a message was shown, FitValid is false, pane and graph are as they were
-    Fitted, // fit, report and redraw done
+    Refused, // a message was shown, FitValid is false, the last fit's constants are as they were
+    Fitted, // the constants, the inverse and the residual sum of this fit are in fit
 };
 
-// TabbedFitShowClick: reads the data, checks it for FitType (FitOrder := 1 unless polynomial),
-// fits, writes the report and redraws. Failures (common::Failure) pass out at the failing step
-// with what was changed so far: before the constants are formed FitValid is cleared, after
-// that it stays set, and a failing report leaves the results pane as its emptying made it.
-ShowOutcome TabbedFitShowClick(data::PointStore& points, FitState& fit, FitCommandHost& host);
+// The fit command between reading the data pane and writing the report: checks points for
+// FitType (FitOrder := 1 unless polynomial; at most one refusal), then fits them (LsqRoutine).
+// Messages go to showInformation in the order the user sees them, FitValid already cleared
+// for a refusal (the window repaints behind the box). The caller writes the report and redraws
+// after Fitted. Failures (common::Failure) pass out at the failing step with what was changed
+// so far: before the constants are formed FitValid is cleared, after that it stays set.
+FitOutcome CheckAndFit(
+    const data::PointStore& points, FitState& fit, const InformationMessage& showInformation);
 
 } // namespace fit

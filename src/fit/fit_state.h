@@ -14,13 +14,22 @@ using common::Extended;
 constexpr int MaxBasisFunctions = 16;
 // One more than the basis functions, for the A(0) = 0 a forced fit puts in front.
 constexpr int MaxConstants = MaxBasisFunctions + 1;
+// The highest polynomial order the basis holds.
+constexpr int HighestOrder = MaxBasisFunctions - 1;
 
-enum FitTypes : int { StraightLine = 0, Polynomial = 1, PowerLaw = 2, Exponential = 3 };
+// The kinds of fit, in the order the options page lists them.
+enum class FitModel { StraightLine = 0, Polynomial = 1, PowerLaw = 2, Exponential = 3 };
+using enum FitModel;
 
-struct FitState {
-    int FitType = StraightLine;
+// The fit as the user chose it; the workbench starts with these values.
+struct FitChoice {
+    FitModel FitType = StraightLine;
+    // Highest power of x of a straight line or polynomial.
     int FitOrder = 0;
     bool ZeroForce = false;
+};
+
+struct FitState : FitChoice {
     // The constants belong to the current data and fit choice; only then is the curve drawn.
     bool FitValid = false;
 

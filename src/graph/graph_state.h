@@ -10,7 +10,9 @@ namespace graph {
 
 using common::Extended;
 
-enum MarkerTypes : int { Circle = 0, Square = 1, Equilat = 2, UpsideEquilat = 3, Diamond = 4 };
+// The marker shapes, in the order the options page lists them.
+enum class MarkerShape { Circle = 0, Square = 1, Equilat = 2, UpsideEquilat = 3, Diamond = 4 };
+using enum MarkerShape;
 
 struct GraphState {
     // Plot rectangle in client pixels, set by every drawing pass.
@@ -40,7 +42,7 @@ struct GraphState {
     common::ColorValue TickColor = common::Black;
     common::ColorValue MarkerColor = common::Red;
     std::uint16_t MarkerSize = 7;
-    int MarkerType = Circle;
+    MarkerShape MarkerType = Circle;
 };
 
 } // namespace graph

@@ -9,7 +9,7 @@
 
 namespace graph {
 
-int MarkerHalfSize(int markerType, std::uint16_t markerSize)
+int MarkerHalfSize(MarkerShape markerType, std::uint16_t markerSize)
 {
     const Extended size = markerSize;
     switch (markerType) {
@@ -26,8 +26,8 @@ int MarkerHalfSize(int markerType, std::uint16_t markerSize)
     }
 }
 
-void DrawMarker(
-    Canvas& canvas, int markerType, int halfSize, int x, int y, common::ColorValue markerColor)
+void DrawMarker(Canvas& canvas, MarkerShape markerType, int halfSize, int x, int y,
+    common::ColorValue markerColor)
 {
     const int r = halfSize;
     switch (markerType) {

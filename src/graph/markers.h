@@ -9,14 +9,14 @@
 
 namespace graph {
 
-// Half-size r of a marker of markerType (0..4, MarkerTypes; others count as a circle) and size s.
-int MarkerHalfSize(int markerType, std::uint16_t markerSize);
+// Half-size r of a marker of markerType and size s.
+int MarkerHalfSize(MarkerShape markerType, std::uint16_t markerSize);
 
 // Draws one marker of half-size r centred on (x, y): black outline (a black rim for the square)
 // around a fill in the brush colour, which must be the marker colour on entry and is again on
 // return.
-void DrawMarker(
-    Canvas& canvas, int markerType, int halfSize, int x, int y, common::ColorValue markerColor);
+void DrawMarker(Canvas& canvas, MarkerShape markerType, int halfSize, int x, int y,
+    common::ColorValue markerColor);
 
 // Draws the markers of points 1..PointCount in slot order, centred on their clamped pixels.
 // Points whose x or y is not finite are skipped. Sets a solid black pen and the MarkerColor brush.

@@ -15,14 +15,12 @@ namespace options {
 
 namespace {
 
-    // Highest polynomial order the fit storage holds (16 basis functions).
-    constexpr int HighestOrder = fit::MaxBasisFunctions - 1;
-    // Choosing the polynomial allows one order more; the first change of the order brings the
-    // bound down to HighestOrder.
-    constexpr int BoundOnChoosing = HighestOrder + 1;
+    // Choosing the polynomial allows one order more than the fit storage holds; the first
+    // change of the order brings the bound down to the highest order.
+    constexpr int BoundOnChoosing = fit::HighestOrder + 1;
     // A polynomial needs this many more points than its order for a meaningful uncertainty.
     constexpr int PointsBeyondOrder = 4;
-    constexpr int MarkerTypeCount = 5;
+    constexpr int MarkerShapeCount = 5;
 
     // Writes the colour of the chosen item; a text that matches no item leaves the colour as it
     // was rather than inventing one.
@@ -37,13 +35,13 @@ namespace {
 
 } // namespace
 
-void OptionsNotebook::Format1Click()
+void OptionsNotebook::ShowTitlesPage()
 {
     setCurrentIndex(TitlesPage);
     TabbedNotebook1Enter();
 }
 
-void OptionsNotebook::FitData1Click()
+void OptionsNotebook::ShowFitDataPage()
 {
     setCurrentIndex(FitDataPage);
     TabbedNotebook1Enter();
@@ -65,23 +63,22 @@ void OptionsNotebook::TabbedNotebook1Enter()
 void OptionsNotebook::TabbedFitExitClick()
 {
     if (m_fit.FitValid)
-        m_host.DrawGraph();
+        m_host.RedrawGraph();
     // Hiding uncovers the window, whose repaint draws the graph in any case.
     hide();
 }
 
-void OptionsNotebook::TabbedFitShowClick() { m_host.TabbedFitShowClick(); }
-
 void OptionsNotebook::TabbedFitComboChange()
 {
+    // The items are in the order of the fit models.
     switch (const int index = ChosenIndex(*TabbedFitCombo)) {
-    case fit::StraightLine:
+    case int(fit::StraightLine):
         m_fit.FitType = fit::StraightLine;
         PolyOrderLabel->hide();
         SpinEdit1->hide();
         ZeroForceBox->show();
         break;
-    case fit::Polynomial:
+    case int(fit::Polynomial):
         m_fit.FitType = fit::Polynomial;
         // New bounds only: the order is taken from the box as it stands, unlimited.
         SpinEdit1->SetMinValue(1);
@@ -91,9 +88,9 @@ void OptionsNotebook::TabbedFitComboChange()
         m_fit.FitOrder = SpinEdit1->Value();
         ZeroForceBox->show();
         break;
-    case fit::PowerLaw:
-    case fit::Exponential:
-        m_fit.FitType = index;
+    case int(fit::PowerLaw):
+    case int(fit::Exponential):
+        m_fit.FitType = static_cast<fit::FitModel>(index);
         PolyOrderLabel->hide();
         SpinEdit1->hide();
         ZeroForceBox->hide();
@@ -109,8 +106,8 @@ void OptionsNotebook::TabbedFitComboChange()
 
 void OptionsNotebook::SpinEdit1Change()
 {
-    m_host.CalculateData();
-    const int upperBound = std::min(m_points.PointCount - PointsBeyondOrder, HighestOrder);
+    m_host.ReadDataPane();
+    const int upperBound = std::min(m_points.PointCount - PointsBeyondOrder, fit::HighestOrder);
     SpinEdit1->SetMaxValue(upperBound);
     m_fit.FitOrder = std::min(SpinEdit1->Value(), upperBound);
     // A limited number changes the text and runs this handler once more, which then finds
@@ -124,15 +121,15 @@ void OptionsNotebook::PrecisionFlagBoxClick()
 {
     // Box and flag start together and change together; the box's tick is not read.
     m_report.PrecisionFlag = 1 - m_report.PrecisionFlag;
-    m_host.TabbedFitShowClick();
+    m_host.ShowFit();
 }
 
 void OptionsNotebook::ZeroSuppressBoxClick()
 {
     m_points.SuppressZero = !m_points.SuppressZero;
     // The plotted ranges are recomputed with or without zero before the redraw.
-    m_host.CalculateData();
-    m_host.DrawGraph();
+    m_host.ReadDataPane();
+    m_host.RedrawGraph();
 }
 
 void OptionsNotebook::BackColorComboChange()
@@ -178,9 +175,10 @@ void OptionsNotebook::TabbedY2Change() { m_report.YUnitsText = TabbedY2->text().
 
 void OptionsNotebook::MarkerTypeComboBox1Change()
 {
+    // The items are in the order of the marker shapes.
     const int index = ChosenIndex(*MarkerTypeComboBox1);
-    if (index >= 0 && index < MarkerTypeCount)
-        m_graph.MarkerType = index;
+    if (index >= 0 && index < MarkerShapeCount)
+        m_graph.MarkerType = static_cast<graph::MarkerShape>(index);
 }
 
 } // namespace options

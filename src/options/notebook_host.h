@@ -23,12 +23,13 @@ public:
     // the failing step, is shown in the error box, and the event loop goes on.
     virtual void RunGuarded(const std::function<void()>& handler) = 0;
 
-    // Reads the data pane into the point store, with the plotted ranges.
-    virtual void CalculateData() = 0;
-    // Runs the drawing pass of the graph.
-    virtual void DrawGraph() = 0;
-    // The fit command of the Show buttons: read, check, fit, report and redraw.
-    virtual void TabbedFitShowClick() = 0;
+    // Reads the data pane into the point store, with the plotted ranges (CalculateData).
+    virtual void ReadDataPane() = 0;
+    // Runs the drawing pass of the graph (DrawGraph) and shows it.
+    virtual void RedrawGraph() = 0;
+    // The fit command of the Show buttons (TabbedFitShowClick): read, check, fit, report and
+    // redraw.
+    virtual void ShowFit() = 0;
 
     virtual QString LegendCaption(LegendLabel label) const = 0;
     virtual void SetLegendCaption(LegendLabel label, const QString& caption) = 0;

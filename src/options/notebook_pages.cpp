@@ -14,6 +14,8 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace options {
 
 namespace {
@@ -54,6 +56,38 @@ namespace {
                 QWidget::setTabOrder(previous, control);
             previous = control;
         }
+    }
+
+    QPushButton* MakeButton(const QString& caption, const QString& name, QWidget* page)
+    {
+        auto* button = new QPushButton(caption, page);
+        button->setObjectName(name);
+        button->setAutoDefault(false);
+        button->setFixedWidth(ButtonWidth);
+        return button;
+    }
+
+    // The Show and Exit buttons of a page, in the row below its other controls.
+    struct ShowExitRow {
+        QPushButton* show;
+        QPushButton* exit;
+        QHBoxLayout* row;
+    };
+
+    // Adds the row of a page's "&Show" and "E&xit" buttons, named showName and exitName.
+    ShowExitRow AddShowExitRow(
+        QWidget* page, QVBoxLayout* rows, const char* showName, const char* exitName)
+    {
+        ShowExitRow buttons {
+            MakeButton(QStringLiteral("&Show"), QString::fromLatin1(showName), page),
+            MakeButton(QStringLiteral("E&xit"), QString::fromLatin1(exitName), page),
+            new QHBoxLayout,
+        };
+        buttons.row->addWidget(buttons.show);
+        buttons.row->addWidget(buttons.exit);
+        buttons.row->addStretch(1);
+        rows->addLayout(buttons.row);
+        return buttons;
     }
 
     QVBoxLayout* PageRows(QWidget* page)
@@ -101,15 +135,6 @@ OptionsNotebook::OptionsNotebook(data::PointStore& points, fit::FitState& fit,
     ConnectHandlers();
 }
 
-QPushButton* OptionsNotebook::AddButton(const QString& caption, const QString& name, QWidget* page)
-{
-    auto* button = new QPushButton(caption, page);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    button->setFixedWidth(ButtonWidth);
-    return button;
-}
-
 QWidget* OptionsNotebook::BuildFitDataPage()
 {
     auto* page = new QWidget;
@@ -148,17 +173,15 @@ QWidget* OptionsNotebook::BuildFitDataPage()
     orderRow->addStretch(1);
     rows->addLayout(orderRow);
 
-    TabbedFitShow = AddButton(QStringLiteral("&Show"), QStringLiteral("TabbedFitShow"), page);
-    TabbedFitCancel = AddButton(QStringLiteral("&Cancel"), QStringLiteral("TabbedFitCancel"), page);
-    TabbedFitExit = AddButton(QStringLiteral("E&xit"), QStringLiteral("TabbedFitExit"), page);
+    const ShowExitRow buttons = AddShowExitRow(page, rows, "TabbedFitShow", "TabbedFitExit");
+    TabbedFitShow = buttons.show;
+    TabbedFitExit = buttons.exit;
+    // The Cancel button stands hidden between them.
+    TabbedFitCancel
+        = MakeButton(QStringLiteral("&Cancel"), QStringLiteral("TabbedFitCancel"), page);
     KeepPlaceWhenHidden(TabbedFitCancel);
     TabbedFitCancel->hide();
-    auto* buttonRow = new QHBoxLayout;
-    buttonRow->addWidget(TabbedFitShow);
-    buttonRow->addWidget(TabbedFitCancel);
-    buttonRow->addWidget(TabbedFitExit);
-    buttonRow->addStretch(1);
-    rows->addLayout(buttonRow);
+    buttons.row->insertWidget(1, TabbedFitCancel);
 
     PrecisionFlagBox = MakeCheckBox(
         QStringLiteral("Extra digit of precision?"), QStringLiteral("PrecisionFlagBox"), page);
@@ -200,13 +223,9 @@ QWidget* OptionsNotebook::BuildColorsPage()
     MarkerColorCombo = addColorRow(3, QStringLiteral("Marker Color"),
         QStringLiteral("TabbedColorMarker"), QStringLiteral("MarkerColorCombo"));
 
-    TabbedColorsShow = AddButton(QStringLiteral("&Show"), QStringLiteral("TabbedColorsShow"), page);
-    TabbedColorsExit = AddButton(QStringLiteral("E&xit"), QStringLiteral("TabbedColorsExit"), page);
-    auto* buttonRow = new QHBoxLayout;
-    buttonRow->addWidget(TabbedColorsShow);
-    buttonRow->addWidget(TabbedColorsExit);
-    buttonRow->addStretch(1);
-    rows->addLayout(buttonRow);
+    const ShowExitRow buttons = AddShowExitRow(page, rows, "TabbedColorsShow", "TabbedColorsExit");
+    TabbedColorsShow = buttons.show;
+    TabbedColorsExit = buttons.exit;
     rows->addStretch(1);
 
     SetTabOrder({ BackColorCombo, TickColorCombo, MarkerColorCombo, GraphCombo, TabbedColorsExit,
@@ -242,13 +261,9 @@ QWidget* OptionsNotebook::BuildTitlesPage()
     TabbedY2 = addEditRow(4, QStringLiteral("Units: Y Axis"), QStringLiteral("TabbedYUnits"),
         QStringLiteral("TabbedY2"));
 
-    TabbedTitlesShow = AddButton(QStringLiteral("&Show"), QStringLiteral("TabbedTitlesShow"), page);
-    TabbedTitleExit = AddButton(QStringLiteral("E&xit"), QStringLiteral("TabbedTitleExit"), page);
-    auto* buttonRow = new QHBoxLayout;
-    buttonRow->addWidget(TabbedTitlesShow);
-    buttonRow->addWidget(TabbedTitleExit);
-    buttonRow->addStretch(1);
-    rows->addLayout(buttonRow);
+    const ShowExitRow buttons = AddShowExitRow(page, rows, "TabbedTitlesShow", "TabbedTitleExit");
+    TabbedTitlesShow = buttons.show;
+    TabbedTitleExit = buttons.exit;
     rows->addStretch(1);
 
     SetTabOrder({ TabbedTitleEdit, TabbedX1, TabbedX2, TabbedY1, TabbedY2, TabbedTitleExit,
@@ -269,24 +284,24 @@ QWidget* OptionsNotebook::BuildMarkersPage()
     MarkerTypeComboBox1->setObjectName(QStringLiteral("MarkerTypeComboBox1"));
     rows->addWidget(MarkerTypeComboBox1);
 
-    TabbedMarkersShow
-        = AddButton(QStringLiteral("&Show"), QStringLiteral("TabbedMarkersShow"), page);
-    TabbedMarkersExit
-        = AddButton(QStringLiteral("E&xit"), QStringLiteral("TabbedMarkersExit"), page);
-    auto* buttonRow = new QHBoxLayout;
-    buttonRow->addWidget(TabbedMarkersShow);
-    buttonRow->addWidget(TabbedMarkersExit);
-    buttonRow->addStretch(1);
-    rows->addLayout(buttonRow);
+    const ShowExitRow buttons
+        = AddShowExitRow(page, rows, "TabbedMarkersShow", "TabbedMarkersExit");
+    TabbedMarkersShow = buttons.show;
+    TabbedMarkersExit = buttons.exit;
     rows->addStretch(1);
 
     SetTabOrder({ MarkerTypeComboBox1, TabbedMarkersShow, TabbedMarkersExit });
     return page;
 }
 
-std::function<void()> OptionsNotebook::Guarded(Handler handler)
+std::function<void()> OptionsNotebook::Guarded(std::function<void()> handler)
 {
-    return [this, handler] { m_host.RunGuarded([this, handler] { (this->*handler)(); }); };
+    return [this, handler = std::move(handler)] { m_host.RunGuarded(handler); };
+}
+
+std::function<void()> OptionsNotebook::Guarded(void (OptionsNotebook::*handler)())
+{
+    return Guarded([this, handler] { (this->*handler)(); });
 }
 
 void OptionsNotebook::ConnectHandlers()
@@ -324,7 +339,7 @@ void OptionsNotebook::ConnectHandlers()
 
     for (QPushButton* show :
         { TabbedFitShow, TabbedColorsShow, TabbedTitlesShow, TabbedMarkersShow })
-        connect(show, &QPushButton::clicked, this, Guarded(&OptionsNotebook::TabbedFitShowClick));
+        connect(show, &QPushButton::clicked, this, Guarded([this] { m_host.ShowFit(); }));
     for (QPushButton* exit :
         { TabbedFitExit, TabbedColorsExit, TabbedTitleExit, TabbedMarkersExit })
         connect(exit, &QPushButton::clicked, this, Guarded(&OptionsNotebook::TabbedFitExitClick));

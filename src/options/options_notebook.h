@@ -35,27 +35,24 @@ public:
     OptionsNotebook(data::PointStore& points, fit::FitState& fit, report::ReportSettings& report,
         graph::GraphState& graph, NotebookHost& host, QWidget* parent = nullptr);
 
-    // The "Forma&t" menu command: shows the Titles page.
-    void Format1Click();
-    // The "Fit &Data" menu command: shows the Fit Data page.
-    void FitData1Click();
+    // What the "Forma&t" menu command does: shows the Titles page.
+    void ShowTitlesPage();
+    // What the "Fit &Data" menu command does: shows the Fit Data page.
+    void ShowFitDataPage();
 
 private:
-    using Handler = void (OptionsNotebook::*)();
-
     QWidget* BuildFitDataPage();
     QWidget* BuildColorsPage();
     QWidget* BuildTitlesPage();
     QWidget* BuildMarkersPage();
-    QPushButton* AddButton(const QString& caption, const QString& name, QWidget* page);
     void ConnectHandlers();
     // A slot that runs handler under the host's error guard.
-    std::function<void()> Guarded(Handler handler);
+    std::function<void()> Guarded(std::function<void()> handler);
+    std::function<void()> Guarded(void (OptionsNotebook::*handler)());
 
     // Moves to (0, 0) of the parent, shows, and fills the Titles page from the current state.
     void TabbedNotebook1Enter();
     void TabbedFitExitClick();
-    void TabbedFitShowClick();
 
     void TabbedFitComboChange();
     void SpinEdit1Change();

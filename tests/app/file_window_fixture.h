@@ -2,36 +2,23 @@
 // its own for the files it opens, saves and prints.
 #pragma once
 
-#include "app/multiform.h"
-#include "support/scripted_dialogs.h"
+#include "support/shown_window.h"
 
+#include <QAction>
 #include <QByteArray>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <ostream>
 #include <string>
 
-// Failure messages show texts as text.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-
-class FileWindow : public ::testing::Test {
+class FileWindow : public test_support::ShownWindow {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(folder.isValid());
-        auto scripted = std::make_unique<test_support::ScriptedDialogs>();
-        dialogs = scripted.get();
-        window = std::make_unique<app::TMultiform>(std::move(scripted));
-        window->showMaximized();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        ShownWindow::SetUp();
     }
 
     QString PathOf(const QString& name) const { return folder.filePath(name); }
@@ -56,18 +43,16 @@ protected:
     void Open(const QString& answer)
     {
         dialogs->openAnswers.push_back(answer);
-        window->Open1->trigger();
+        MenuItem("Open1")->trigger();
     }
 
     void SaveAs(const QString& answer)
     {
         dialogs->saveAnswers.push_back(answer);
-        window->SaveAs1->trigger();
+        MenuItem("SaveAs1")->trigger();
     }
 
-    std::string PaneText() const { return window->DataLines().Text(); }
+    std::string PaneText() const { return DataLines().Text(); }
 
     QTemporaryDir folder;
-    test_support::ScriptedDialogs* dialogs = nullptr;
-    std::unique_ptr<app::TMultiform> window;
 };

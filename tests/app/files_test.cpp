@@ -46,9 +46,9 @@ TEST_F(Files, CancelledOpenKeepsTheFileButDropsTheCurve)
 
 TEST_F(Files, SaveWithoutAFileIsSaveAs)
 {
-    window->DataLines().SetText("1 2\n3 4");
+    DataLines().SetText("1 2\n3 4");
     dialogs->saveAnswers.push_back(QString());
-    window->Save1->trigger();
+    MenuItem("Save1")->trigger();
     EXPECT_EQ(dialogs->saveStartPaths.size(), 1u);
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
     EXPECT_TRUE(window->CurrentFileName().isEmpty());
@@ -56,15 +56,15 @@ TEST_F(Files, SaveWithoutAFileIsSaveAs)
 
     const QString path = PathOf("out.dat");
     dialogs->saveAnswers.push_back(path);
-    window->Save1->trigger();
+    MenuItem("Save1")->trigger();
     // No line break is added after the last line.
     EXPECT_EQ(ReadFile(path), "1 2\r\n3 4");
     EXPECT_EQ(window->windowTitle(), QStringLiteral("out.dat"));
     EXPECT_EQ(window->CurrentFileName(), path);
 
     // Now Save writes to the current file without asking; the caption stays.
-    window->DataLines().SetText("5 6\n");
-    window->Save1->trigger();
+    DataLines().SetText("5 6\n");
+    MenuItem("Save1")->trigger();
     EXPECT_EQ(dialogs->saveStartPaths.size(), 2u);
     EXPECT_EQ(ReadFile(path), "5 6\r\n");
     EXPECT_EQ(window->windowTitle(), QStringLiteral("out.dat"));
@@ -86,7 +86,7 @@ TEST_F(Files, CaptionsNameTheFileWithoutItsDirectory)
     };
     for (const auto& expected : cases) {
         SCOPED_TRACE(expected.name);
-        window->DataLines().SetText("1 2\n");
+        DataLines().SetText("1 2\n");
         const QString path = PathOf(expected.fileName);
         SaveAs(path);
         EXPECT_EQ(window->windowTitle(), expected.shown);
@@ -128,7 +128,7 @@ TEST_F(Files, OpenedAndSavedFileComesBackByteForByte)
         Open(path);
         EXPECT_EQ(PaneText(), file.paneText);
         WriteFile("round.dat", "overwritten");
-        window->Save1->trigger();
+        MenuItem("Save1")->trigger();
         EXPECT_EQ(ReadFile(path), file.bytes);
     }
     EXPECT_TRUE(dialogs->errorTexts.empty());
@@ -139,13 +139,13 @@ TEST_F(Files, SaveAfterNewEmptiesTheCurrentFile)
     const QString path = WriteFile("run.dat", "1 2\r\n3 4\r\n");
     Open(path);
     window->workbench.fit.FitValid = true;
-    window->New1->trigger();
+    MenuItem("New1")->trigger();
     EXPECT_EQ(PaneText(), "");
     EXPECT_FALSE(window->workbench.fit.FitValid);
     EXPECT_EQ(window->windowTitle(), OpenedCaption + "run.dat");
     EXPECT_EQ(window->CurrentFileName(), path);
 
-    window->Save1->trigger();
+    MenuItem("Save1")->trigger();
     EXPECT_TRUE(dialogs->saveStartPaths.empty());
     EXPECT_EQ(QFileInfo(path).size(), 0);
     EXPECT_TRUE(dialogs->errorTexts.empty());
@@ -186,7 +186,7 @@ TEST_F(Files, FailedOpenChangesNothing)
         EXPECT_TRUE(window->workbench.fit.FitValid);
 
         // So Save still writes the pane to the file it came from.
-        window->Save1->trigger();
+        MenuItem("Save1")->trigger();
         EXPECT_EQ(ReadFile(good), "1 2\r\n3 4\r\n");
     }
 }
@@ -210,7 +210,7 @@ TEST_F(Files, FailedSaveChangesNeitherCaptionNorFile)
     ASSERT_EQ(window->CurrentFileName(), gone);
     ASSERT_TRUE(QDir(PathOf("gone")).removeRecursively());
     dialogs->errorTexts.clear();
-    window->Save1->trigger();
+    MenuItem("Save1")->trigger();
     EXPECT_EQ(dialogs->errorTexts, (std::vector<QString> { "Cannot create file " + gone + "." }));
 }
 

@@ -39,7 +39,7 @@ protected:
 
     void ClickTab(int page)
     {
-        auto* tabs = window->TabbedNotebook1->findChild<QTabBar*>();
+        auto* tabs = TabbedNotebook1()->findChild<QTabBar*>();
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(page).center());
     }
 };
@@ -56,7 +56,7 @@ TEST_F(FitRoad, StraightLineFromTypedDataToReportAndCurve)
     EXPECT_TRUE(dialogs->informationTexts.empty());
     EXPECT_TRUE(dialogs->errorTexts.empty());
     // Show leaves the notebook open.
-    EXPECT_TRUE(window->TabbedNotebook1->isVisible());
+    EXPECT_TRUE(TabbedNotebook1()->isVisible());
 
     const QImage screen = Screen();
     EXPECT_EQ(Rgb(screen, PixelOf(3, 2)), RedPixel);
@@ -69,7 +69,7 @@ TEST_F(FitRoad, StraightLineFromTypedDataToReportAndCurve)
 TEST_F(FitRoad, PolynomialOfTheTypedOrderThroughItsPoints)
 {
     TypeData({ "0 1.2", "1 2.9", "2 7.1", "3 13.2", "4 20.8", "5 31.3", "6 43.0", "7 57.4" });
-    ChooseMenu(window->FitData1);
+    ChooseMenu(MenuItem("FitData1"));
     Choose("TabbedFitCombo", "Polynomial fit");
     TypeOver(Find<QAbstractSpinBox>("SpinEdit1"), "2");
     EXPECT_EQ(window->workbench.fit.FitOrder, 2);
@@ -105,13 +105,13 @@ TEST_F(FitRoad, RefusalsAreShownInTheInformationBox)
     };
     for (const auto& refusal : cases) {
         SCOPED_TRACE(refusal.name);
-        window->Memo1->clear();
+        Memo1()->clear();
         dialogs->informationTexts.clear();
         FitAndShow(refusal.data, refusal.fitType);
         EXPECT_EQ(dialogs->informationTexts, std::vector<QString> { refusal.message });
         EXPECT_FALSE(window->workbench.fit.FitValid);
         // The results pane still shows its instructions.
-        EXPECT_EQ(ResultLine(0), "Enter data in the window above in the form");
+        EXPECT_EQ(ResultLine(0), app_test::InstructionsFirstLine);
     }
     EXPECT_TRUE(dialogs->errorTexts.empty());
 }
@@ -119,7 +119,7 @@ TEST_F(FitRoad, RefusalsAreShownInTheInformationBox)
 TEST_F(FitRoad, QuadraticThroughOneXIsRefused)
 {
     TypeData({ "2 1", "2 2", "2 3", "2 4", "2 5", "2 6" });
-    ChooseMenu(window->FitData1);
+    ChooseMenu(MenuItem("FitData1"));
     Choose("TabbedFitCombo", "Polynomial fit");
     TypeOver(Find<QAbstractSpinBox>("SpinEdit1"), "2");
     ASSERT_EQ(window->workbench.fit.FitOrder, 2);
@@ -128,7 +128,7 @@ TEST_F(FitRoad, QuadraticThroughOneXIsRefused)
         std::vector<QString> { "Too few distinct X values for this type of fit." });
     EXPECT_TRUE(dialogs->errorTexts.empty());
     EXPECT_FALSE(window->workbench.fit.FitValid);
-    EXPECT_EQ(ResultLine(0), "Enter data in the window above in the form");
+    EXPECT_EQ(ResultLine(0), app_test::InstructionsFirstLine);
 }
 
 TEST_F(FitRoad, FailingFitIsReportedAndTheWindowGoesOn)
@@ -139,7 +139,7 @@ TEST_F(FitRoad, FailingFitIsReportedAndTheWindowGoesOn)
     EXPECT_TRUE(dialogs->informationTexts.empty());
     // What the fit had done stays: its constants, and the emptied results pane.
     EXPECT_TRUE(window->workbench.fit.FitValid);
-    EXPECT_EQ(ResultLine(0), "Enter data in the window above in the form");
+    EXPECT_EQ(ResultLine(0), app_test::InstructionsFirstLine);
     EXPECT_EQ(ResultLine(2), "");
     // The next repaint draws the curve from those constants.
     const QImage screen = Screen();
@@ -168,9 +168,9 @@ TEST_F(FitRoad, ChangingTheFitTypeDropsTheCurveAtExit)
 
     // Even when the panes under the notebook paint every pixel of theirs, so that hiding it
     // uncovers nothing of the drawing surface, Exit repaints without the curve.
-    window->FitResultsWindow->setAutoFillBackground(true);
+    FitResultsWindow()->setAutoFillBackground(true);
     Press("TabbedFitExit");
-    EXPECT_FALSE(window->TabbedNotebook1->isVisible());
+    EXPECT_FALSE(TabbedNotebook1()->isVisible());
     const QImage screen = Shown();
     EXPECT_EQ(Rgb(screen, onCurve), WhitePixel);
     // The points stay; the report of the last fit too.
@@ -198,7 +198,7 @@ TEST_F(FitRoad, SuppressZeroRedrawsAtOnce)
     EXPECT_GT(window->workbench.points.XMin, 0);
     EXPECT_GT(window->workbench.points.YMin, 0);
     // The image is drawn with the new ranges by the click itself, curve included.
-    const QImage& image = window->GraphImage();
+    const QImage& image = GraphImage();
     EXPECT_EQ(Rgb(image, PixelOf(10, 100)), RedPixel);
     EXPECT_EQ(Rgb(image, CurvePixel(ColumnBetween(11, 12))), RedPixel);
 }
@@ -207,20 +207,20 @@ TEST_F(FitRoad, BackgroundColourRecoloursTheLegendsAtOnce)
 {
     TypeData({ "1 1", "2 2" });
     Screen();
-    ChooseMenu(window->Format1);
+    ChooseMenu(MenuItem("Format1"));
     ClickTab(options::OptionsNotebook::ColorsPage);
     const auto legendBackground
         = [](QLabel* legend) { return legend->palette().color(QPalette::Window).rgb() & RGB_MASK; };
 
     Choose("BackColorCombo", "Red");
-    for (QLabel* legend : { window->TitleLabel, window->XAxisLabel, window->YAxisLabel })
+    for (QLabel* legend : { TitleLabel(), XAxisLabel(), YAxisLabel() })
         EXPECT_EQ(legendBackground(legend), RedPixel) << legend->objectName().toStdString();
-    const QPoint titleCorner = window->TitleLabel->geometry().topRight();
+    const QPoint titleCorner = TitleLabel()->geometry().topRight();
     EXPECT_EQ(Rgb(Screen(), titleCorner), RedPixel);
 
     // Light Gray is the button face of the platform, not a fixed grey.
     Choose("BackColorCombo", "Light Gray");
-    for (QLabel* legend : { window->TitleLabel, window->XAxisLabel, window->YAxisLabel })
+    for (QLabel* legend : { TitleLabel(), XAxisLabel(), YAxisLabel() })
         EXPECT_EQ(legendBackground(legend), ColorOf(common::ButtonFaceColor))
             << legend->objectName().toStdString();
     EXPECT_EQ(window->workbench.graph.BackgroundColor, common::ButtonFaceColor);
@@ -229,30 +229,28 @@ TEST_F(FitRoad, BackgroundColourRecoloursTheLegendsAtOnce)
 TEST_F(FitRoad, TitlesPageRenamesTheLegends)
 {
     TypeData({ "1 1", "2 2" });
-    ChooseMenu(window->Format1);
-    EXPECT_EQ(window->TabbedNotebook1->currentIndex(), options::OptionsNotebook::TitlesPage);
+    ChooseMenu(MenuItem("Format1"));
+    EXPECT_EQ(TabbedNotebook1()->currentIndex(), options::OptionsNotebook::TitlesPage);
     EXPECT_EQ(Find<QLineEdit>("TabbedTitleEdit")->text(), "Title");
 
     TypeOver(Find<QLineEdit>("TabbedTitleEdit"), "Braking distance");
     TypeOver(Find<QLineEdit>("TabbedY1"), "Distance in metres on dry road");
-    EXPECT_EQ(window->TitleLabel->text(), "Braking distance");
-    EXPECT_EQ(window->YAxisLabel->text(), "Distance in metres on dry road");
+    EXPECT_EQ(TitleLabel()->text(), "Braking distance");
+    EXPECT_EQ(YAxisLabel()->text(), "Distance in metres on dry road");
     // The y legend wraps its words: several lines, as wide as its default caption.
-    EXPECT_GT(window->YAxisLabel->height(), 2 * window->TitleLabel->height());
+    EXPECT_GT(YAxisLabel()->height(), 2 * TitleLabel()->height());
 
     Screen();
     const graph::GraphState& graph = window->workbench.graph;
-    EXPECT_EQ(window->TitleLabel->x(),
-        graph.PlotLeft + (graph.PlotWidth - window->TitleLabel->width()) / 2);
-    EXPECT_EQ(window->YAxisLabel->y(),
-        graph.PlotTop + (graph.PlotHeight - window->YAxisLabel->height()) / 2);
+    EXPECT_EQ(TitleLabel()->x(), graph.PlotLeft + (graph.PlotWidth - TitleLabel()->width()) / 2);
+    EXPECT_EQ(YAxisLabel()->y(), graph.PlotTop + (graph.PlotHeight - YAxisLabel()->height()) / 2);
 }
 
 TEST_F(FitRoad, PolynomialOrderControlsAreHiddenUntilChosen)
 {
-    ChooseMenu(window->FitData1);
-    EXPECT_TRUE(window->TabbedNotebook1->isVisible());
-    EXPECT_EQ(window->TabbedNotebook1->pos(), QPoint(0, 0));
+    ChooseMenu(MenuItem("FitData1"));
+    EXPECT_TRUE(TabbedNotebook1()->isVisible());
+    EXPECT_EQ(TabbedNotebook1()->pos(), QPoint(0, 0));
     EXPECT_TRUE(Find<QLabel>("PolyOrderLabel")->isHidden());
     EXPECT_TRUE(Find<QAbstractSpinBox>("SpinEdit1")->isHidden());
     Choose("TabbedFitCombo", "Polynomial fit");

@@ -1,9 +1,8 @@
 // tests/app/multiform_test.cpp: the main window at start-up, its layout pass and its end.
-#include "app/multiform.h"
-
-#include "app/client_surface.h"
-#include "app/qt_label.h"
-#include "support/scripted_dialogs.h"
+#include "layout/layout_state.h"
+#include "qtgraph/caption_size.h"
+#include "report/initial_results_text.h"
+#include "support/shown_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,26 +26,14 @@ namespace {
 // The window's outer height as laid out; the data pane takes half of the client height then.
 constexpr int DesignHeight = 404;
 
-class Multiform : public ::testing::Test {
+class Multiform : public test_support::ShownWindow {
 protected:
-    void SetUp() override
-    {
-        auto scripted = std::make_unique<test_support::ScriptedDialogs>();
-        dialogs = scripted.get();
-        window = std::make_unique<app::TMultiform>(std::move(scripted));
-        window->showMaximized();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
-
     // Runs the event loop until the window ends it; a loop that does not end gives -1.
     int RunEventLoop()
     {
         QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(-1); });
         return QApplication::exec();
     }
-
-    test_support::ScriptedDialogs* dialogs = nullptr;
-    std::unique_ptr<app::TMultiform> window;
 };
 
 QStringList Captions(const QList<QAction*>& actions)
@@ -64,66 +51,54 @@ TEST_F(Multiform, ShowsItsCaptionAndMenu)
 
     const QList<QAction*> bar = window->menuBar()->actions();
     EXPECT_EQ(Captions(bar), (QStringList { "&File", "Forma&t", "Fit &Data" }));
-    EXPECT_EQ(Captions(window->File1->actions()),
+    EXPECT_EQ(Captions(File1()->actions()),
         (QStringList { "&New", "&Open", "-", "&Save", "Save &As", "-", "Printer Se&tup", "&Print",
             "-", "E&xit" }));
     // Format and Fit Data act themselves: no menu drops down from them.
-    EXPECT_EQ(window->Format1->menu(), nullptr);
-    EXPECT_EQ(window->FitData1->menu(), nullptr);
+    EXPECT_EQ(MenuItem("Format1")->menu(), nullptr);
+    EXPECT_EQ(MenuItem("FitData1")->menu(), nullptr);
 }
 
 TEST_F(Multiform, AltTAndAltDChooseFormatAndFitData)
 {
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    QSignalSpy format(window->Format1, &QAction::triggered);
-    QSignalSpy fitData(window->FitData1, &QAction::triggered);
+    QSignalSpy format(MenuItem("Format1"), &QAction::triggered);
+    QSignalSpy fitData(MenuItem("FitData1"), &QAction::triggered);
 
     // The data pane has the focus and does not swallow the keys.
-    QTest::keyClick(window->Memo1, Qt::Key_T, Qt::AltModifier);
+    QTest::keyClick(Memo1(), Qt::Key_T, Qt::AltModifier);
     EXPECT_EQ(format.count(), 1);
     EXPECT_EQ(fitData.count(), 0);
-    QTest::keyClick(window->Memo1, Qt::Key_D, Qt::AltModifier);
+    QTest::keyClick(Memo1(), Qt::Key_D, Qt::AltModifier);
     EXPECT_EQ(fitData.count(), 1);
     EXPECT_EQ(format.count(), 1);
-    EXPECT_TRUE(window->Memo1->toPlainText().isEmpty());
+    EXPECT_TRUE(Memo1()->toPlainText().isEmpty());
 }
 
 TEST_F(Multiform, ResultsPaneShowsTheInstructions)
 {
-    const QString instructions = QStringLiteral("Enter data in the window above in the form\n"
-                                                "x1     y1\n"
-                                                "x2     y2\n"
-                                                "x3     y3\n"
-                                                "x4     y4\n"
-                                                "... \n"
-                                                "OR, call up data from a file by choosing the \n"
-                                                "Open item from the File menu.\n"
-                                                "\n"
-                                                "You can drag the corner or sides of this region \n"
-                                                "to change its size.\n"
-                                                "\n\n\n\n\n\n\n\n\n\n");
-    EXPECT_EQ(window->Memo2->toPlainText(), instructions);
-    EXPECT_EQ(window->ResultLines().LineCount(), 21);
-    EXPECT_EQ(window->Memo2->lineWrapMode(), QPlainTextEdit::NoWrap);
+    EXPECT_EQ(ResultLines().Text(), report::InitialResultsText);
+    EXPECT_EQ(ResultLines().LineCount(), 21);
+    EXPECT_EQ(Memo2()->lineWrapMode(), QPlainTextEdit::NoWrap);
 }
 
 TEST_F(Multiform, DataPaneStartsEmptyAndTakesTabs)
 {
-    EXPECT_EQ(window->DataLines().LineCount(), 0);
-    EXPECT_EQ(window->Memo1->lineWrapMode(), QPlainTextEdit::NoWrap);
+    EXPECT_EQ(DataLines().LineCount(), 0);
+    EXPECT_EQ(Memo1()->lineWrapMode(), QPlainTextEdit::NoWrap);
 
-    window->Memo1->setFocus();
-    QTest::keyClicks(window->Memo1, QStringLiteral("1"));
-    QTest::keyClick(window->Memo1, Qt::Key_Tab);
-    QTest::keyClicks(window->Memo1, QStringLiteral("2"));
-    EXPECT_EQ(window->DataLines().Text(), "1\t2");
-    EXPECT_TRUE(window->Memo1->hasFocus());
+    Memo1()->setFocus();
+    QTest::keyClicks(Memo1(), QStringLiteral("1"));
+    QTest::keyClick(Memo1(), Qt::Key_Tab);
+    QTest::keyClicks(Memo1(), QStringLiteral("2"));
+    EXPECT_EQ(DataLines().Text(), "1\t2");
+    EXPECT_TRUE(Memo1()->hasFocus());
 }
 
 TEST_F(Multiform, ShiftReturnStartsANewLineInBothPanes)
 {
-    for (QPlainTextEdit* editor : { window->Memo1, window->Memo2 }) {
+    for (QPlainTextEdit* editor : { Memo1(), Memo2() }) {
         SCOPED_TRACE(editor->objectName().toStdString());
         editor->clear();
         editor->setFocus();
@@ -142,31 +117,32 @@ TEST_F(Multiform, LabelsAndNotebookStartHidden)
         const char* caption;
         QRect box;
     } labels[] = {
-        { window->CoordinateLabel, "", QRect(200, 0, 153, 17) },
-        { window->TitleLabel, "Title", QRect(400, 8, 28, 16) },
-        { window->XAxisLabel, "XAxisLabel", QRect(328, 232, 73, 16) },
-        { window->YAxisLabel, "YAxisLabel", QRect(208, 48, 74, 16) },
+        { CoordinateLabel(), "", QRect(200, 0, 153, 17) },
+        { TitleLabel(), "Title", QRect(400, 8, 28, 16) },
+        { XAxisLabel(), "XAxisLabel", QRect(328, 232, 73, 16) },
+        { YAxisLabel(), "YAxisLabel", QRect(208, 48, 74, 16) },
     };
     for (const auto& expected : labels) {
         SCOPED_TRACE(expected.label->objectName().toStdString());
         EXPECT_EQ(expected.label->text(), QString::fromLatin1(expected.caption));
         EXPECT_EQ(expected.label->pos(), expected.box.topLeft());
         // The legends size themselves to their captions in the window font.
-        const QSize size = expected.label == window->CoordinateLabel
+        const QSize size = expected.label == CoordinateLabel()
             ? expected.box.size()
-            : app::CaptionSize(window->font(), expected.label->text(), expected.label->wordWrap());
+            : qtgraph::CaptionSize(
+                window->font(), expected.label->text(), expected.label->wordWrap());
         EXPECT_EQ(expected.label->size(), size);
         EXPECT_FALSE(expected.label->isVisible());
-        EXPECT_EQ(expected.label->parentWidget(), window->ClientArea);
+        EXPECT_EQ(expected.label->parentWidget(), ClientArea());
         // Under the panes: a label left where a pane grows must not cover its text.
-        const QObjectList& stack = window->ClientArea->children();
-        EXPECT_LT(stack.indexOf(expected.label), stack.indexOf(window->DataWindow));
-        EXPECT_LT(stack.indexOf(expected.label), stack.indexOf(window->FitResultsWindow));
+        const QObjectList& stack = ClientArea()->children();
+        EXPECT_LT(stack.indexOf(expected.label), stack.indexOf(DataWindow()));
+        EXPECT_LT(stack.indexOf(expected.label), stack.indexOf(FitResultsWindow()));
     }
-    EXPECT_TRUE(window->YAxisLabel->wordWrap());
-    EXPECT_EQ(window->CoordinateLabel->palette().color(QPalette::Window), QColor(Qt::white));
+    EXPECT_TRUE(YAxisLabel()->wordWrap());
+    EXPECT_EQ(CoordinateLabel()->palette().color(QPalette::Window), QColor(Qt::white));
 
-    QTabWidget* notebook = window->TabbedNotebook1;
+    QTabWidget* notebook = TabbedNotebook1();
     EXPECT_FALSE(notebook->isVisible());
     EXPECT_EQ(notebook->geometry(), QRect(48, 24, 321, 233));
     QStringList pages;
@@ -177,33 +153,32 @@ TEST_F(Multiform, LabelsAndNotebookStartHidden)
 
 TEST_F(Multiform, PanesFillTheLeftOfTheClientArea)
 {
-    const QRect data = window->DataWindow->geometry();
-    const QRect results = window->FitResultsWindow->geometry();
+    const QRect data = DataWindow()->geometry();
+    const QRect results = FitResultsWindow()->geometry();
     // The height was fixed at creation, before the window was maximised.
     const int creationClientHeight = DesignHeight - window->menuBar()->height();
     EXPECT_EQ(data, QRect(0, 0, 330, creationClientHeight / 2));
-    EXPECT_GT(window->ClientArea->height(), creationClientHeight);
+    EXPECT_GT(ClientArea()->height(), creationClientHeight);
 
-    EXPECT_EQ(
-        results, QRect(0, data.bottom() + 1, 330, window->ClientArea->height() - data.height()));
-    EXPECT_EQ(window->Memo1->geometry(), QRect(QPoint(0, 0), data.size()));
-    EXPECT_EQ(window->Memo2->geometry(), QRect(QPoint(0, 0), results.size()));
-    EXPECT_EQ(window->ClientArea->geometry().top(), window->menuBar()->geometry().bottom() + 1);
+    EXPECT_EQ(results, QRect(0, data.bottom() + 1, 330, ClientArea()->height() - data.height()));
+    EXPECT_EQ(Memo1()->geometry(), QRect(QPoint(0, 0), data.size()));
+    EXPECT_EQ(Memo2()->geometry(), QRect(QPoint(0, 0), results.size()));
+    EXPECT_EQ(ClientArea()->geometry().top(), window->menuBar()->geometry().bottom() + 1);
 }
 
 TEST_F(Multiform, LayoutPassFollowsAResize)
 {
-    const QSize dataSize = window->DataWindow->size();
+    const QSize dataSize = DataWindow()->size();
     window->workbench.graph.YLabelMoved = true;
     window->showNormal();
     window->resize(700, 520);
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->height() == 520; }));
 
-    const QRect results = window->FitResultsWindow->geometry();
-    EXPECT_EQ(window->DataWindow->size(), dataSize);
+    const QRect results = FitResultsWindow()->geometry();
+    EXPECT_EQ(DataWindow()->size(), dataSize);
     EXPECT_EQ(results.top(), dataSize.height());
-    EXPECT_EQ(results.bottom() + 1, window->ClientArea->height());
-    EXPECT_EQ(window->Memo2->size(), results.size());
+    EXPECT_EQ(results.bottom() + 1, ClientArea()->height());
+    EXPECT_EQ(Memo2()->size(), results.size());
     EXPECT_FALSE(window->workbench.graph.YLabelMoved);
 }
 
@@ -217,7 +192,7 @@ TEST_F(Multiform, StartsWithTheDefaults)
     EXPECT_EQ(state.points.MarginPercent, 10);
     EXPECT_FALSE(state.points.SuppressZero);
 
-    EXPECT_EQ(state.fit.FitType, 0);
+    EXPECT_EQ(state.fit.FitType, fit::StraightLine);
     EXPECT_EQ(state.fit.FitOrder, 0);
     EXPECT_FALSE(state.fit.ZeroForce);
     EXPECT_FALSE(state.fit.FitValid);
@@ -233,12 +208,12 @@ TEST_F(Multiform, StartsWithTheDefaults)
     EXPECT_EQ(state.graph.TickColor, 0u);
     EXPECT_EQ(state.graph.MarkerColor, 0x000000FFu);
     EXPECT_EQ(state.graph.MarkerSize, 7);
-    EXPECT_EQ(state.graph.MarkerType, 0);
+    EXPECT_EQ(state.graph.MarkerType, graph::Circle);
     EXPECT_FALSE(state.graph.YLabelMoved);
 
     EXPECT_EQ(state.layout.PaneOffset, 0);
     EXPECT_EQ(state.layout.GripSize, 10);
-    EXPECT_EQ(state.layout.DragMode, 0);
+    EXPECT_EQ(state.layout.DragMode, layout::ResizeMode::Width);
     EXPECT_FALSE(state.layout.Resizing);
 
     EXPECT_EQ(window->DecimalSeparator(), QLocale::system().decimalPoint().toStdString());
@@ -269,7 +244,7 @@ TEST_F(Multiform, HoldsTheWorkingStorageUntilDestroyed)
 
     window->workbench.fit.FitValid = true;
     window->workbench.points.DataPresent = true;
-    window->FormDestroy(window.get());
+    window->FormDestroy();
     EXPECT_FALSE(fit.FitValid);
     EXPECT_FALSE(window->workbench.points.DataPresent);
     for (const auto& expected : matrices) {
@@ -280,26 +255,26 @@ TEST_F(Multiform, HoldsTheWorkingStorageUntilDestroyed)
 
 TEST_F(Multiform, RepaintReadsTheDataPane)
 {
-    window->DataLines().SetText("1 2\n3 4\n");
-    window->ClientArea->update();
+    DataLines().SetText("1 2\n3 4\n");
+    ClientArea()->update();
     EXPECT_TRUE(QTest::qWaitFor([&] { return window->workbench.points.DataPresent; }));
 }
 
 TEST_F(Multiform, RepaintDuringAPaneResizeReadsNothing)
 {
     window->workbench.layout.Resizing = true;
-    window->DataLines().SetText("1 2\n3 4\n");
-    window->FormPaint(window->ClientArea);
+    DataLines().SetText("1 2\n3 4\n");
+    window->FormPaint();
     EXPECT_FALSE(window->workbench.points.DataPresent);
 
     window->workbench.layout.Resizing = false;
-    window->FormPaint(window->ClientArea);
+    window->FormPaint();
     EXPECT_TRUE(window->workbench.points.DataPresent);
 }
 
 TEST_F(Multiform, ExitEndsTheEventLoopWithZero)
 {
-    QTimer::singleShot(0, window.get(), [this] { window->Exit1->trigger(); });
+    QTimer::singleShot(0, window.get(), [this] { MenuItem("Exit1")->trigger(); });
     EXPECT_EQ(RunEventLoop(), 0);
 }
 

@@ -1,9 +1,8 @@
 // tests/app/print_test.cpp: Printer Setup and Print: one page holding the client area's image,
 // sized in inches as on screen, and the printer's failure.
-#include "app/client_surface.h"
 #include "app/print_command.h"
-#include "app/qt_color.h"
 #include "file_window_fixture.h"
+#include "qtgraph/qt_color.h"
 
 #include <QAction>
 #include <QImage>
@@ -83,12 +82,12 @@ using Print = FileWindow;
 
 TEST_F(Print, PrintsTheClientAreaOnOnePage)
 {
-    window->DataLines().SetText("1 2\n3 4\n");
-    window->TabbedNotebook1->show();
+    DataLines().SetText("1 2\n3 4\n");
+    TabbedNotebook1()->show();
     // No blinking caret, so that the image taken below is the printed one.
-    window->Memo1->clearFocus();
+    Memo1()->clearFocus();
     dialogs->pdfPath = PathOf("page.pdf");
-    window->Print1->trigger();
+    MenuItem("Print1")->trigger();
     EXPECT_TRUE(dialogs->errorTexts.empty());
     // Taking the image ran the repaint pass, which read the data pane.
     EXPECT_EQ(window->workbench.points.PointCount, 2);
@@ -99,8 +98,7 @@ TEST_F(Print, PrintsTheClientAreaOnOnePage)
     ASSERT_TRUE(pdf.startsWith("%PDF-"));
     EXPECT_EQ(PageCount(pdf), 1);
 
-    const QImage client
-        = window->ClientArea->grab().toImage().convertToFormat(QImage::Format_RGB888);
+    const QImage client = ClientArea()->grab().toImage().convertToFormat(QImage::Format_RGB888);
     std::vector<PdfStream> images;
     QString page;
     for (const PdfStream& stream : Streams(pdf)) {
@@ -141,22 +139,22 @@ TEST_F(Print, PrintsTheClientAreaOnOnePage)
 
 TEST_F(Print, EmptyDataPanePrintsNoGraph)
 {
-    window->DataLines().SetText("1 2\n3 4\n");
-    window->FormPaint(window->ClientArea);
+    DataLines().SetText("1 2\n3 4\n");
+    window->FormPaint();
     const graph::GraphState& graph = window->workbench.graph;
     const QPoint plotCentre(
         graph.PlotLeft + graph.PlotWidth / 2, graph.PlotTop + graph.PlotHeight / 2);
-    ASSERT_EQ(window->GraphImage().pixel(plotCentre) & RGB_MASK, 0xFFFFFFu);
+    ASSERT_EQ(GraphImage().pixel(plotCentre) & RGB_MASK, 0xFFFFFFu);
 
     // The screen keeps the last graph; the page is drawn afresh and finds no data.
-    window->New1->trigger();
+    MenuItem("New1")->trigger();
     dialogs->pdfPath = PathOf("empty.pdf");
-    window->Print1->trigger();
+    MenuItem("Print1")->trigger();
     EXPECT_TRUE(dialogs->errorTexts.empty());
 
     QFile file(dialogs->pdfPath);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QSize client = window->ClientArea->size();
+    const QSize client = ClientArea()->size();
     QByteArray pixels;
     for (const PdfStream& stream : Streams(file.readAll()))
         if (stream.dictionary.contains(QStringLiteral("/Subtype /Image")))
@@ -164,13 +162,13 @@ TEST_F(Print, EmptyDataPanePrintsNoGraph)
     ASSERT_EQ(pixels.size(), qsizetype(client.width()) * client.height() * 3);
     const qsizetype at = (qsizetype(plotCentre.y()) * client.width() + plotCentre.x()) * 3;
     const QColor printed { quint8(pixels[at]), quint8(pixels[at + 1]), quint8(pixels[at + 2]) };
-    EXPECT_EQ(printed, app::ColorOf(common::ButtonFaceColor, window->ClientArea->palette()));
+    EXPECT_EQ(printed, qtgraph::ColorOf(common::ButtonFaceColor, ClientArea()->palette()));
 }
 
 TEST_F(Print, CancelledPdfNamePrintsNothing)
 {
     dialogs->pdfPath.clear();
-    window->Print1->trigger();
+    MenuItem("Print1")->trigger();
     EXPECT_TRUE(dialogs->errorTexts.empty());
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
 }
@@ -178,14 +176,14 @@ TEST_F(Print, CancelledPdfNamePrintsNothing)
 TEST_F(Print, PrinterThatCannotStartIsReported)
 {
     dialogs->pdfPath = PathOf("no such folder/page.pdf");
-    window->Print1->trigger();
+    MenuItem("Print1")->trigger();
     EXPECT_EQ(dialogs->errorTexts,
         (std::vector<QString> { "Cannot start printing on " + dialogs->pdfPath + "." }));
 }
 
 TEST_F(Print, PrinterSetupShowsTheDialog)
 {
-    window->PrinterSetup1->trigger();
+    MenuItem("PrinterSetup1")->trigger();
     EXPECT_EQ(dialogs->printerSetupCount, 1);
 }
 

@@ -1,8 +1,7 @@
-// tests/app/qt_label_test.cpp: legend labels sized to their captions, the y legend wrapping its
-// words.
+// tests/app/qt_label_test.cpp: legend labels sized to their captions and placed once.
 #include "app/qt_label.h"
 
-#include "app/qt_font.h"
+#include "qtgraph/qt_font.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -17,11 +16,11 @@ TEST(QtLabel, SizesItselfToItsCaptionAndMovesOverItsParent)
 {
     QWidget surface;
     QLabel label(&surface);
-    label.setFont(app::WindowFont());
+    label.setFont(qtgraph::WindowFont());
     label.hide();
     app::QtLabel legend(label);
     legend.SetCaption("Concentration");
-    const QFontMetrics metrics(app::WindowFont());
+    const QFontMetrics metrics(qtgraph::WindowFont());
     EXPECT_EQ(legend.Width(), metrics.horizontalAdvance("Concentration"));
     EXPECT_GE(legend.Height(), metrics.height());
     EXPECT_LT(legend.Height(), 2 * metrics.height());
@@ -75,24 +74,6 @@ TEST(QtLabel, MovesItsLabelOnlyWhenThePlaceChanged)
     legend.Apply();
     EXPECT_EQ(moves, 1);
     EXPECT_EQ(label.pos(), QPoint(30, 41));
-}
-
-TEST(QtLabel, WrapsTheYLegendBetweenWords)
-{
-    QLabel label;
-    label.setFont(app::WindowFont());
-    label.setWordWrap(true);
-    app::QtLabel legend(label);
-    const QFontMetrics metrics(app::WindowFont());
-
-    legend.SetCaption("YAxisLabel");
-    EXPECT_EQ(legend.Width(), metrics.horizontalAdvance("YAxisLabel"));
-    const int oneLine = legend.Height();
-    EXPECT_LT(oneLine, 2 * metrics.height());
-
-    legend.SetCaption("Sodium concentration in the serum (mmol/l)");
-    EXPECT_EQ(legend.Width(), metrics.horizontalAdvance("concentration"));
-    EXPECT_GE(legend.Height(), 3 * oneLine);
 }
 
 } // namespace

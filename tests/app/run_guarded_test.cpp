@@ -1,7 +1,6 @@
 // tests/app/run_guarded_test.cpp: a failing command is reported once, with its full stop.
 #include "app/run_guarded.h"
 
-#include "app/multiform.h"
 #include "common/failure.h"
 #include "support/scripted_dialogs.h"
 
@@ -12,9 +11,7 @@
 
 TEST(RunGuarded, ShowsTheFailureFollowedByAFullStop)
 {
-    auto scripted = std::make_unique<test_support::ScriptedDialogs>();
-    test_support::ScriptedDialogs& dialogs = *scripted;
-    app::TMultiform window(std::move(scripted));
+    test_support::ScriptedDialogs dialogs;
 
     const struct {
         const char* name;
@@ -36,7 +33,7 @@ TEST(RunGuarded, ShowsTheFailureFollowedByAFullStop)
         SCOPED_TRACE(testCase.name);
         dialogs.errorTexts.clear();
         int stepsDone = 0;
-        app::RunGuarded(window, [&] {
+        app::RunGuarded(dialogs, nullptr, [&] {
             ++stepsDone;
             testCase.failure();
             ++stepsDone;
@@ -47,6 +44,6 @@ TEST(RunGuarded, ShowsTheFailureFollowedByAFullStop)
     }
 
     dialogs.errorTexts.clear();
-    app::RunGuarded(window, [] {});
+    app::RunGuarded(dialogs, nullptr, [] {});
     EXPECT_TRUE(dialogs.errorTexts.empty());
 }

@@ -2,11 +2,10 @@
 // it, and the pixels the graph should have.
 #pragma once
 
-#include "app/client_surface.h"
-#include "app/multiform.h"
-#include "app/qt_color.h"
 #include "graph/plot_transforms.h"
-#include "support/scripted_dialogs.h"
+#include "qtgraph/qt_color.h"
+#include "report/initial_results_text.h"
+#include "support/shown_window.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -24,8 +23,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace app_test {
 
 // Pixels as Rgb gives them.
@@ -33,30 +30,21 @@ constexpr QRgb RedPixel = 0xFF0000;
 constexpr QRgb WhitePixel = 0xFFFFFF;
 constexpr QRgb BlackPixel = 0x000000;
 
-class WindowDriver : public ::testing::Test {
-protected:
-    static constexpr QSize WindowSize { 960, 640 };
+// The first line of the instructions the results pane starts with.
+inline const std::string InstructionsFirstLine(
+    report::InitialResultsText.substr(0, report::InitialResultsText.find('\n')));
 
-    void SetUp() override
-    {
-        auto scripted = std::make_unique<test_support::ScriptedDialogs>();
-        dialogs = scripted.get();
-        window = std::make_unique<app::TMultiform>(std::move(scripted));
-        // A fixed size rather than maximised, so the plot is the same with or without a
-        // window manager.
-        window->resize(WindowSize);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        ASSERT_TRUE(QTest::qWaitFor([this] { return window->size() == WindowSize; }));
-    }
+class WindowDriver : public test_support::ShownWindow {
+protected:
+    WindowDriver() { fixedSize = QSize(960, 640); }
 
     // Types the lines into the data pane, each followed by Return.
     void TypeData(std::initializer_list<const char*> lines)
     {
-        window->Memo1->setFocus();
+        Memo1()->setFocus();
         for (const char* line : lines) {
-            QTest::keyClicks(window->Memo1, QString::fromLatin1(line));
-            QTest::keyClick(window->Memo1, Qt::Key_Return);
+            QTest::keyClicks(Memo1(), QString::fromLatin1(line));
+            QTest::keyClick(Memo1(), Qt::Key_Return);
         }
     }
 
@@ -69,7 +57,7 @@ protected:
 
     template <typename Control> Control* Find(const char* name)
     {
-        auto* control = window->TabbedNotebook1->findChild<Control*>(QString::fromLatin1(name));
+        auto* control = TabbedNotebook1()->findChild<Control*>(QString::fromLatin1(name));
         EXPECT_NE(control, nullptr) << name;
         return control;
     }
@@ -115,13 +103,13 @@ protected:
     void FitAndShow(std::initializer_list<const char*> lines, const char* fitType)
     {
         TypeData(lines);
-        ChooseMenu(window->FitData1);
+        ChooseMenu(MenuItem("FitData1"));
         Choose("TabbedFitCombo", fitType);
         Press("TabbedFitShow");
     }
 
     // What the client area shows now, panes and labels included; taking it runs a paint.
-    QImage Screen() const { return window->ClientArea->grab().toImage(); }
+    QImage Screen() const { return ClientArea()->grab().toImage(); }
 
     // What the window has put on the screen once its pending paints are done, in client
     // coordinates; taking it paints nothing.
@@ -129,8 +117,7 @@ protected:
     {
         for (int round = 0; round < 20; ++round)
             QCoreApplication::processEvents();
-        const QRect client(
-            window->ClientArea->mapTo(window.get(), QPoint(0, 0)), window->ClientArea->size());
+        const QRect client(ClientArea()->mapTo(window.get(), QPoint(0, 0)), ClientArea()->size());
         return window->screen()->grabWindow(window->winId()).toImage().copy(client);
     }
 
@@ -138,7 +125,7 @@ protected:
 
     QRgb ColorOf(common::ColorValue colour) const
     {
-        return app::ColorOf(colour, window->ClientArea->palette()).rgb() & RGB_MASK;
+        return qtgraph::ColorOf(colour, ClientArea()->palette()).rgb() & RGB_MASK;
     }
 
     // Where the drawing pass put the point, from the plot of its last run.
@@ -149,10 +136,7 @@ protected:
             graph::YToPixel(state.graph, state.points, y) };
     }
 
-    std::string ResultLine(int index) const { return window->ResultLines().Line(index); }
-
-    test_support::ScriptedDialogs* dialogs = nullptr;
-    std::unique_ptr<app::TMultiform> window;
+    std::string ResultLine(int index) const { return ResultLines().Line(index); }
 };
 
 } // namespace app_test

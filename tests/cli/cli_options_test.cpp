@@ -23,12 +23,12 @@ TEST(ParseCliOptions, StartsFromTheWorkbenchDefaults)
     const cli::ParseResult result = Parse({ "data.dat" });
     ASSERT_TRUE(result.options) << result.error;
     const cli::CliOptions& options = *result.options;
-    EXPECT_EQ(options.FitType, fit::StraightLine);
-    EXPECT_EQ(options.FitOrder, 0);
-    EXPECT_FALSE(options.ZeroForce);
-    EXPECT_EQ(options.PrecisionFlag, 0);
-    EXPECT_EQ(options.XUnitsText, "XUnits");
-    EXPECT_EQ(options.YUnitsText, "YUnits");
+    EXPECT_EQ(options.fit.FitType, fit::StraightLine);
+    EXPECT_EQ(options.fit.FitOrder, 0);
+    EXPECT_FALSE(options.fit.ZeroForce);
+    EXPECT_EQ(options.report.PrecisionFlag, 0);
+    EXPECT_EQ(options.report.XUnitsText, "XUnits");
+    EXPECT_EQ(options.report.YUnitsText, "YUnits");
     EXPECT_EQ(options.DecimalSeparator, "");
     EXPECT_FALSE(options.FullPrecision);
     EXPECT_EQ(options.FileName, "data.dat");
@@ -41,26 +41,26 @@ TEST(ParseCliOptions, ReadsEveryOption)
             "--y-units=", "--decimal-separator", ",", "--full-precision", "-" });
     ASSERT_TRUE(result.options) << result.error;
     const cli::CliOptions& options = *result.options;
-    EXPECT_EQ(options.FitType, fit::Polynomial);
-    EXPECT_EQ(options.FitOrder, 3);
-    EXPECT_TRUE(options.ZeroForce);
-    EXPECT_EQ(options.PrecisionFlag, 1);
-    EXPECT_EQ(options.XUnitsText, "s");
-    EXPECT_EQ(options.YUnitsText, "");
+    EXPECT_EQ(options.fit.FitType, fit::Polynomial);
+    EXPECT_EQ(options.fit.FitOrder, 3);
+    EXPECT_TRUE(options.fit.ZeroForce);
+    EXPECT_EQ(options.report.PrecisionFlag, 1);
+    EXPECT_EQ(options.report.XUnitsText, "s");
+    EXPECT_EQ(options.report.YUnitsText, "");
     EXPECT_EQ(options.DecimalSeparator, ",");
     EXPECT_TRUE(options.FullPrecision);
     EXPECT_EQ(options.FileName, "-");
 
     struct TypeCase {
         const char* name;
-        int fitType;
+        fit::FitModel fitType;
     };
     for (const TypeCase& typeCase : std::vector<TypeCase> { { "line", fit::StraightLine },
              { "power", fit::PowerLaw }, { "exp", fit::Exponential } }) {
         SCOPED_TRACE(typeCase.name);
         const cli::ParseResult typed = Parse({ "--type", typeCase.name, "f" });
         ASSERT_TRUE(typed.options) << typed.error;
-        EXPECT_EQ(typed.options->FitType, typeCase.fitType);
+        EXPECT_EQ(typed.options->fit.FitType, typeCase.fitType);
     }
 
     // A file whose name starts with "-" after "--"; help needs no file.
@@ -128,7 +128,7 @@ TEST(ParseCliOptions, ReadsTheGraphOptions)
     EXPECT_EQ(defaults.options->TitleCaption, "Title");
     EXPECT_EQ(defaults.options->XLegendCaption, "XAxisLabel");
     EXPECT_EQ(defaults.options->YLegendCaption, "YAxisLabel");
-    EXPECT_EQ(defaults.options->MarkerType, graph::Circle);
+    EXPECT_EQ(defaults.options->graph.MarkerType, graph::Circle);
     EXPECT_FALSE(defaults.options->SuppressZero);
     EXPECT_EQ(Parse({ "a" }).options->PlotFileName, "");
 
@@ -143,12 +143,12 @@ TEST(ParseCliOptions, ReadsTheGraphOptions)
     EXPECT_EQ(options.TitleCaption, "Run 4");
     EXPECT_EQ(options.XLegendCaption, "");
     EXPECT_EQ(options.YLegendCaption, "Height (m)");
-    EXPECT_EQ(options.MarkerType, graph::UpsideEquilat);
+    EXPECT_EQ(options.graph.MarkerType, graph::UpsideEquilat);
     EXPECT_TRUE(options.SuppressZero);
 
     struct MarkerCase {
         const char* name;
-        int markerType;
+        graph::MarkerShape markerType;
     };
     for (const MarkerCase& markerCase :
         std::vector<MarkerCase> { { "circle", graph::Circle }, { "square", graph::Square },
@@ -157,7 +157,7 @@ TEST(ParseCliOptions, ReadsTheGraphOptions)
         const cli::ParseResult marked
             = Parse({ "--plot", "g.png", "--marker", markerCase.name, "a" });
         ASSERT_TRUE(marked.options) << marked.error;
-        EXPECT_EQ(marked.options->MarkerType, markerCase.markerType);
+        EXPECT_EQ(marked.options->graph.MarkerType, markerCase.markerType);
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include "common/number_reader.h"
 #include "fit/fit_state.h"
+#include "report/initial_results_text.h"
 #include "support/reference_set.h"
 #include "support/tolerance.h"
 
@@ -36,28 +37,24 @@ RunResult RunOn(
     return run;
 }
 
-cli::CliOptions FullPrecision(int fitType = 0, int fitOrder = 0, bool zeroForce = false)
+cli::CliOptions FullPrecision(
+    fit::FitModel fitType = fit::StraightLine, int fitOrder = 0, bool zeroForce = false)
 {
     cli::CliOptions options;
-    options.FitType = fitType;
-    options.FitOrder = fitOrder;
-    options.ZeroForce = zeroForce;
+    options.fit.FitType = fitType;
+    options.fit.FitOrder = fitOrder;
+    options.fit.ZeroForce = zeroForce;
     options.FullPrecision = true;
     return options;
 }
 
 // The instructions as printed: up to their last non-empty line.
-const std::string Instructions = "Enter data in the window above in the form\n"
-                                 "x1     y1\n"
-                                 "x2     y2\n"
-                                 "x3     y3\n"
-                                 "x4     y4\n"
-                                 "... \n"
-                                 "OR, call up data from a file by choosing the \n"
-                                 "Open item from the File menu.\n"
-                                 "\n"
-                                 "You can drag the corner or sides of this region \n"
-                                 "to change its size.\n";
+const std::string Instructions = std::string(report::InitialResultsText.substr(
+                                     0, report::InitialResultsText.find_last_not_of('\n') + 1))
+    + '\n';
+// Their first line, which is all a failing report leaves.
+const std::string InstructionsFirstLine(
+    report::InitialResultsText.substr(0, report::InitialResultsText.find('\n') + 1));
 
 } // namespace
 
@@ -66,8 +63,8 @@ TEST(RunFit, ReportsAFitWithTheLocaleSeparator)
     // Data written with "," while the report keeps "." in its numbers.
     cli::CliOptions options = FullPrecision();
     // Whole strings: GCC 12 falsely warns (-Wrestrict) when these literals are assigned here.
-    options.XUnitsText = std::string("s");
-    options.YUnitsText = std::string("m");
+    options.report.XUnitsText = std::string("s");
+    options.report.YUnitsText = std::string("m");
     const RunResult run = RunOn("1,0 1\n2 2,0\n3 2\n4 3\n", options, ",");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.errors, "");
@@ -97,9 +94,9 @@ TEST(RunFit, PrintsMessagesAndFailuresOnTheErrorStream)
             "Too few distinct X values for this type of fit.\n" },
         // The constants are formed, their uncertainties cannot be.
         { "divisor 0", "0 0\n1 3\n2 5\n", FullPrecision(),
-            "Enter data in the window above in the form\n"
-            "A(0)\t1.6666666666666666652e-01\tnan\n"
-            "A(1)\t2.5000000000000000000e+00\tnan\n",
+            InstructionsFirstLine
+                + "A(0)\t1.6666666666666666652e-01\tnan\n"
+                  "A(1)\t2.5000000000000000000e+00\tnan\n",
             "Floating point division by zero.\n" },
     };
     for (const MessageCase& messageCase : cases) {

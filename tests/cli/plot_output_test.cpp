@@ -2,13 +2,13 @@
 // pixels computed by the graph's own routines.
 #include "cli/plot_output.h"
 
-#include "app/qt_font.h"
-#include "app/qt_label.h"
 #include "cli/run_varnek_fit.h"
 #include "common/memory_lines.h"
 #include "data/calculate_data.h"
 #include "data/data_text_file.h"
 #include "graph/plot_transforms.h"
+#include "qtgraph/caption_size.h"
+#include "qtgraph/qt_font.h"
 #include "support/reference_set.h"
 
 #include <QImage>
@@ -73,7 +73,7 @@ Layout LayoutOf(const std::string& dataPath, int width, int height)
 {
     Layout layout;
     const int legendWidth
-        = app::CaptionSize(app::WindowFont(), QStringLiteral("YAxisLabel"), true).width();
+        = qtgraph::CaptionSize(qtgraph::WindowFont(), QStringLiteral("YAxisLabel"), true).width();
     graph::SetPlotRectangle(layout.graph, cli::PlotWindow(width, height), legendWidth);
     common::MemoryLines dataLines(data::PaneTextFromFileBytes(ReadFile(dataPath)).Text);
     data::CalculateData(layout.points, dataLines, ".");

@@ -30,13 +30,21 @@ std::string ReadFile(const std::string& path)
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
+std::string VarnekFitPath() { return VARNEK_FIT_EXECUTABLE; }
+
 Outcome RunVarnekFit(std::string_view arguments, std::string_view environment)
+{
+    return RunProgram(VarnekFitPath(), arguments, environment);
+}
+
+Outcome RunProgram(
+    const std::string& path, std::string_view arguments, std::string_view environment)
 {
     const std::string outPath = TemporaryPath("_out.txt");
     const std::string errorPath = TemporaryPath("_errors.txt");
     std::string command(environment);
     command += " '";
-    command += VARNEK_FIT_EXECUTABLE;
+    command += path;
     command += "' ";
     command += arguments;
     command += " >'";

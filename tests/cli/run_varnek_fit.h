@@ -16,6 +16,13 @@ struct Outcome {
 // paths) and collects its exit status, standard output and standard error.
 Outcome RunVarnekFit(std::string_view arguments, std::string_view environment = {});
 
+// The same with the program at path.
+Outcome RunProgram(
+    const std::string& path, std::string_view arguments, std::string_view environment = {});
+
+// The path of the built varnek-fit.
+std::string VarnekFitPath();
+
 // A path in the test's temporary folder unique to this test and process, ending in suffix.
 std::string TemporaryPath(std::string_view suffix);
 

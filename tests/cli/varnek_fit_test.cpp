@@ -29,6 +29,40 @@ TEST(VarnekFit, FitsADataFile)
         "A(1) = 0.60 +/- 0.40  m/s\n");
 }
 
+TEST(VarnekFit, LoadsNoQtWithoutAGraph)
+{
+    // The dynamic loader names every library it loads on standard error.
+    std::string arguments = "'";
+    arguments += test_support::FixturePath("straight_line.dat");
+    arguments += "'";
+    const Outcome outcome = RunVarnekFit(arguments, "LD_DEBUG=libs");
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_NE(outcome.errors.find("calling init"), std::string::npos) << outcome.errors;
+    EXPECT_EQ(outcome.errors.find("libQt"), std::string::npos) << outcome.errors;
+}
+
+TEST(VarnekFit, SaysWhenItCannotDrawTheGraph)
+{
+    // A varnek-fit on its own, without the plotting program beside it or installed.
+    const std::string folder = cli_test::TemporaryPath("_alone");
+    std::filesystem::create_directory(folder);
+    const std::string program = folder + "/varnek-fit";
+    std::filesystem::copy_file(cli_test::VarnekFitPath(), program);
+    std::string arguments = "--plot '";
+    arguments += folder;
+    arguments += "/graph.png' '";
+    arguments += test_support::FixturePath("straight_line.dat");
+    arguments += "'";
+    const Outcome outcome = cli_test::RunProgram(program, arguments);
+    const bool drawn = std::filesystem::exists(folder + "/graph.png");
+    std::filesystem::remove_all(folder);
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.errors,
+        "varnek-fit: cannot draw the graph without varnek-fit-plot, which is not installed.\n");
+    EXPECT_NE(outcome.out.find("A(1) = 0.6 +/- 0.4  YUnits/XUnits"), std::string::npos);
+    EXPECT_FALSE(drawn);
+}
+
 TEST(VarnekFit, ReportsAFileThatCannotBeOpened)
 {
     const Outcome outcome = RunVarnekFit("/nonexistent/run.dat");

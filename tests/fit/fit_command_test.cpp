@@ -14,42 +14,27 @@ using test_support::Point;
 
 namespace {
 
-// Records what the command asked of its host; the reading hands over a prepared store.
-class RecordingHost : public fit::FitCommandHost {
-public:
-    data::PointStore reading;
-    std::vector<std::string> events;
-
-    void ReadData(data::PointStore& points) override
-    {
-        points = reading;
-        events.push_back("read");
-    }
-    void ShowInformation(std::string_view message) override
-    {
-        events.push_back(std::string(message));
-    }
-    void WriteReport(const fit::FitState&) override { events.push_back("report"); }
-    void Redraw() override { events.push_back("redraw"); }
-};
-
 class FitCommandTest : public ::testing::Test {
 protected:
     FitCommandTest() { fit::AllocateWorkingStorage(m_fit); }
     ~FitCommandTest() override { fit::ReleaseWorkingStorage(m_fit); }
 
-    fit::ShowOutcome Show(const std::vector<Point>& list)
+    // The points as a reading of the pane left them; the messages shown are kept in order.
+    fit::FitOutcome CheckAndFit(const data::PointStore& points)
     {
-        m_host.reading = test_support::PointsOf(list);
-        return fit::TabbedFitShowClick(m_points, m_fit, m_host);
+        return fit::CheckAndFit(
+            points, m_fit, [this](std::string_view message) { m_messages.emplace_back(message); });
+    }
+    fit::FitOutcome Show(const std::vector<Point>& list)
+    {
+        return CheckAndFit(test_support::PointsOf(list));
     }
 
-    data::PointStore m_points;
     fit::FitState m_fit;
-    RecordingHost m_host;
+    std::vector<std::string> m_messages;
 };
 
-using Events = std::vector<std::string>;
+using Messages = std::vector<std::string>;
 const std::string ZeroX(fit::ZeroXMessage);
 const std::string ZeroY(fit::ZeroYMessage);
 
@@ -59,37 +44,34 @@ TEST_F(FitCommandTest, ChecksTheDataOfEachType)
 {
     struct CheckCase {
         const char* name;
-        int fitType;
+        fit::FitModel fitType;
         std::vector<Point> points;
-        fit::ShowOutcome outcome;
-        Events events;
+        fit::FitOutcome outcome;
+        Messages messages;
     };
     const std::vector<CheckCase> cases {
         { "power law, zero x and zero y: the x message alone", fit::PowerLaw,
-            { { 0, 1 }, { 1, 0 }, { 2, 3 }, { 3, 5 } }, fit::ShowOutcome::Refused,
-            { "read", ZeroX } },
+            { { 0, 1 }, { 1, 0 }, { 2, 3 }, { 3, 5 } }, fit::FitOutcome::Refused, { ZeroX } },
         { "power law, three zero x: one message", fit::PowerLaw,
-            { { 0, 1 }, { 0, 2 }, { 0, 3 }, { 1, 1 } }, fit::ShowOutcome::Refused,
-            { "read", ZeroX } },
+            { { 0, 1 }, { 0, 2 }, { 0, 3 }, { 1, 1 } }, fit::FitOutcome::Refused, { ZeroX } },
         { "power law, zero y", fit::PowerLaw, { { 1, 1 }, { 2, 0 }, { 3, 5 }, { 4, 6 } },
-            fit::ShowOutcome::Refused, { "read", ZeroY } },
+            fit::FitOutcome::Refused, { ZeroY } },
         { "exponential, zero y", fit::Exponential, { { 1, 1 }, { 2, 0 }, { 3, 5 }, { 4, 6 } },
-            fit::ShowOutcome::Refused, { "read", ZeroY } },
+            fit::FitOutcome::Refused, { ZeroY } },
         { "exponential accepts x = 0", fit::Exponential,
-            { { 0, 1 }, { 1, 2.7L }, { 2, 7.5L }, { 3, 20 }, { 4, 54 } }, fit::ShowOutcome::Fitted,
-            { "read", "report", "redraw" } },
+            { { 0, 1 }, { 1, 2.7L }, { 2, 7.5L }, { 3, 20 }, { 4, 54 } }, fit::FitOutcome::Fitted,
+            {} },
         { "straight line accepts y = 0", fit::StraightLine,
-            { { 0, 0 }, { 1, 0 }, { 2, 1 }, { 3, 0 }, { 4, 0 } }, fit::ShowOutcome::Fitted,
-            { "read", "report", "redraw" } },
+            { { 0, 0 }, { 1, 0 }, { 2, 1 }, { 3, 0 }, { 4, 0 } }, fit::FitOutcome::Fitted, {} },
     };
     for (const CheckCase& checkCase : cases) {
         SCOPED_TRACE(checkCase.name);
-        m_host.events.clear();
+        m_messages.clear();
         m_fit.FitType = checkCase.fitType;
-        m_fit.FitValid = checkCase.outcome == fit::ShowOutcome::Refused;
+        m_fit.FitValid = checkCase.outcome == fit::FitOutcome::Refused;
         EXPECT_EQ(Show(checkCase.points), checkCase.outcome);
-        EXPECT_EQ(m_host.events, checkCase.events);
-        EXPECT_EQ(m_fit.FitValid, checkCase.outcome == fit::ShowOutcome::Fitted);
+        EXPECT_EQ(m_messages, checkCase.messages);
+        EXPECT_EQ(m_fit.FitValid, checkCase.outcome == fit::FitOutcome::Fitted);
     }
 }
 
@@ -98,14 +80,14 @@ TEST_F(FitCommandTest, DoesNothingWithoutPoints)
     m_fit.FitValid = true;
     m_fit.FitOrder = 7;
     m_fit.FitType = fit::StraightLine;
-    EXPECT_EQ(Show({}), fit::ShowOutcome::NothingToFit);
+    EXPECT_EQ(Show({}), fit::FitOutcome::NothingToFit);
 
     // An emptied pane after an earlier reading: the old points are not fitted again.
-    m_host.reading = test_support::PointsOf({ { 1, 2 }, { 2, 3 }, { 3, 5 }, { 4, 4 } });
-    m_host.reading.DataPresent = false;
-    EXPECT_EQ(fit::TabbedFitShowClick(m_points, m_fit, m_host), fit::ShowOutcome::NothingToFit);
+    data::PointStore emptied = test_support::PointsOf({ { 1, 2 }, { 2, 3 }, { 3, 5 }, { 4, 4 } });
+    emptied.DataPresent = false;
+    EXPECT_EQ(CheckAndFit(emptied), fit::FitOutcome::NothingToFit);
 
-    EXPECT_EQ(m_host.events, (Events { "read", "read" }));
+    EXPECT_TRUE(m_messages.empty());
     EXPECT_TRUE(m_fit.FitValid);
     EXPECT_EQ(m_fit.FitOrder, 7);
 }
@@ -136,20 +118,20 @@ TEST_F(FitCommandTest, RefusesOrdersWithNothingToSolve)
     for (const OrderCase& orderCase :
         std::vector<OrderCase> { { "order -1", -1, false }, { "forced order -1", -1, true } }) {
         SCOPED_TRACE(orderCase.name);
-        m_host.events.clear();
+        m_messages.clear();
         m_fit.FitType = fit::Polynomial;
         m_fit.FitOrder = orderCase.order;
         m_fit.ZeroForce = orderCase.zeroForce;
         m_fit.FitValid = true;
-        EXPECT_EQ(Show(points), fit::ShowOutcome::Refused);
-        EXPECT_EQ(m_host.events, (Events { "read", std::string(fit::TooFewPointsMessage) }));
+        EXPECT_EQ(Show(points), fit::FitOutcome::Refused);
+        EXPECT_EQ(m_messages, Messages { std::string(fit::TooFewPointsMessage) });
         EXPECT_FALSE(m_fit.FitValid);
     }
 
     // Forced through the origin with order 0: nothing is solved and A(0) = 0 is the fit.
     m_fit.FitOrder = 0;
     m_fit.ZeroForce = true;
-    EXPECT_EQ(Show(points), fit::ShowOutcome::Fitted);
+    EXPECT_EQ(Show(points), fit::FitOutcome::Fitted);
     EXPECT_EQ(m_fit.ConstantCount, 1);
     EXPECT_EQ(m_fit.FitConstants[0], 0);
     EXPECT_EQ(m_fit.ResidualSumOfSquares, 4 + 16 + 49 + 64);
@@ -158,28 +140,20 @@ TEST_F(FitCommandTest, RefusesOrdersWithNothingToSolve)
 TEST_F(FitCommandTest, NoCurveIsValidWhileARefusalIsShown)
 {
     // The window repaints behind the modal message box.
-    struct WatchingHost : RecordingHost {
-        const fit::FitState* fit = nullptr;
-        std::vector<bool> validWhileShown;
-        void ShowInformation(std::string_view message) override
-        {
-            validWhileShown.push_back(fit->FitValid);
-            RecordingHost::ShowInformation(message);
-        }
-    } host;
-    host.fit = &m_fit;
+    std::vector<bool> validWhileShown;
     m_fit.FitType = fit::PowerLaw;
-    host.reading = test_support::PointsOf({ { 0, 1 }, { 1, 2 }, { 2, 3 } });
-    EXPECT_EQ(fit::TabbedFitShowClick(m_points, m_fit, host), fit::ShowOutcome::Refused);
-    EXPECT_EQ(host.validWhileShown, std::vector<bool> { false });
+    EXPECT_EQ(fit::CheckAndFit(test_support::PointsOf({ { 0, 1 }, { 1, 2 }, { 2, 3 } }), m_fit,
+                  [&](std::string_view) { validWhileShown.push_back(m_fit.FitValid); }),
+        fit::FitOutcome::Refused);
+    EXPECT_EQ(validWhileShown, std::vector<bool> { false });
 }
 
 TEST_F(FitCommandTest, SingularSystemIsAMessage)
 {
     m_fit.FitType = fit::Polynomial;
     m_fit.FitOrder = 2;
-    EXPECT_EQ(Show({ { 2, 1 }, { 2, 2 }, { 2, 3 }, { 2, 5 } }), fit::ShowOutcome::Refused);
-    EXPECT_EQ(m_host.events, (Events { "read", std::string(fit::TooFewDistinctXMessage) }));
+    EXPECT_EQ(Show({ { 2, 1 }, { 2, 2 }, { 2, 3 }, { 2, 5 } }), fit::FitOutcome::Refused);
+    EXPECT_EQ(m_messages, Messages { std::string(fit::TooFewDistinctXMessage) });
     EXPECT_FALSE(m_fit.FitValid);
 }
 
@@ -188,11 +162,10 @@ TEST_F(FitCommandTest, FitsTheFirstPointsOfALongPane)
     std::vector<Point> points;
     for (int x = 1; x <= data::MaxPoints; ++x)
         points.emplace_back(x, 2 * x + (x % 3));
-    m_host.reading = test_support::PointsOf(points);
-    m_host.reading.LinesLeftUnread = true;
-    EXPECT_EQ(fit::TabbedFitShowClick(m_points, m_fit, m_host), fit::ShowOutcome::Fitted);
-    EXPECT_EQ(m_host.events,
-        (Events { "read", std::string(fit::OnlyFirstPointsMessage), "report", "redraw" }));
+    data::PointStore longPane = test_support::PointsOf(points);
+    longPane.LinesLeftUnread = true;
+    EXPECT_EQ(CheckAndFit(longPane), fit::FitOutcome::Fitted);
+    EXPECT_EQ(m_messages, Messages { std::string(fit::OnlyFirstPointsMessage) });
     EXPECT_EQ(m_fit.FitPointCount, data::MaxPoints);
 }
 
@@ -200,7 +173,7 @@ TEST_F(FitCommandTest, FailuresEndTheCommandAtTheirStep)
 {
     struct FailureCase {
         const char* name;
-        int fitType;
+        fit::FitModel fitType;
         int fitOrder;
         std::vector<Point> points;
         const char* message;
@@ -221,7 +194,7 @@ TEST_F(FitCommandTest, FailuresEndTheCommandAtTheirStep)
     };
     for (const FailureCase& failureCase : cases) {
         SCOPED_TRACE(failureCase.name);
-        m_host.events.clear();
+        m_messages.clear();
         m_fit.FitType = failureCase.fitType;
         m_fit.FitOrder = failureCase.fitOrder;
         m_fit.ZeroForce = false;
@@ -232,7 +205,6 @@ TEST_F(FitCommandTest, FailuresEndTheCommandAtTheirStep)
             EXPECT_STREQ(failure.what(), failureCase.message);
         }
         EXPECT_EQ(m_fit.FitValid, failureCase.fitValidAfter);
-        // Neither the report nor the graph is touched.
-        EXPECT_EQ(m_host.events, (Events { "read" }));
+        EXPECT_TRUE(m_messages.empty());
     }
 }

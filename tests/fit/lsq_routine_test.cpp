@@ -27,7 +27,7 @@ protected:
 
 struct CertifiedCase {
     const char* file;
-    int fitType;
+    fit::FitModel fitType;
     int fitOrder;
     bool zeroForce;
     Extended estimateTolerance;

@@ -24,7 +24,7 @@ TEST(MarkerHalfSize, FollowsEachShapeForSizeSeven)
 }
 
 // The calls of one marker at (100, 200), with pen and brush where they matter.
-std::vector<std::string> MarkerCalls(int markerType, int halfSize)
+std::vector<std::string> MarkerCalls(graph::MarkerShape markerType, int halfSize)
 {
     test_support::RecordingCanvas canvas;
     canvas.SetPenColor(common::Black);

@@ -79,7 +79,7 @@ protected:
     {
         host.PointsInPane = pointCount;
         points.PointCount = pointCount;
-        notebook->FitData1Click();
+        notebook->ShowFitDataPage();
         Choose("TabbedFitCombo", "Polynomial fit");
     }
 
@@ -124,18 +124,18 @@ TEST_F(OptionsNotebookTest, StartsHiddenWithTheDesignPagesAndSettings)
 
 TEST_F(OptionsNotebookTest, MenuCommandsShowTheirPageAtTheTopLeftCorner)
 {
-    notebook->Format1Click();
+    notebook->ShowTitlesPage();
     EXPECT_TRUE(notebook->isVisible());
     EXPECT_EQ(notebook->pos(), QPoint(0, 0));
     EXPECT_EQ(notebook->currentIndex(), OptionsNotebook::TitlesPage);
 
-    notebook->FitData1Click();
+    notebook->ShowFitDataPage();
     EXPECT_EQ(notebook->currentIndex(), OptionsNotebook::FitDataPage);
 }
 
 TEST_F(OptionsNotebookTest, TitlesPageShowsTheStartUpCaptionsAndUnitsFirstTime)
 {
-    notebook->Format1Click();
+    notebook->ShowTitlesPage();
     const std::pair<const char*, const char*> boxes[]
         = { { "TabbedTitleEdit", "Title" }, { "TabbedX1", "XAxisLabel" }, { "TabbedX2", "XUnits" },
               { "TabbedY1", "YAxisLabel" }, { "TabbedY2", "YUnits" } };
@@ -147,7 +147,7 @@ TEST_F(OptionsNotebookTest, TitlesPageShowsTheStartUpCaptionsAndUnitsFirstTime)
 
 TEST_F(OptionsNotebookTest, TitlesBoxesChangeCaptionsAndUnitsAtEveryKeystroke)
 {
-    notebook->Format1Click();
+    notebook->ShowTitlesPage();
     auto* title = Find<QLineEdit>("TabbedTitleEdit");
     Type(title, "Dec");
     EXPECT_EQ(host.Captions[LegendLabel::Title], "Dec");
@@ -169,13 +169,13 @@ TEST_F(OptionsNotebookTest, TitlesBoxesChangeCaptionsAndUnitsAtEveryKeystroke)
     EXPECT_TRUE(host.Calls.empty());
 
     // Shown again, the page reads what the user left.
-    notebook->Format1Click();
+    notebook->ShowTitlesPage();
     EXPECT_EQ(Find<QLineEdit>("TabbedX1")->text(), "Time");
 }
 
 TEST_F(OptionsNotebookTest, PolynomialRightAfterStartUpTakesOrderZeroFromTheBox)
 {
-    notebook->FitData1Click();
+    notebook->ShowFitDataPage();
     Choose("TabbedFitCombo", "Polynomial fit");
     EXPECT_EQ(fit.FitType, fit::Polynomial);
     EXPECT_EQ(fit.FitOrder, 0);
@@ -183,7 +183,7 @@ TEST_F(OptionsNotebookTest, PolynomialRightAfterStartUpTakesOrderZeroFromTheBox)
     EXPECT_TRUE(Spin()->isVisible());
     EXPECT_TRUE(Find<QLabel>("PolyOrderLabel")->isVisible());
     // Only the bounds changed, so the order handler did not run.
-    EXPECT_EQ(host.CountOf("CalculateData"), 0);
+    EXPECT_EQ(host.CountOf("ReadDataPane"), 0);
 }
 
 TEST_F(OptionsNotebookTest, OrderBoundIsSixteenAfterChoosingAndFifteenAfterAChange)
@@ -206,7 +206,7 @@ TEST_F(OptionsNotebookTest, OrderBoundIsSixteenAfterChoosingAndFifteenAfterAChan
     EXPECT_EQ(Spin()->text(), "15");
     EXPECT_EQ(fit.FitOrder, 15);
     EXPECT_EQ(Spin()->MaxValue(), 15);
-    EXPECT_EQ(host.CountOf("CalculateData"), 2);
+    EXPECT_EQ(host.CountOf("ReadDataPane"), 2);
 }
 
 TEST_F(OptionsNotebookTest, OrderGoesUpToPointCountLessFour)
@@ -241,7 +241,7 @@ TEST_F(OptionsNotebookTest, TypingZeroEndsAtOneWithSixPointsOrMore)
         EXPECT_EQ(Spin()->text(), "1");
         EXPECT_EQ(fit.FitOrder, 1);
         // Once for the typed 0, once more after the handler set the box to 1.
-        EXPECT_EQ(host.CountOf("CalculateData"), 2);
+        EXPECT_EQ(host.CountOf("ReadDataPane"), 2);
     }
 }
 
@@ -260,7 +260,7 @@ TEST_F(OptionsNotebookTest, LogarithmicFitsUntickAndHideTheForcing)
 {
     for (const char* type : { "Power Law", "Exponential" }) {
         SCOPED_TRACE(type);
-        notebook->FitData1Click();
+        notebook->ShowFitDataPage();
         QCheckBox* forcing = CheckBox("ZeroForceBox");
         Tick("ZeroForceBox");
         EXPECT_TRUE(fit.ZeroForce);
@@ -282,7 +282,7 @@ TEST_F(OptionsNotebookTest, LogarithmicFitsUntickAndHideTheForcing)
 
 TEST_F(OptionsNotebookTest, ChangingTheFitTypeDropsTheFittedCurveWithoutRedrawing)
 {
-    notebook->FitData1Click();
+    notebook->ShowFitDataPage();
     fit.FitValid = true;
     Choose("TabbedFitCombo", "Exponential");
     EXPECT_EQ(fit.FitType, fit::Exponential);
@@ -301,7 +301,7 @@ TEST_F(OptionsNotebookTest, ChangingTheFitTypeDropsTheFittedCurveWithoutRedrawin
 
 TEST_F(OptionsNotebookTest, LightGrayBackgroundIsTheButtonFaceAndRecoloursTheLabelsAtOnce)
 {
-    notebook->Format1Click();
+    notebook->ShowTitlesPage();
     Choose("BackColorCombo", "Black");
     host.Calls.clear();
     Choose("BackColorCombo", "Light Gray");
@@ -321,7 +321,7 @@ TEST_F(OptionsNotebookTest, ColourBoxesSetTheirColourOnlyForAnItem)
         { "GraphCombo", &graph::GraphState::GraphColor },
         { "TickColorCombo", &graph::GraphState::TickColor },
         { "MarkerColorCombo", &graph::GraphState::MarkerColor } };
-    notebook->Format1Click();
+    notebook->ShowTitlesPage();
     for (const Case& item : cases) {
         SCOPED_TRACE(item.Box);
         Choose(item.Box, "Green");
@@ -333,12 +333,12 @@ TEST_F(OptionsNotebookTest, ColourBoxesSetTheirColourOnlyForAnItem)
         Type(Combo(item.Box), "Yellow");
         EXPECT_EQ(graph.*item.Colour, 0x0000FFFFu);
     }
-    EXPECT_EQ(host.CountOf("DrawGraph"), 0);
+    EXPECT_EQ(host.CountOf("RedrawGraph"), 0);
 }
 
 TEST_F(OptionsNotebookTest, MarkerBoxSetsTheShapeOnlyForAnItem)
 {
-    notebook->Format1Click();
+    notebook->ShowTitlesPage();
     Choose("MarkerTypeComboBox1", "Diamond");
     EXPECT_EQ(graph.MarkerType, graph::Diamond);
     Type(Combo("MarkerTypeComboBox1"), "Star");
@@ -355,13 +355,13 @@ TEST_F(OptionsNotebookTest, ExitRedrawsOnlyWhileTheFitIsValid)
     for (int page = 0; page < 4; ++page) {
         SCOPED_TRACE(exits[page]);
         for (bool valid : { false, true }) {
-            notebook->FitData1Click();
+            notebook->ShowFitDataPage();
             notebook->setCurrentIndex(page);
             fit.FitValid = valid;
             host.Calls.clear();
             QTest::mouseClick(Find<QPushButton>(exits[page]), Qt::LeftButton);
             EXPECT_FALSE(notebook->isVisible());
-            EXPECT_EQ(host.CountOf("DrawGraph"), valid ? 1 : 0);
+            EXPECT_EQ(host.CountOf("RedrawGraph"), valid ? 1 : 0);
         }
     }
 }
@@ -370,43 +370,43 @@ TEST_F(OptionsNotebookTest, EveryShowButtonRunsTheFitAndKeepsTheNotebook)
 {
     const char* shows[]
         = { "TabbedFitShow", "TabbedColorsShow", "TabbedTitlesShow", "TabbedMarkersShow" };
-    notebook->FitData1Click();
+    notebook->ShowFitDataPage();
     for (int page = 0; page < 4; ++page) {
         notebook->setCurrentIndex(page);
         QTest::mouseClick(Find<QPushButton>(shows[page]), Qt::LeftButton);
-        EXPECT_EQ(host.CountOf("TabbedFitShowClick"), page + 1) << shows[page];
+        EXPECT_EQ(host.CountOf("ShowFit"), page + 1) << shows[page];
     }
     EXPECT_TRUE(notebook->isVisible());
 }
 
 TEST_F(OptionsNotebookTest, ExtraDigitRefitsWhenTickedAndUnticked)
 {
-    notebook->FitData1Click();
+    notebook->ShowFitDataPage();
     Tick("PrecisionFlagBox");
     EXPECT_EQ(report.PrecisionFlag, 1);
-    EXPECT_EQ(host.Calls, std::vector<std::string> { "TabbedFitShowClick" });
+    EXPECT_EQ(host.Calls, std::vector<std::string> { "ShowFit" });
     Tick("PrecisionFlagBox");
     EXPECT_EQ(report.PrecisionFlag, 0);
-    EXPECT_EQ(host.CountOf("TabbedFitShowClick"), 2);
+    EXPECT_EQ(host.CountOf("ShowFit"), 2);
 }
 
 TEST_F(OptionsNotebookTest, SuppressZeroRereadsAndRedrawsAtOnce)
 {
-    notebook->FitData1Click();
+    notebook->ShowFitDataPage();
     Tick("ZeroSuppressBox");
     EXPECT_TRUE(points.SuppressZero);
-    EXPECT_EQ(host.Calls, (std::vector<std::string> { "CalculateData", "DrawGraph" }));
+    EXPECT_EQ(host.Calls, (std::vector<std::string> { "ReadDataPane", "RedrawGraph" }));
     Tick("ZeroSuppressBox");
     EXPECT_FALSE(points.SuppressZero);
 }
 
 TEST_F(OptionsNotebookTest, AFailureEndsTheHandlerAtTheFailingStep)
 {
-    notebook->FitData1Click();
+    notebook->ShowFitDataPage();
     host.ReadingFails = true;
     Tick("ZeroSuppressBox");
     EXPECT_TRUE(points.SuppressZero);
-    EXPECT_EQ(host.Calls, std::vector<std::string> { "CalculateData" });
+    EXPECT_EQ(host.Calls, std::vector<std::string> { "ReadDataPane" });
     EXPECT_EQ(host.Errors, std::vector<std::string> { "Floating point overflow" });
 }
 
@@ -432,7 +432,7 @@ TEST_F(OptionsNotebookTest, TabKeyFollowsTheDesignOrderOnEveryPage)
     };
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    notebook->FitData1Click();
+    notebook->ShowFitDataPage();
     for (const Case& item : cases) {
         SCOPED_TRACE(item.Order.front());
         notebook->setCurrentIndex(item.Page);
@@ -454,7 +454,7 @@ TEST_F(OptionsNotebookTest, FocusEnteringTheNotebookRefillsTheTitlesPage)
     auto* outside = new QLineEdit(&window);
     outside->move(400, 400);
     outside->show();
-    notebook->Format1Click();
+    notebook->ShowTitlesPage();
     outside->setFocus();
     host.Captions[LegendLabel::Title] = "Dropped";
     Find<QLineEdit>("TabbedX1")->setFocus();

@@ -21,7 +21,7 @@ public:
     {
     }
 
-    // How many points the data pane holds; CalculateData reads them into the store.
+    // How many points the data pane holds; ReadDataPane reads them into the store.
     int PointsInPane = 0;
     // Makes the reading fail as a floating-point fault in it would.
     bool ReadingFails = false;
@@ -48,15 +48,15 @@ public:
             Errors.push_back(failure.what());
         }
     }
-    void CalculateData() override
+    void ReadDataPane() override
     {
-        Calls.push_back("CalculateData");
+        Calls.push_back("ReadDataPane");
         if (ReadingFails)
             throw common::FloatingPointError(common::FloatingPointError::Kind::Overflow);
         m_points.PointCount = PointsInPane;
     }
-    void DrawGraph() override { Calls.push_back("DrawGraph"); }
-    void TabbedFitShowClick() override { Calls.push_back("TabbedFitShowClick"); }
+    void RedrawGraph() override { Calls.push_back("RedrawGraph"); }
+    void ShowFit() override { Calls.push_back("ShowFit"); }
     QString LegendCaption(options::LegendLabel label) const override { return Captions.at(label); }
     void SetLegendCaption(options::LegendLabel label, const QString& caption) override
     {

@@ -20,51 +20,37 @@ using test_support::Point;
 
 namespace {
 
-// The window's side of the command with the results pane in memory and no graph.
-class PaneHost : public fit::FitCommandHost {
-public:
-    data::PointStore reading;
-    report::ReportSettings settings;
-    common::MemoryLines resultsPane { report::InitialResultsText };
-    std::vector<std::string> messages;
-    int redraws = 0;
-
-    void ReadData(data::PointStore& points) override { points = reading; }
-    void ShowInformation(std::string_view message) override
-    {
-        messages.push_back(std::string(message));
-    }
-    void WriteReport(const fit::FitState& fit) override
-    {
-        report::LsqResultsToScreen(fit, settings, resultsPane);
-    }
-    void Redraw() override { ++redraws; }
-};
-
+// The fit command as the window runs it after reading the pane: check and fit, then the report
+// into a results pane in memory.
 class FitReportTest : public ::testing::Test {
 protected:
     FitReportTest() { fit::AllocateWorkingStorage(m_fit); }
     ~FitReportTest() override { fit::ReleaseWorkingStorage(m_fit); }
 
-    fit::ShowOutcome Show(int fitType, int fitOrder, bool zeroForce, const std::vector<Point>& list)
+    fit::FitOutcome Show(
+        fit::FitModel fitType, int fitOrder, bool zeroForce, const std::vector<Point>& list)
     {
         m_fit.FitType = fitType;
         m_fit.FitOrder = fitOrder;
         m_fit.ZeroForce = zeroForce;
-        m_host.reading = test_support::PointsOf(list);
-        return fit::TabbedFitShowClick(m_points, m_fit, m_host);
+        const fit::FitOutcome outcome = fit::CheckAndFit(test_support::PointsOf(list), m_fit,
+            [this](std::string_view message) { m_messages.emplace_back(message); });
+        if (outcome == fit::FitOutcome::Fitted)
+            report::LsqResultsToScreen(m_fit, m_settings, m_resultsPane);
+        return outcome;
     }
 
     // Lines 0 to 3 of the results pane.
     std::vector<std::string> Report() const
     {
-        return { m_host.resultsPane.Line(0), m_host.resultsPane.Line(1), m_host.resultsPane.Line(2),
-            m_host.resultsPane.Line(3) };
+        return { m_resultsPane.Line(0), m_resultsPane.Line(1), m_resultsPane.Line(2),
+            m_resultsPane.Line(3) };
     }
 
-    data::PointStore m_points;
     fit::FitState m_fit;
-    PaneHost m_host;
+    report::ReportSettings m_settings;
+    common::MemoryLines m_resultsPane { report::InitialResultsText };
+    std::vector<std::string> m_messages;
 };
 
 const std::string Heading = "Fitting constants of least squares fit:";
@@ -76,7 +62,7 @@ TEST_F(FitReportTest, StraightLineOfTheWorkedNormalMatrix)
     // Normal matrix [[4, 10], [10, 30]]: A(0) = 0.5, A(1) = 0.6, R = 0.2, uncertainties
     // 2 sqrt(0.2 * 1.5) = 1.095 and 2 sqrt(0.2 * 0.2) = 0.4.
     const std::vector<Point> points { { 1, 1 }, { 2, 2 }, { 3, 2 }, { 4, 3 } };
-    EXPECT_EQ(Show(fit::StraightLine, 0, false, points), fit::ShowOutcome::Fitted);
+    EXPECT_EQ(Show(fit::StraightLine, 0, false, points), fit::FitOutcome::Fitted);
     EXPECT_TRUE(test_support::IsNear(m_fit.FitConstants[0], 0.5L, 1e-17L));
     EXPECT_TRUE(test_support::IsNear(m_fit.FitConstants[1], 0.6L, 1e-17L));
     EXPECT_TRUE(test_support::IsNear(m_fit.ResidualSumOfSquares, 0.2L, 1e-16L));
@@ -84,9 +70,8 @@ TEST_F(FitReportTest, StraightLineOfTheWorkedNormalMatrix)
     EXPECT_EQ(Report(),
         (std::vector<std::string> {
             Heading, "", "A(0) = 1 +/- 1  YUnits", "A(1) = 0.6 +/- 0.4  YUnits/XUnits" }));
-    EXPECT_EQ(m_host.redraws, 1);
 
-    m_host.settings.PrecisionFlag = 1;
+    m_settings.PrecisionFlag = 1;
     Show(fit::StraightLine, 0, false, points);
     EXPECT_EQ(Report(),
         (std::vector<std::string> {
@@ -96,7 +81,7 @@ TEST_F(FitReportTest, StraightLineOfTheWorkedNormalMatrix)
 TEST_F(FitReportTest, ThreePointLineFailsInTheReport)
 {
     // Divisor n - m - 1 = 0: the constants are there, the report stops at its first
-    // uncertainty with the pane emptied and line 0 kept, and the graph is not redrawn.
+    // uncertainty with the pane emptied and line 0 kept.
     try {
         Show(fit::StraightLine, 0, false, { { 0, 0 }, { 1, 3 }, { 2, 5 } });
         ADD_FAILURE() << "no failure";
@@ -106,10 +91,9 @@ TEST_F(FitReportTest, ThreePointLineFailsInTheReport)
     EXPECT_TRUE(test_support::IsNear(m_fit.FitConstants[0], 1.0L / 6, 1e-17L));
     EXPECT_TRUE(test_support::IsNear(m_fit.FitConstants[1], 2.5L, 1e-17L));
     EXPECT_TRUE(m_fit.FitValid);
-    EXPECT_EQ(m_host.redraws, 0);
     std::string emptied = "Enter data in the window above in the form";
     emptied += std::string(21, '\n');
-    EXPECT_EQ(m_host.resultsPane.Text(), emptied);
+    EXPECT_EQ(m_resultsPane.Text(), emptied);
 }
 
 TEST_F(FitReportTest, TwoPointLineFailsDespiteItsZeroResidual)
@@ -121,7 +105,7 @@ TEST_F(FitReportTest, TwoPointLineFailsDespiteItsZeroResidual)
     } catch (const common::FloatingPointError& fault) {
         EXPECT_STREQ(fault.what(), "Floating point division by zero");
     }
-    EXPECT_EQ(m_host.resultsPane.Line(2), "");
+    EXPECT_EQ(m_resultsPane.Line(2), "");
 }
 
 TEST_F(FitReportTest, LineForcedThroughTheOrigin)
@@ -150,9 +134,9 @@ TEST_F(FitReportTest, PowerLawRecoversItsConstants)
     std::vector<Point> points;
     for (int x = 1; x <= 5; ++x)
         points.emplace_back(x, 2.0L * x * x * x);
-    m_host.settings.XUnitsText = "s";
-    m_host.settings.YUnitsText = "m";
-    EXPECT_EQ(Show(fit::PowerLaw, 0, false, points), fit::ShowOutcome::Fitted);
+    m_settings.XUnitsText = "s";
+    m_settings.YUnitsText = "m";
+    EXPECT_EQ(Show(fit::PowerLaw, 0, false, points), fit::FitOutcome::Fitted);
     EXPECT_TRUE(test_support::IsNear(m_fit.FitConstants[0], std::log(2.0L), 1e-17L));
     EXPECT_TRUE(test_support::IsNear(m_fit.FitConstants[1], 3, 1e-17L));
     // Exact data: the uncertainties are zero or within rounding of it, and the values are
@@ -201,10 +185,9 @@ TEST_F(FitReportTest, ExponentialFitsMagnitudesButMeasuresSignedResiduals)
 TEST_F(FitReportTest, SingularSystemLeavesPaneAndGraph)
 {
     EXPECT_EQ(Show(fit::Polynomial, 2, false, { { 2, 1 }, { 2, 2 }, { 2, 3 }, { 2, 4 }, { 2, 5 } }),
-        fit::ShowOutcome::Refused);
-    EXPECT_EQ(m_host.messages,
+        fit::FitOutcome::Refused);
+    EXPECT_EQ(m_messages,
         (std::vector<std::string> { "Too few distinct X values for this type of fit." }));
     EXPECT_FALSE(m_fit.FitValid);
-    EXPECT_EQ(m_host.resultsPane.Text(), report::InitialResultsText);
-    EXPECT_EQ(m_host.redraws, 0);
+    EXPECT_EQ(m_resultsPane.Text(), report::InitialResultsText);
 }

@@ -25,7 +25,7 @@ protected:
     // Sets up the results of a fit whose shown constants have exactly these uncertainties
     // (within rounding): one degree of freedom and a residual sum of 1, so each uncertainty
     // is 2 sqrt(V[k][k]). A forced fit lists A(0) = 0 with any uncertainty, it is not used.
-    void SetFit(int fitType, bool zeroForce, const std::vector<Extended>& constants,
+    void SetFit(fit::FitModel fitType, bool zeroForce, const std::vector<Extended>& constants,
         const std::vector<Extended>& uncertainties)
     {
         m_fit.FitType = fitType;

@@ -1,4 +1,5 @@
-// src/app/coordinate_readout.h: the text of the mouse position readout, in data units.
+// src/graph/coordinate_readout.h: where the mouse position readout shows, and its text in data
+// units.
 #pragma once
 
 #include "common/extended.h"
@@ -8,7 +9,11 @@
 #include <optional>
 #include <string>
 
-namespace app {
+namespace graph {
+
+// The client position lies strictly inside the plot rectangle of the last drawing pass: on none
+// of its four edges.
+bool InsidePlot(const GraphState& graph, int X, int Y);
 
 // Field width and decimals of a readout value.
 struct ReadoutField {
@@ -26,6 +31,6 @@ std::optional<ReadoutField> ReadoutFieldFor(common::Extended span, int extent);
 // last drawing pass and the current ranges. None when a range has no width, the rectangle has
 // no size or a value is not finite. Raises no failure and leaves no floating-point flag set.
 std::optional<std::string> CoordinateCaption(
-    const graph::GraphState& graph, const data::PointStore& points, int X, int Y);
+    const GraphState& graph, const data::PointStore& points, int X, int Y);
 
-} // namespace app
+} // namespace graph

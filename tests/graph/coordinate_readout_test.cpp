@@ -1,5 +1,6 @@
-// tests/app/coordinate_readout_test.cpp: the readout's fields and captions, and its refusals.
-#include "app/coordinate_readout.h"
+// tests/graph/coordinate_readout_test.cpp: where the readout shows, its fields and captions, and
+// its refusals.
+#include "graph/coordinate_readout.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,36 @@
 namespace {
 
 using common::Extended;
+
+TEST(InsidePlot, TakesOnlyPixelsStrictlyInsideThePlot)
+{
+    graph::GraphState graph;
+    graph.PlotLeft = 400;
+    graph.PlotTop = 40;
+    graph.PlotWidth = 500;
+    graph.PlotHeight = 300;
+    const struct {
+        const char* name;
+        int X;
+        int Y;
+        bool inside;
+    } cases[] = {
+        { "on the left edge", 400, 100, false },
+        { "one pixel inside the left edge", 401, 100, true },
+        { "on the right edge", 900, 100, false },
+        { "one pixel inside the right edge", 899, 100, true },
+        { "on the top edge", 450, 40, false },
+        { "one pixel inside the bottom edge", 450, 339, true },
+        { "on the bottom edge", 450, 340, false },
+    };
+    for (const auto& expected : cases) {
+        SCOPED_TRACE(expected.name);
+        EXPECT_EQ(graph::InsidePlot(graph, expected.X, expected.Y), expected.inside);
+    }
+    // A rectangle reaching past the 32-bit range keeps its far edges all the same.
+    graph.PlotWidth = 2147483647;
+    EXPECT_TRUE(graph::InsidePlot(graph, 2147483647, 100));
+}
 
 TEST(ReadoutFieldFor, RoundsTheExponentOfUnitsPerPixelToTheNearest)
 {
@@ -29,8 +60,8 @@ TEST(ReadoutFieldFor, RoundsTheExponentOfUnitsPerPixelToTheNearest)
     };
     for (const auto& expected : cases) {
         SCOPED_TRACE(expected.name);
-        const std::optional<app::ReadoutField> field
-            = app::ReadoutFieldFor(expected.span, expected.extent);
+        const std::optional<graph::ReadoutField> field
+            = graph::ReadoutFieldFor(expected.span, expected.extent);
         ASSERT_TRUE(field.has_value());
         EXPECT_EQ(field->width, expected.width);
         EXPECT_EQ(field->decimals, expected.decimals);
@@ -77,7 +108,7 @@ TEST_F(CoordinateCaption, WritesBothValuesInTheirFields)
         points.XMin = expected.xMin;
         points.XMax = expected.xMax;
         graph.PlotWidth = expected.plotWidth;
-        EXPECT_EQ(app::CoordinateCaption(graph, points, expected.column, graph.PlotTop),
+        EXPECT_EQ(graph::CoordinateCaption(graph, points, expected.column, graph.PlotTop),
             std::optional<std::string>(expected.caption));
     }
 }
@@ -106,7 +137,7 @@ TEST_F(CoordinateCaption, HidesWhenTheScaleIsUnusable)
         points.XMax = refused.xMax;
         graph.PlotWidth = refused.plotWidth;
         graph.PlotHeight = refused.plotHeight;
-        EXPECT_FALSE(app::CoordinateCaption(graph, points, 420, 60).has_value());
+        EXPECT_FALSE(graph::CoordinateCaption(graph, points, 420, 60).has_value());
     }
     // The refused readouts leave no fault behind for a later command to report.
     EXPECT_EQ(std::fetestexcept(FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW), 0);

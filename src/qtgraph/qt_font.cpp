@@ -1,7 +1,7 @@
-// src/app/qt_font.cpp: the window font.
-#include "app/qt_font.h"
+// src/qtgraph/qt_font.cpp: the window font.
+#include "qtgraph/qt_font.h"
 
-namespace app {
+namespace qtgraph {
 
 QFont WindowFont()
 {
@@ -11,4 +11,4 @@ QFont WindowFont()
     return font;
 }
 
-} // namespace app
+} // namespace qtgraph

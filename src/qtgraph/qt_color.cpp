@@ -1,7 +1,7 @@
-// src/app/qt_color.cpp: mapping of colour values to Qt colours.
-#include "app/qt_color.h"
+// src/qtgraph/qt_color.cpp: mapping of colour values to Qt colours.
+#include "qtgraph/qt_color.h"
 
-namespace app {
+namespace qtgraph {
 
 QColor ColorOf(common::ColorValue colour, const QPalette& palette)
 {
@@ -19,4 +19,4 @@ QColor ColorOf(common::ColorValue colour, const QPalette& palette)
     }
 }
 
-} // namespace app
+} // namespace qtgraph

@@ -1,32 +1,31 @@
-// src/app/graph_image.cpp: drawing pass into a QImage, with the legends painted where the pass put
-// them.
-#include "app/graph_image.h"
+// src/qtgraph/graph_image.cpp: drawing pass onto a paint device, with the legends painted where
+// the pass put them.
+#include "qtgraph/graph_image.h"
 
-#include "app/qt_canvas.h"
-#include "app/qt_color.h"
-#include "app/qt_font.h"
-#include "app/qt_label.h"
 #include "graph/draw_graph.h"
-#include "graph/label.h"
+#include "qtgraph/caption_size.h"
+#include "qtgraph/qt_canvas.h"
+#include "qtgraph/qt_color.h"
+#include "qtgraph/qt_font.h"
 
 #include <QGuiApplication>
-#include <QPainter>
 #include <QPalette>
 #include <QRect>
 
-namespace app {
+namespace qtgraph {
 
 namespace {
 
-    // A legend that exists only as a box on the image: sized like the window's labels, placed
+    // A legend that exists only as a box on the device: sized like the window's labels, placed
     // by the pass, painted afterwards.
-    class ImageLabel : public graph::Label {
+    class PaintedLabel : public graph::Label {
     public:
-        ImageLabel(const QFont& font, const QString& caption, bool wrapWords, QPoint place)
+        PaintedLabel(const QFont& font, const QString& caption, bool wrapWords,
+            const layout::LegendStart& start)
             : m_font(font)
             , m_caption(caption)
             , m_wrapWords(wrapWords)
-            , m_box(place, CaptionSize(font, caption, wrapWords))
+            , m_box(QPoint(start.Left, start.Top), CaptionSize(font, caption, wrapWords))
         {
         }
 
@@ -65,32 +64,42 @@ namespace {
 
 } // namespace
 
+void PaintGraph(QPainter& painter, graph::GraphState& graph, const data::PointStore& points,
+    const fit::FitState& fit, const graph::WindowGeometry& window, const LegendCaptions& captions)
+{
+    const QPalette palette = QGuiApplication::palette();
+    const QFont font = WindowFont();
+    const QColor background = ColorOf(graph.BackgroundColor, palette);
+    const QSize size(window.ClientWidth, window.ClientHeight);
+    if (painter.isActive())
+        painter.fillRect(QRect(QPoint(0, 0), size), background);
+
+    // The labels start hidden at the places the window's layout gives them.
+    PaintedLabel title(font, captions.Title, false, layout::TitleStart);
+    PaintedLabel xLegend(font, captions.XLegend, false, layout::XAxisStart);
+    PaintedLabel yLegend(font, captions.YLegend, true, layout::YAxisStart);
+    {
+        QtCanvas canvas(painter, size, palette, font);
+        graph::DrawGraph(graph, points, fit, window, canvas, { title, xLegend, yLegend });
+    }
+
+    if (!painter.isActive())
+        return;
+    painter.setFont(font);
+    const QColor textColor = palette.color(QPalette::WindowText);
+    for (const PaintedLabel* label : { &title, &xLegend, &yLegend })
+        label->Paint(painter, background, textColor);
+}
+
 QImage RenderGraphImage(graph::GraphState& graph, const data::PointStore& points,
     const fit::FitState& fit, const graph::WindowGeometry& window, const LegendCaptions& captions)
 {
     if (window.ClientWidth <= 0 || window.ClientHeight <= 0)
         return QImage();
-    const QPalette palette = QGuiApplication::palette();
-    const QFont font = WindowFont();
     QImage image(window.ClientWidth, window.ClientHeight, QImage::Format_RGB32);
-    image.fill(ColorOf(graph.BackgroundColor, palette));
-
-    // The labels start hidden at the places the window's layout gives them.
-    ImageLabel title(font, captions.Title, false, QPoint(400, 8));
-    ImageLabel xLegend(font, captions.XLegend, false, QPoint(328, 232));
-    ImageLabel yLegend(font, captions.YLegend, true, QPoint(208, 48));
-    {
-        QtCanvas canvas(image, palette, font);
-        graph::DrawGraph(graph, points, fit, window, canvas, { title, xLegend, yLegend });
-    }
-
     QPainter painter(&image);
-    painter.setFont(font);
-    const QColor background = ColorOf(graph.BackgroundColor, palette);
-    const QColor textColor = palette.color(QPalette::WindowText);
-    for (const ImageLabel* label : { &title, &xLegend, &yLegend })
-        label->Paint(painter, background, textColor);
+    PaintGraph(painter, graph, points, fit, window, captions);
     return image;
 }
 
-} // namespace app
+} // namespace qtgraph

@@ -1,5 +1,5 @@
-// src/app/coordinate_readout.cpp: readout fields by the decimal exponent of units per pixel.
-#include "app/coordinate_readout.h"
+// src/graph/coordinate_readout.cpp: readout fields by the decimal exponent of units per pixel.
+#include "graph/coordinate_readout.h"
 
 #include "common/fixed_text.h"
 #include "common/integer_conversions.h"
@@ -8,7 +8,7 @@
 #include <cfenv>
 #include <cmath>
 
-namespace app {
+namespace graph {
 
 namespace {
 
@@ -24,14 +24,14 @@ namespace {
     }
 
     std::optional<std::string> ComposeCaption(
-        const graph::GraphState& graph, const data::PointStore& points, int X, int Y)
+        const GraphState& graph, const data::PointStore& points, int X, int Y)
     {
         if (graph.PlotWidth <= 0 || graph.PlotHeight <= 0)
             return std::nullopt;
-        const std::optional<std::string> x = AxisText(
-            graph::PixelToX(graph, points, X), points.XMax - points.XMin, graph.PlotWidth);
-        const std::optional<std::string> y = AxisText(
-            graph::PixelToY(graph, points, Y), points.YMax - points.YMin, graph.PlotHeight);
+        const std::optional<std::string> x
+            = AxisText(PixelToX(graph, points, X), points.XMax - points.XMin, graph.PlotWidth);
+        const std::optional<std::string> y
+            = AxisText(PixelToY(graph, points, Y), points.YMax - points.YMin, graph.PlotHeight);
         if (!x || !y)
             return std::nullopt;
         std::string caption = "( ";
@@ -43,6 +43,13 @@ namespace {
     }
 
 } // namespace
+
+bool InsidePlot(const GraphState& graph, int X, int Y)
+{
+    const long long right = static_cast<long long>(graph.PlotLeft) + graph.PlotWidth;
+    const long long bottom = static_cast<long long>(graph.PlotTop) + graph.PlotHeight;
+    return graph.PlotLeft < X && X < right && graph.PlotTop < Y && Y < bottom;
+}
 
 std::optional<ReadoutField> ReadoutFieldFor(Extended span, int extent)
 {
@@ -62,7 +69,7 @@ std::optional<ReadoutField> ReadoutFieldFor(Extended span, int extent)
 }
 
 std::optional<std::string> CoordinateCaption(
-    const graph::GraphState& graph, const data::PointStore& points, int X, int Y)
+    const GraphState& graph, const data::PointStore& points, int X, int Y)
 {
     // Extreme ranges can overflow on the way (a span beyond the largest value); such a readout
     // is refused above, and no flag of it may stay behind for a later command's check.
@@ -73,4 +80,4 @@ std::optional<std::string> CoordinateCaption(
     return caption;
 }
 
-} // namespace app
+} // namespace graph

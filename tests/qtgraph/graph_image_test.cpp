@@ -1,8 +1,9 @@
-// tests/app/graph_image_test.cpp: a whole graph rendered into an image, checked at computed pixels.
-#include "app/graph_image.h"
+// tests/qtgraph/graph_image_test.cpp: a whole graph rendered into an image, checked at computed
+// pixels.
+#include "qtgraph/graph_image.h"
 
-#include "app/qt_color.h"
 #include "graph/plot_transforms.h"
+#include "qtgraph/qt_color.h"
 
 #include <QGuiApplication>
 
@@ -49,8 +50,8 @@ struct GraphImage {
 TEST(RenderGraphImage, PaintsPlotFrameMarkersCurveAndLegends)
 {
     GraphImage scene;
-    const QImage image = app::RenderGraphImage(
-        scene.graph, scene.points, scene.fit, scene.window, app::LegendCaptions {});
+    const QImage image = qtgraph::RenderGraphImage(
+        scene.graph, scene.points, scene.fit, scene.window, qtgraph::LegendCaptions {});
     ASSERT_EQ(image.size(), QSize(1016, 720));
     const auto& graph = scene.graph;
     const int left = graph.PlotLeft;
@@ -59,7 +60,7 @@ TEST(RenderGraphImage, PaintsPlotFrameMarkersCurveAndLegends)
     const int bottom = top + graph.PlotHeight;
 
     EXPECT_EQ(QColor(image.pixel(2, 2)),
-        app::ColorOf(common::ButtonFaceColor, QGuiApplication::palette()));
+        qtgraph::ColorOf(common::ButtonFaceColor, QGuiApplication::palette()));
     EXPECT_EQ(image.pixel(left + 100, top + 100), White);
     EXPECT_EQ(image.pixel(left + 100, top), Black);
     EXPECT_EQ(image.pixel(right, top + 100), Black);
@@ -105,8 +106,8 @@ TEST(RenderGraphImage, DrawsDegenerateGraphsWithoutFaults)
         scene.points.YMin = testCase.yMin;
         scene.points.YMax = testCase.yMax;
         scene.window.OuterWidth = testCase.outerWidth;
-        const QImage image = app::RenderGraphImage(
-            scene.graph, scene.points, scene.fit, scene.window, app::LegendCaptions {});
+        const QImage image = qtgraph::RenderGraphImage(
+            scene.graph, scene.points, scene.fit, scene.window, qtgraph::LegendCaptions {});
         ASSERT_FALSE(image.isNull());
         EXPECT_EQ(image.pixel(scene.graph.PlotLeft, scene.graph.PlotTop), Black);
     }

@@ -1,19 +1,19 @@
-// tests/support/widget_test_main.cpp: entry of the widget test programs, headless by default.
+// tests/support/qt_test_main.cpp: entry of every test program that runs Qt, headless by default.
 #include <QApplication>
 #include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 // Qt keeps global caches until process exit; leak reports of them would drown real ones. The
-// widget tests run with leak detection off (an ASAN_OPTIONS setting still overrides this).
+// Qt tests run with leak detection off (an ASAN_OPTIONS setting still overrides this).
 extern "C" const char* __asan_default_options() { return "detect_leaks=0"; }
 
 int main(int argc, char* argv[])
 {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr)
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // No display is needed: the offscreen platform unless the caller chose one.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Before anything reads settings.
     QStandardPaths::setTestModeEnabled(true);
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

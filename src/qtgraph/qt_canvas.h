@@ -1,4 +1,5 @@
-// src/app/qt_canvas.h: the graph's Canvas painting on a QImage with the window's pixel conventions.
+// src/qtgraph/qt_canvas.h: the graph's Canvas painting through a QPainter with the window's pixel
+// conventions.
 #pragma once
 
 #include "graph/canvas.h"
@@ -6,21 +7,24 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
-#include <QImage>
 #include <QPainter>
 #include <QPalette>
 #include <QPoint>
+#include <QSize>
 
-namespace app {
+namespace qtgraph {
 
-// Paints on image from construction to destruction. Lines are rasterised here so that they
-// keep their start pixel and drop their end pixel whatever their direction (a 1-pixel QPainter
-// line keeps both); rectangles drop their right column and bottom row; the ellipse and polygon
-// outlines stay inside the same bounds as their fills. Text is written in font and the palette's
-// window-text colour on an opaque box of the brush colour. System colours come from palette.
+// Paints through painter, which is active on a device of size pixels (an image, a PDF page, an
+// SVG drawing), from construction to destruction; a painter that is not active draws nowhere
+// while text is still measured, so the pass can place labels. Lines are rasterised here so that
+// they keep their start pixel and drop their end pixel whatever their direction (a 1-pixel
+// QPainter line keeps both); rectangles drop their right column and bottom row; the ellipse and
+// polygon outlines stay inside the same bounds as their fills. Text is written in font and the
+// palette's window-text colour on an opaque box of the brush colour. System colours come from
+// palette. Sets the painter's font and turns antialiasing off.
 class QtCanvas : public graph::Canvas {
 public:
-    QtCanvas(QImage& image, const QPalette& palette, const QFont& font);
+    QtCanvas(QPainter& painter, QSize size, const QPalette& palette, const QFont& font);
 
     void FillRect(int left, int top, int right, int bottom) override;
     void MoveTo(int x, int y) override;
@@ -37,10 +41,10 @@ public:
 private:
     void DrawLine(QPoint from, QPoint to);
 
-    QPainter m_painter;
+    QPainter& m_painter;
+    QSize m_size;
     QPalette m_palette;
     QFontMetrics m_metrics;
-    QRect m_bounds;
     QPoint m_position;
     QColor m_penColor { Qt::black };
     bool m_penVisible = true;
@@ -48,4 +52,4 @@ private:
     QColor m_textColor;
 };
 
-} // namespace app
+} // namespace qtgraph

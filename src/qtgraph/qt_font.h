@@ -1,11 +1,11 @@
-// src/app/qt_font.h: the font of the main window and everything on it.
+// src/qtgraph/qt_font.h: the font of the main window and everything on it.
 #pragma once
 
 #include <QFont>
 
-namespace app {
+namespace qtgraph {
 
 // A common proportional font with a character height of 13 pixels.
 QFont WindowFont();
 
-} // namespace app
+} // namespace qtgraph

@@ -1,16 +1,15 @@
-// src/app/qt_canvas.cpp: QPainter drawing with end-pixel-exclusive lines and right/bottom-exclusive
-// boxes.
-#include "app/qt_canvas.h"
+// src/qtgraph/qt_canvas.cpp: QPainter drawing with end-pixel-exclusive lines and
+// right/bottom-exclusive boxes.
+#include "qtgraph/qt_canvas.h"
 
-#include "app/qt_color.h"
+#include "graph/line_pixels.h"
+#include "qtgraph/qt_color.h"
 
 #include <QPolygon>
+#include <QRect>
 #include <QString>
 
-#include <algorithm>
-#include <cstdlib>
-
-namespace app {
+namespace qtgraph {
 
 namespace {
 
@@ -18,17 +17,15 @@ namespace {
 
 } // namespace
 
-QtCanvas::QtCanvas(QImage& image, const QPalette& palette, const QFont& font)
-    : m_palette(palette)
+QtCanvas::QtCanvas(QPainter& painter, QSize size, const QPalette& palette, const QFont& font)
+    : m_painter(painter)
+    , m_size(size)
+    , m_palette(palette)
     , m_metrics(font)
-    , m_bounds(image.rect())
     , m_textColor(palette.color(QPalette::WindowText))
 {
-    // A client area of no size has an empty image, which Qt cannot paint on: the pass then
-    // still measures and places everything, and draws nowhere.
-    if (image.isNull())
+    if (!m_painter.isActive())
         return;
-    m_painter.begin(&image);
     m_painter.setFont(font);
     m_painter.setRenderHint(QPainter::Antialiasing, false);
 }
@@ -117,60 +114,12 @@ void QtCanvas::SetBrushColor(common::ColorValue colour)
 
 void QtCanvas::DrawLine(QPoint from, QPoint to)
 {
-    // Bresenham along the longer (major) axis: steps 0..n-1 from the start, the end pixel left
-    // out; the minor coordinate rounds k * dMinor / n half away from the start. Runs of pixels
-    // sharing a minor coordinate are filled as one rectangle. Steps outside the image are not
-    // visited, so a line of any length costs no more than the image is wide or high.
-    const long long dx = static_cast<long long>(to.x()) - from.x();
-    const long long dy = static_cast<long long>(to.y()) - from.y();
-    const bool xMajor = std::llabs(dx) >= std::llabs(dy);
-    const long long steps = std::max(std::llabs(dx), std::llabs(dy));
-    if (steps == 0 || !m_painter.isActive())
+    if (!m_painter.isActive())
         return;
-    const long long majorStart = xMajor ? from.x() : from.y();
-    const long long minorStart = xMajor ? from.y() : from.x();
-    const long long majorSign = (xMajor ? dx : dy) < 0 ? -1 : 1;
-    const long long minorDelta = xMajor ? dy : dx;
-    const long long minorSign = minorDelta < 0 ? -1 : 1;
-    const long long extent = xMajor ? m_bounds.width() : m_bounds.height();
-
-    // Steps k whose major coordinate majorStart + majorSign * k lies in 0..extent-1.
-    long long first = 0;
-    long long last = steps - 1;
-    if (majorSign > 0) {
-        first = std::max(first, -majorStart);
-        last = std::min(last, extent - 1 - majorStart);
-    } else {
-        first = std::max(first, majorStart - (extent - 1));
-        last = std::min(last, majorStart);
-    }
-
-    // 128 bits: the product of two 33-bit differences must not overflow.
-    const auto minorAt = [&](long long k) {
-        const __int128 twiceProduct = static_cast<__int128>(2 * k) * std::llabs(minorDelta);
-        const long long offset = static_cast<long long>((twiceProduct + steps) / (2 * steps));
-        return minorStart + minorSign * offset;
-    };
-    const auto fillRun = [&](long long runStart, long long runEnd, long long minor) {
-        const long long low = majorStart + majorSign * (majorSign > 0 ? runStart : runEnd);
-        const long long length = runEnd - runStart + 1;
-        const QRect run = xMajor ? QRect(int(low), int(minor), int(length), 1)
-                                 : QRect(int(minor), int(low), 1, int(length));
-        m_painter.fillRect(run, m_penColor);
-    };
-
-    long long runStart = first;
-    long long runMinor = minorAt(first);
-    for (long long k = first + 1; k <= last; ++k) {
-        const long long minor = minorAt(k);
-        if (minor != runMinor) {
-            fillRun(runStart, k - 1, runMinor);
-            runStart = k;
-            runMinor = minor;
-        }
-    }
-    if (first <= last)
-        fillRun(runStart, last, runMinor);
+    const std::vector<graph::PixelRun> runs = graph::LinePixelRuns(
+        { from.x(), from.y() }, { to.x(), to.y() }, m_size.width(), m_size.height());
+    for (const graph::PixelRun& run : runs)
+        m_painter.fillRect(QRect(run.Left, run.Top, run.Width, run.Height), m_penColor);
 }
 
-} // namespace app
+} // namespace qtgraph

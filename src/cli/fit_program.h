@@ -1,0 +1,23 @@
+// src/cli/fit_program.h: varnek-fit from its command line to its exit status.
+#pragma once
+
+#include "cli/cli_options.h"
+#include "cli/fit_runner.h"
+
+#include <functional>
+#include <ostream>
+
+namespace cli {
+
+// Draws the graph file the options name from the points and the fit of the run; false after
+// writing why to errors.
+using PlotWriter
+    = std::function<bool(const CliOptions& options, const FitSession& session, std::ostream&)>;
+
+// The whole of varnek-fit: reads the command line (argv after the program name), the data file
+// or standard input in the user's locale, runs the fit and prints the report (RunFit) and, when
+// the options name a graph file, has writePlot draw it. Returns the exit status: 0 when all was
+// done, 1 when a message or a failure was shown, 2 when the command line cannot be used.
+int RunFitProgram(int argc, char* argv[], const PlotWriter& writePlot);
+
+} // namespace cli
