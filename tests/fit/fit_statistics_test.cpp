@@ -17,7 +17,7 @@ namespace {
 
 struct CertifiedCase {
     const char* file;
-    int fitType;
+    fit::FitModel fitType;
     int fitOrder;
     bool zeroForce;
 };
@@ -28,7 +28,7 @@ protected:
     ~FitStatisticsTest() override { fit::ReleaseWorkingStorage(m_fit); }
 
     fit::FitStatistics FitAndJudge(
-        const data::PointStore& points, int fitType, int fitOrder, bool zeroForce = false)
+        const data::PointStore& points, fit::FitModel fitType, int fitOrder, bool zeroForce = false)
     {
         m_fit.FitType = fitType;
         m_fit.FitOrder = fitOrder;
