@@ -10,7 +10,7 @@ DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null
 usr="$root/usr"
 for file in bin/varnek32 bin/varnek-fit \
     share/applications/varnek32.desktop share/icons/hicolor/scalable/apps/varnek32.svg \
-    share/man/man1/varnek32.1 share/man/man1/varnek-fit.1 \
+    share/man/man1/varnek32.1 share/man/man1/varnek-fit.1 libexec/varnekworks/varnek-fit-plot \
     share/doc/varnekworks/README.md share/doc/varnekworks/examples/falling_ball.dat; do
     [ -f "$usr/$file" ] || { echo "not installed: $file"; exit 1; }
 done
