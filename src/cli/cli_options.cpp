@@ -2,6 +2,7 @@
 #include "cli/cli_options.h"
 
 #include "fit/fit_state.h"
+#include "graph/graph_file_format.h"
 #include "graph/graph_state.h"
 
 #include <algorithm>
@@ -140,8 +141,8 @@ namespace {
 
     Refusal ApplyPlot(CliOptions& options, std::string_view value)
     {
-        if (!PlotFormatOf(value)) {
-            std::string message = "the graph file must end in .png or .pdf, not ";
+        if (!graph::GraphFileFormatOf(value)) {
+            std::string message = "the graph file must end in .png, .svg or .pdf, not ";
             message += Quoted(value);
             return message;
         }
@@ -271,21 +272,6 @@ namespace {
 
 } // namespace
 
-std::optional<PlotFormat> PlotFormatOf(std::string_view fileName)
-{
-    const std::size_t dot = fileName.rfind('.');
-    if (dot == std::string_view::npos)
-        return std::nullopt;
-    std::string extension;
-    for (const char character : fileName.substr(dot + 1))
-        extension += static_cast<char>(std::tolower(static_cast<unsigned char>(character)));
-    if (extension == "png")
-        return PlotFormat::Png;
-    if (extension == "pdf")
-        return PlotFormat::Pdf;
-    return std::nullopt;
-}
-
 ParseResult ParseCliOptions(const std::vector<std::string_view>& arguments)
 {
     CliOptions options;
@@ -385,9 +371,10 @@ separated by spaces or tabs; - reads standard input.
                               and its uncertainty with 20 significant digits, tab-separated
                               (nan for an uncertainty that cannot be computed)
   --plot FILE                 also draw the graph of the points and the fitted curve
-                              into FILE, a PNG image (.png) or a one-page PDF (.pdf)
-  --size WxH                  the graph as a window of W x H pixels with the data pane
-                              at its start-up width (default 1024x768)
+                              into FILE: a PNG image (.png), or an SVG drawing (.svg) or
+                              a one-page PDF (.pdf) whose lines and text stay sharp
+  --size WxH                  the size of the graph in pixels: title, legends, plot and
+                              tick labels (default 1024x768; a PDF page at 96 per inch)
   --title TEXT                the graph's title (default Title)
   --x-legend TEXT             the x axis legend (default XAxisLabel)
   --y-legend TEXT             the y axis legend (default YAxisLabel)
@@ -397,8 +384,10 @@ separated by spaces or tabs; - reads standard input.
 
 The report goes to standard output: the results pane from its first line to its last
 non-empty line. Messages and failures go to standard error. The graph is drawn as the
-workbench draws it, without a display, also when the fit was refused or failed (the
-points without a curve); a file without data lines gives only the background.
+workbench draws its graph, alone, without a display, also when the fit was refused or
+failed (the points without a curve); a file without data lines gives only the background.
+A graph file is written whole or not at all: one that cannot be written leaves the file
+of that name as it was.
 Exit status: 0 when the fit was made and reported (and the graph written), 1 when a
 message or a failure was shown (the file cannot be opened, no point was read, the fit
 was refused or failed, the graph file cannot be created), 2 when the command line

@@ -97,9 +97,9 @@ TEST(ParseCliOptions, RefusesWhatItCannotUse)
             "the decimal separator must be one character other than a digit, a sign, E, e or "
             "a space, not ',,'" },
         { "graph file of another kind", { "--plot", "graph.jpg", "a" },
-            "the graph file must end in .png or .pdf, not 'graph.jpg'" },
+            "the graph file must end in .png, .svg or .pdf, not 'graph.jpg'" },
         { "graph file without extension", { "--plot=png", "a" },
-            "the graph file must end in .png or .pdf, not 'png'" },
+            "the graph file must end in .png, .svg or .pdf, not 'png'" },
         { "graph file needs a name", { "a", "--plot" }, "option '--plot' needs a value" },
         { "unknown marker", { "--plot", "g.png", "--marker", "Star", "a" },
             "unknown marker 'Star' (circle, square, equilat, upsideequilat or diamond)" },
@@ -199,14 +199,4 @@ TEST(ParseCliOptions, TakesSizesFromOneToTheLargestImage)
             EXPECT_EQ(result.error, error);
         }
     }
-}
-
-TEST(PlotFormatOf, TellsTheFormatByTheExtension)
-{
-    EXPECT_EQ(cli::PlotFormatOf("graph.png"), cli::PlotFormat::Png);
-    EXPECT_EQ(cli::PlotFormatOf("/runs/4/Graph.PnG"), cli::PlotFormat::Png);
-    EXPECT_EQ(cli::PlotFormatOf("a.b.pdf"), cli::PlotFormat::Pdf);
-    EXPECT_FALSE(cli::PlotFormatOf("graph.pdf.txt"));
-    EXPECT_FALSE(cli::PlotFormatOf("runs.png/graph"));
-    EXPECT_FALSE(cli::PlotFormatOf("graph"));
 }
