@@ -199,7 +199,7 @@ namespace {
     constexpr bool ForAll = false;
 
     // Every option of the command line.
-    constexpr std::array<OptionRule, 17> OptionRules { {
+    constexpr std::array<OptionRule, 18> OptionRules { {
         { "-h", Switch, ForAll,
             [](CliOptions& options, std::string_view) -> Refusal {
                 options.ShowHelp = true;
@@ -236,6 +236,11 @@ namespace {
         { "--full-precision", Switch, ForAll,
             [](CliOptions& options, std::string_view) -> Refusal {
                 options.FullPrecision = true;
+                return std::nullopt;
+            } },
+        { "--stats", Switch, ForAll,
+            [](CliOptions& options, std::string_view) -> Refusal {
+                options.Statistics = true;
                 return std::nullopt;
             } },
         { "--plot", Value, ForAll, ApplyPlot },
@@ -370,6 +375,9 @@ separated by spaces or tabs; - reads standard input.
   --full-precision            after the report, one line per constant: its name, its value
                               and its uncertainty with 20 significant digits, tab-separated
                               (nan for an uncertainty that cannot be computed)
+  --stats                     after the report (and the --full-precision lines), how
+                              closely the fit follows the points, one item a line, its
+                              name and its value tab-separated (see STATISTICS)
   --plot FILE                 also draw the graph of the points and the fitted curve
                               into FILE: a PNG image (.png), or an SVG drawing (.svg) or
                               a one-page PDF (.pdf) whose lines and text stay sharp
@@ -383,11 +391,27 @@ separated by spaces or tabs; - reads standard input.
   -h, --help                  show this help and exit
 
 The report goes to standard output: the results pane from its first line to its last
-non-empty line. Messages and failures go to standard error. The graph is drawn as the
-workbench draws its graph, alone, without a display, also when the fit was refused or
-failed (the points without a curve); a file without data lines gives only the background.
-A graph file is written whole or not at all: one that cannot be written leaves the file
-of that name as it was.
+non-empty line, then the lines of --full-precision and --stats. Messages and failures
+go to standard error. The graph is drawn as the workbench draws its graph, alone,
+without a display, also when the fit was refused or failed (the points without a
+curve); a file without data lines gives only the background. A graph file is written
+whole or not at all: one that cannot be written leaves the file of that name as it was.
+
+STATISTICS (--stats), with n points, p constants fitted and R the residual sum:
+  points used                  n, the points of the data file the fit used
+  constants fitted             p: the fixed A(0) = 0 of --origin is not one
+  degrees of freedom           n - p
+  residual sum of squares      R, the sum of the squared differences between each y
+                               and the fitted curve, in y's own units for every type
+  residual standard deviation  sqrt(R / (n - p))
+  R^2                          1 - R / (sum of (y - mean y)^2)
+  adjusted R^2                 1 - (1 - R^2) (n - 1) / (n - p)
+With --origin the lines are "uncentred R^2" and "uncentred adjusted R^2": the sums of
+y^2 in place of the sums about the mean, and n in place of n - 1. For a power law or an
+exponential they are "R^2 of y" and "adjusted R^2 of y": y itself against the fitted
+curve, not ln y against the straight line fitted to the logarithms. nan stands for a
+value that cannot be formed (no degree of freedom left, or every y the same).
+
 Exit status: 0 when the fit was made and reported (and the graph written), 1 when a
 message or a failure was shown (the file cannot be opened, no point was read, the fit
 was refused or failed, the graph file cannot be created), 2 when the command line

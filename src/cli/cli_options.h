@@ -22,6 +22,8 @@ struct CliOptions {
     // Empty: the decimal separator of the user's locale.
     std::string DecimalSeparator;
     bool FullPrecision = false;
+    // After the report, how closely the fit follows the points.
+    bool Statistics = false;
     bool ShowHelp = false;
     // The graph: a .png, .svg or .pdf file to draw it into, empty for none.
     std::string PlotFileName;

@@ -5,6 +5,7 @@
 #include "common/memory_lines.h"
 #include "data/calculate_data.h"
 #include "fit/fit_command.h"
+#include "fit/fit_statistics.h"
 #include "fit/uncertainty.h"
 #include "report/initial_results_text.h"
 #include "report/lsq_results_to_screen.h"
@@ -71,6 +72,27 @@ namespace {
         }
     }
 
+    // One item a line, name and value tab-separated. The R^2 lines say which R^2 they are: the
+    // uncentred one of a fit through the origin, and for the power law and the exponential the
+    // one of y itself about the fitted curve, not of ln y about a straight line.
+    void WriteStatistics(
+        const data::PointStore& points, const fit::FitState& fit, std::ostream& out)
+    {
+        const fit::FitStatistics statistics = fit::FitStatisticsOf(points, fit);
+        const bool ofY = fit.FitType == fit::PowerLaw || fit.FitType == fit::Exponential;
+        const std::string_view kind = statistics.Uncentred ? "uncentred " : "";
+        const std::string_view ofWhat = ofY ? " of y" : "";
+        out << "points used\t" << statistics.PointsUsed << '\n'
+            << "constants fitted\t" << statistics.ConstantsFitted << '\n'
+            << "degrees of freedom\t" << statistics.DegreesOfFreedom << '\n'
+            << "residual sum of squares\t" << FullText(statistics.ResidualSumOfSquares) << '\n'
+            << "residual standard deviation\t" << FullText(statistics.ResidualStandardDeviation)
+            << '\n'
+            << kind << "R^2" << ofWhat << '\t' << FullText(statistics.RSquared) << '\n'
+            << kind << "adjusted R^2" << ofWhat << '\t' << FullText(statistics.AdjustedRSquared)
+            << '\n';
+    }
+
 } // namespace
 
 int RunFit(const CliOptions& options, std::string_view dataText, std::string_view decimalSeparator,
@@ -112,6 +134,9 @@ int RunFit(const CliOptions& options, std::string_view dataText, std::string_vie
     // FitValid is set exactly when the constants of this fit were formed.
     if (options.FullPrecision && fit.FitValid)
         WriteFullPrecision(fit, reportStarted, out);
+    // The residual sum is known once the report has begun, also when the report then failed.
+    if (options.Statistics && reportStarted)
+        WriteStatistics(points, fit, out);
     fit::ReleaseWorkingStorage(fit);
 
     const bool clean = !failed && !messageShown && outcome == fit::FitOutcome::Fitted;

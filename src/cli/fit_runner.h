@@ -19,8 +19,9 @@ struct FitSession {
 
 // Runs the fit command on dataText as the data pane, read with decimalSeparator, from the
 // workbench defaults changed by options and a fresh results pane of instructions. Writes the
-// results pane (line 0 to its last non-empty line) and, with FullPrecision, one line per
-// constant to out; messages and failures (followed by ".") to errors. Returns the exit
+// results pane (line 0 to its last non-empty line), with FullPrecision one line per constant
+// and with Statistics the fit's statistics (fit::FitStatisticsOf) one a line, once the report
+// was begun, to out; messages and failures (followed by ".") to errors. Returns the exit
 // status: 0 when the fit was made and reported, 1 otherwise.
 // SuppressZero of options applies to the reading. Leaves the points and the fit in session,
 // which must be fresh; the working storage is released again.

@@ -31,6 +31,7 @@ TEST(ParseCliOptions, StartsFromTheWorkbenchDefaults)
     EXPECT_EQ(options.report.YUnitsText, "YUnits");
     EXPECT_EQ(options.DecimalSeparator, "");
     EXPECT_FALSE(options.FullPrecision);
+    EXPECT_FALSE(options.Statistics);
     EXPECT_EQ(options.FileName, "data.dat");
 }
 
@@ -38,7 +39,7 @@ TEST(ParseCliOptions, ReadsEveryOption)
 {
     const cli::ParseResult result
         = Parse({ "--type", "poly", "--order=3", "--origin", "--extra-digit", "--x-units", "s",
-            "--y-units=", "--decimal-separator", ",", "--full-precision", "-" });
+            "--y-units=", "--decimal-separator", ",", "--full-precision", "--stats", "-" });
     ASSERT_TRUE(result.options) << result.error;
     const cli::CliOptions& options = *result.options;
     EXPECT_EQ(options.fit.FitType, fit::Polynomial);
@@ -49,6 +50,7 @@ TEST(ParseCliOptions, ReadsEveryOption)
     EXPECT_EQ(options.report.YUnitsText, "");
     EXPECT_EQ(options.DecimalSeparator, ",");
     EXPECT_TRUE(options.FullPrecision);
+    EXPECT_TRUE(options.Statistics);
     EXPECT_EQ(options.FileName, "-");
 
     struct TypeCase {

@@ -48,6 +48,39 @@ cli::CliOptions FullPrecision(
     return options;
 }
 
+const test_support::ReferenceSet& NorrisSet()
+{
+    static const test_support::ReferenceSet set
+        = test_support::LoadReferenceSet(test_support::FixturePath("nist/Norris.dat"));
+    return set;
+}
+
+// The data pane's text of a certified set's observations, x and y exactly as read.
+std::string DataTextOf(const test_support::ReferenceSet& set)
+{
+    std::string data;
+    for (std::size_t index = 0; index < set.x.size(); ++index) {
+        char buffer[128];
+        char* end = std::to_chars(buffer, buffer + 64, set.x[index]).ptr;
+        *end++ = ' ';
+        end = std::to_chars(end, buffer + sizeof buffer, set.y[index]).ptr;
+        data.append(buffer, end);
+        data += '\n';
+    }
+    return data;
+}
+
+// The lines after the report that name a value and give it after a tab.
+std::vector<std::pair<std::string, std::string>> NamedValues(const std::string& out)
+{
+    std::vector<std::pair<std::string, std::string>> values;
+    std::istringstream lines(out);
+    for (std::string line; std::getline(lines, line);)
+        if (const std::size_t tab = line.find('\t'); tab != std::string::npos)
+            values.emplace_back(line.substr(0, tab), line.substr(tab + 1));
+    return values;
+}
+
 // The instructions as printed: up to their last non-empty line.
 const std::string Instructions = std::string(report::InitialResultsText.substr(
                                      0, report::InitialResultsText.find_last_not_of('\n') + 1))
@@ -134,18 +167,8 @@ TEST(RunFit, WritesTheForcedZeroExactly)
 
 TEST(RunFit, FullPrecisionMatchesTheCertifiedNorrisLine)
 {
-    const test_support::ReferenceSet set
-        = test_support::LoadReferenceSet(test_support::FixturePath("nist/Norris.dat"));
-    std::string data;
-    for (std::size_t index = 0; index < set.x.size(); ++index) {
-        char buffer[128];
-        char* end = std::to_chars(buffer, buffer + 64, set.x[index]).ptr;
-        *end++ = ' ';
-        end = std::to_chars(end, buffer + sizeof buffer, set.y[index]).ptr;
-        data.append(buffer, end);
-        data += '\n';
-    }
-    const RunResult run = RunOn(data, FullPrecision());
+    const test_support::ReferenceSet set = NorrisSet();
+    const RunResult run = RunOn(DataTextOf(set), FullPrecision());
     EXPECT_EQ(run.status, 0) << run.errors;
 
     // The last two lines: name, value and uncertainty, tab-separated.
@@ -165,5 +188,56 @@ TEST(RunFit, FullPrecisionMatchesTheCertifiedNorrisLine)
         const Extended deviation = *common::ReadNumber(uncertainty, ".") / 2
             * std::sqrt(static_cast<Extended>(set.x.size() - 3) / set.residualDegreesOfFreedom);
         EXPECT_TRUE(test_support::IsNear(deviation, set.standardDeviations[estimate], 1e-14L));
+    }
+}
+
+TEST(RunFit, StatisticsMatchTheCertifiedNorrisLine)
+{
+    const test_support::ReferenceSet& set = NorrisSet();
+    cli::CliOptions options;
+    options.Statistics = true;
+    const RunResult run = RunOn(DataTextOf(set), options);
+    EXPECT_EQ(run.status, 0) << run.errors;
+    const auto values = NamedValues(run.out);
+    ASSERT_EQ(values.size(), 7u) << run.out;
+    EXPECT_EQ(values[0], std::make_pair(std::string("points used"), std::string("36")));
+    EXPECT_EQ(values[1], std::make_pair(std::string("constants fitted"), std::string("2")));
+    EXPECT_EQ(values[2], std::make_pair(std::string("degrees of freedom"), std::string("34")));
+    EXPECT_EQ(values[3].first, "residual sum of squares");
+    EXPECT_TRUE(test_support::IsNear(
+        *common::ReadNumber(values[3].second, "."), set.residualSumOfSquares, 1e-13L));
+    EXPECT_EQ(values[4].first, "residual standard deviation");
+    EXPECT_TRUE(test_support::IsNear(
+        *common::ReadNumber(values[4].second, "."), set.residualStandardDeviation, 1e-13L));
+    EXPECT_EQ(values[5].first, "R^2");
+    EXPECT_TRUE(
+        test_support::IsNear(*common::ReadNumber(values[5].second, "."), set.rSquared, 1e-13L));
+    EXPECT_EQ(values[6].first, "adjusted R^2");
+}
+
+TEST(RunFit, StatisticsSayWhichRSquaredTheyGive)
+{
+    const struct {
+        const char* name;
+        cli::CliOptions options;
+        std::string rSquared;
+        std::string adjusted;
+    } cases[] = {
+        { "through the origin", FullPrecision(fit::StraightLine, 0, true), "uncentred R^2",
+            "uncentred adjusted R^2" },
+        { "power law", FullPrecision(fit::PowerLaw), "R^2 of y", "adjusted R^2 of y" },
+        { "exponential", FullPrecision(fit::Exponential), "R^2 of y", "adjusted R^2 of y" },
+    };
+    for (auto testCase : cases) {
+        SCOPED_TRACE(testCase.name);
+        testCase.options.FullPrecision = false;
+        testCase.options.Statistics = true;
+        const RunResult run = RunOn("1 2\n2 4.1\n3 5.9\n4 8.2\n", testCase.options);
+        EXPECT_EQ(run.status, 0) << run.errors;
+        const auto values = NamedValues(run.out);
+        ASSERT_EQ(values.size(), 7u) << run.out;
+        EXPECT_EQ(values[1].second, testCase.options.fit.ZeroForce ? "1" : "2");
+        EXPECT_EQ(values[5].first, testCase.rSquared);
+        EXPECT_EQ(values[6].first, testCase.adjusted);
     }
 }
