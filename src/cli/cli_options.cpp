@@ -412,10 +412,11 @@ exponential they are "R^2 of y" and "adjusted R^2 of y": y itself against the fi
 curve, not ln y against the straight line fitted to the logarithms. nan stands for a
 value that cannot be formed (no degree of freedom left, or every y the same).
 
-Exit status: 0 when the fit was made and reported (and the graph written), 1 when a
-message or a failure was shown (the file cannot be opened, no point was read, the fit
-was refused or failed, the graph file cannot be created), 2 when the command line
-cannot be used.
+Exit status: 0 when the fit was made of every data line and reported (and the graph
+written), 1 when a message or a failure was shown (the file cannot be read, a line is
+not an x/y pair, so that only the points before it are fitted and reported, no point
+was read, the fit was refused or failed, the report or the graph file cannot be
+written), 2 when the command line cannot be used.
 )";
     return text;
 }

@@ -18,7 +18,25 @@ namespace cli {
 
 namespace {
 
-    constexpr std::string_view NothingToFitMessage = "No data points to fit.";
+    constexpr std::string_view NothingToFitMessage = "No data points to fit";
+
+    // The number, from 1, of the first line the reading could not take as a pair.
+    int FirstUnreadLine(const common::MemoryLines& dataPane)
+    {
+        // Editor indexes count from 0.
+        return dataPane.UnreadLines().front() + 1;
+    }
+
+    // The reading stopped at a line that is no pair; the fit takes the pointCount points before.
+    std::string ReadingStoppedMessage(const common::MemoryLines& dataPane, int pointCount)
+    {
+        std::string message = "Line ";
+        message += std::to_string(FirstUnreadLine(dataPane));
+        message += " is not an x/y pair: only the ";
+        message += std::to_string(pointCount);
+        message += pointCount == 1 ? " point before it is used." : " points before it are used.";
+        return message;
+    }
 
     void WritePane(const common::TextLines& pane, std::ostream& out)
     {
@@ -115,6 +133,10 @@ int RunFit(const CliOptions& options, std::string_view dataText, std::string_vie
     fit::FitOutcome outcome = fit::FitOutcome::NothingToFit;
     try {
         data::CalculateData(points, dataPane, decimalSeparator);
+        if (!dataPane.UnreadLines().empty() && points.PointCount > 0) {
+            errors << ReadingStoppedMessage(dataPane, points.PointCount) << '\n';
+            messageShown = true;
+        }
         outcome = fit::CheckAndFit(points, fit, [&](std::string_view message) {
             errors << message << '\n';
             messageShown = true;
@@ -127,8 +149,12 @@ int RunFit(const CliOptions& options, std::string_view dataText, std::string_vie
         errors << failure.what() << ".\n";
         failed = true;
     }
-    if (!failed && outcome == fit::FitOutcome::NothingToFit)
-        errors << NothingToFitMessage << '\n';
+    if (!failed && outcome == fit::FitOutcome::NothingToFit) {
+        errors << NothingToFitMessage;
+        if (!dataPane.UnreadLines().empty())
+            errors << ": line " << FirstUnreadLine(dataPane) << " is not an x/y pair";
+        errors << ".\n";
+    }
 
     WritePane(resultsPane, out);
     // FitValid is set exactly when the constants of this fit were formed.

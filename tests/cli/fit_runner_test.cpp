@@ -121,6 +121,15 @@ TEST(RunFit, PrintsMessagesAndFailuresOnTheErrorStream)
     };
     const std::vector<MessageCase> cases {
         { "no point", "", FullPrecision(), Instructions, "No data points to fit.\n" },
+        { "text without a point", "t/s x/m\n1 1\n", FullPrecision(), Instructions,
+            "No data points to fit: line 1 is not an x/y pair.\n" },
+        // The points before the line are fitted and reported, and the line is named.
+        { "a line that is no pair", "1 1\n2 2\n3 2\n4 3\nnan 5\n5 4\n", cli::CliOptions {},
+            "Fitting constants of least squares fit:\n"
+            "\n"
+            "A(0) = 1 +/- 1  YUnits\n"
+            "A(1) = 0.6 +/- 0.4  YUnits/XUnits\n",
+            "Line 5 is not an x/y pair: only the 4 points before it are used.\n" },
         { "zero x of a power law", "0 1\n1 2\n2 3\n3 4\n", FullPrecision(fit::PowerLaw),
             Instructions, "No zero X values allowed for this type of fit.\n" },
         { "singular", "2 1\n2 2\n2 3\n2 4\n", FullPrecision(fit::Polynomial, 2), Instructions,
