@@ -11,8 +11,8 @@
 #include "common/memory_lines.h"
 #include "data/calculate_data.h"
 #include "data/data_text_file.h"
+#include "fit/fit_command.h"
 #include "fit/fit_state.h"
-#include "fit/lsq_routine.h"
 #include "fuzz_input.h"
 #include "graph/draw_graph.h"
 #include "report/initial_results_text.h"
@@ -42,13 +42,13 @@ public:
 };
 
 struct Choices {
-    int FitType = 0;
+    fit::FitModel FitType = fit::StraightLine;
     int FitOrder = 0;
     bool ZeroForce = false;
     int PrecisionFlag = 0;
     bool SuppressZero = false;
     std::string_view DecimalSeparator = ".";
-    int MarkerType = 0;
+    graph::MarkerShape MarkerType = graph::Circle;
     int ClientWidth = 0;
     int ClientHeight = 0;
 };
@@ -57,25 +57,26 @@ Choices TakeChoices(fuzz::FuzzInput& input)
 {
     Choices choices;
     const int fit = input.TakeByte();
-    choices.FitType = fit % 4;
+    choices.FitType = static_cast<fit::FitModel>(fit % 4);
     choices.FitOrder = choices.FitType == fit::Polynomial ? fit / 4 % 16 : 1;
     const int flags = input.TakeByte();
-    choices.ZeroForce = (flags & 1) != 0 && choices.FitType <= fit::Polynomial;
+    choices.ZeroForce = (flags & 1) != 0
+        && (choices.FitType == fit::StraightLine || choices.FitType == fit::Polynomial);
     choices.PrecisionFlag = (flags >> 1) & 1;
     choices.SuppressZero = (flags & 4) != 0;
     choices.DecimalSeparator = (flags & 8) != 0 ? "," : ".";
-    choices.MarkerType = (flags >> 4) % 5;
+    choices.MarkerType = static_cast<graph::MarkerShape>((flags >> 4) % 5);
     choices.ClientWidth = 8 * input.TakeByte();
     choices.ClientHeight = 4 * input.TakeByte();
     return choices;
 }
 
-// The fit and its report, as the fit command runs them once the data pass its checks.
+// The fit command's checks and fit, then the report of a fit that was made.
 void FitAndReport(const data::PointStore& points, fit::FitState& fit, const Choices& choices)
 {
-    fit.FitValid = true;
     try {
-        fit::LsqRoutine(points, fit);
+        if (fit::CheckAndFit(points, fit, [](std::string_view) {}) != fit::FitOutcome::Fitted)
+            return;
     } catch (const common::Failure&) {
         return;
     }
@@ -111,8 +112,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytesIn, std::size_t s
     fit.FitOrder = choices.FitOrder;
     fit.ZeroForce = choices.ZeroForce;
     fit::AllocateWorkingStorage(fit);
-    if (points.DataPresent && points.PointCount >= 1)
-        FitAndReport(points, fit, choices);
+    FitAndReport(points, fit, choices);
 
     graph::GraphState graph;
     graph.MarkerType = choices.MarkerType;
