@@ -71,6 +71,16 @@ ReferenceSet LoadReferenceSet(const std::string& path)
             set.standardDeviations.push_back(*Number(tokens[2]));
             continue;
         }
+        // "Standard Deviation   value" under "Residual", and "R-Squared   value".
+        if (tokens.size() == 3 && tokens[0] == "Standard" && tokens[1] == "Deviation"
+            && Number(tokens[2])) {
+            set.residualStandardDeviation = *Number(tokens[2]);
+            continue;
+        }
+        if (tokens.size() == 2 && tokens[0] == "R-Squared" && Number(tokens[1])) {
+            set.rSquared = *Number(tokens[1]);
+            continue;
+        }
         // "Residual   df   sum of squares   mean square" of the analysis of variance.
         if (tokens.size() == 4 && tokens[0] == "Residual" && Number(tokens[2])) {
             set.residualDegreesOfFreedom = std::stoi(tokens[1]);

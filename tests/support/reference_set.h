@@ -19,6 +19,8 @@ struct ReferenceSet {
     std::vector<common::Extended> standardDeviations; // of the estimates
     common::Extended residualSumOfSquares = 0;
     int residualDegreesOfFreedom = 0;
+    common::Extended residualStandardDeviation = 0;
+    common::Extended rSquared = 0;
 };
 
 // Loads a certified set in the format of the reference files (columns y and x). Fails the

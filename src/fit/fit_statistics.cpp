@@ -1,0 +1,75 @@
+// src/fit/fit_statistics.cpp: degrees of freedom, residual standard deviation and R^2 of a fit.
+#include "fit/fit_statistics.h"
+
+#include <cfenv>
+#include <cmath>
+#include <limits>
+
+namespace fit {
+
+namespace {
+
+    constexpr Extended NotANumber = std::numeric_limits<Extended>::quiet_NaN();
+
+    // The sum of squares of y about its mean (two passes, so that a large common offset of
+    // the y values costs no digits), or about 0.
+    Extended TotalSumOfSquares(const data::PointStore& points, int pointCount, bool aboutZero)
+    {
+        Extended mean = 0;
+        if (!aboutZero) {
+            for (int point = 1; point <= pointCount; ++point)
+                mean += points.YData[point];
+            mean /= pointCount;
+        }
+        Extended sum = 0;
+        for (int point = 1; point <= pointCount; ++point) {
+            const Extended deviation = points.YData[point] - mean;
+            sum += deviation * deviation;
+        }
+        return sum;
+    }
+
+} // namespace
+
+FitStatistics FitStatisticsOf(const data::PointStore& points, const FitState& fit)
+{
+    const bool linearModel = fit.FitType == StraightLine || fit.FitType == Polynomial;
+    FitStatistics statistics;
+    statistics.PointsUsed = fit.FitPointCount;
+    statistics.ConstantsFitted
+        = linearModel && fit.ZeroForce ? fit.ConstantCount - 1 : fit.ConstantCount;
+    statistics.DegreesOfFreedom = statistics.PointsUsed - statistics.ConstantsFitted;
+    statistics.ResidualSumOfSquares = fit.ResidualSumOfSquares;
+    statistics.Uncentred = linearModel && fit.ZeroForce;
+
+    // The NaNs of values that cannot be formed are answers here, not faults: the flags are
+    // left as they were found.
+    std::fexcept_t flagsOnEntry;
+    std::fegetexceptflag(&flagsOnEntry, FE_ALL_EXCEPT);
+    const int pointCount = statistics.PointsUsed;
+    const Extended degreesOfFreedom = statistics.DegreesOfFreedom;
+    if (pointCount < 1 || statistics.DegreesOfFreedom < 1) {
+        statistics.ResidualStandardDeviation = NotANumber;
+        statistics.AdjustedRSquared = NotANumber;
+    } else {
+        statistics.ResidualStandardDeviation
+            = std::sqrt(statistics.ResidualSumOfSquares / degreesOfFreedom);
+    }
+    const Extended total
+        = pointCount < 1 ? 0 : TotalSumOfSquares(points, pointCount, statistics.Uncentred);
+    if (total == 0) {
+        statistics.RSquared = NotANumber;
+        statistics.AdjustedRSquared = NotANumber;
+    } else {
+        statistics.RSquared = 1 - statistics.ResidualSumOfSquares / total;
+        if (statistics.DegreesOfFreedom >= 1) {
+            const Extended freedomOfTotal = statistics.Uncentred ? pointCount : pointCount - 1;
+            statistics.AdjustedRSquared
+                = 1 - (1 - statistics.RSquared) * freedomOfTotal / degreesOfFreedom;
+        }
+    }
+    std::fesetexceptflag(&flagsOnEntry, FE_ALL_EXCEPT);
+    return statistics;
+}
+
+} // namespace fit
