@@ -61,7 +61,7 @@ std::optional<int> EstimateLostBits(const FitState& fit, int pointCount, int bas
     std::optional<int> lost;
     try {
         InvertEliminating<double, FiniteSteps<double>>(eliminated, basisCount, inverse);
-        lost = LostBits<double>(normal, inverse, basisCount);
+        lost = LostBits<double, RoundedSteps<double>>(normal, inverse, basisCount);
     } catch (const SingularSystem&) {
     }
     common::ClearFloatingPointFlags();

@@ -16,10 +16,10 @@ namespace fit {
 // barely changes what the elimination loses, while the plain norms would also count the many
 // orders between the columns of powers. nullopt when the estimate is not a finite number.
 // In Extended it may leave floating-point flags raised.
-template <typename Real, typename Matrix, typename Inverse>
+// Steps brings SetMagnitude (RoundedSteps or one of its kind).
+template <typename Real, typename Steps, typename Matrix, typename Inverse>
 std::optional<int> LostBits(const Matrix& normal, const Inverse& inverse, int size)
 {
-    using std::abs;
     using std::sqrt;
     std::array<Real, MaxBasisFunctions + 1> roots {};
     for (int row = 1; row <= size; ++row)
@@ -31,11 +31,13 @@ std::optional<int> LostBits(const Matrix& normal, const Inverse& inverse, int si
         Real matrixSum = 0;
         Real inverseSum = 0;
         for (int row = 1; row <= size; ++row) {
-            term = abs(normal(row, column));
+            term = normal(row, column);
+            Steps::SetMagnitude(term);
             term /= roots[row];
             term /= roots[column];
             matrixSum += term;
-            term = abs(inverse(row, column));
+            term = inverse(row, column);
+            Steps::SetMagnitude(term);
             term *= roots[row];
             term *= roots[column];
             inverseSum += term;

@@ -16,9 +16,32 @@ namespace fit {
 template <typename Real> using SystemVector = std::array<Real, MaxBasisFunctions + 1>;
 using PivotRows = std::array<int, MaxBasisFunctions + 1>;
 
+// The arithmetic of an elimination, in place and one rounding a step (product := x y, then
+// target -= product), so Extended rounds exactly as the plain expressions would; a type may
+// bring quicker steps of its own that round the same.
+template <typename Real> struct RoundedSteps {
+    static void SetMagnitude(Real& value)
+    {
+        using std::abs;
+        value = abs(value);
+    }
+    static void SubtractProduct(Real& target, const Real& x, const Real& y, Real& product)
+    {
+        product = x;
+        product *= y;
+        target -= product;
+    }
+    static void AddProduct(Real& target, const Real& x, const Real& y, Real& product)
+    {
+        product = x;
+        product *= y;
+        target += product;
+    }
+};
+
 // The checks of an elimination in Extended: the floating-point flags, cleared by Begin before a
 // step's arithmetic; End(value) makes value complete and throws the fault the step raised.
-struct ExtendedSteps {
+struct ExtendedSteps : RoundedSteps<Extended> {
     static void Begin() { common::ClearFloatingPointFlags(); }
     template <typename Value> static void End(Value& value) { common::EndFloatingPointStep(value); }
     static void Check() { common::CheckFloatingPointFlags(); }
@@ -26,7 +49,7 @@ struct ExtendedSteps {
 
 // The checks of an elimination in a type whose arithmetic raises no failure: a value that is not
 // finite, like a zero pivot, says the system has no inverse at this precision.
-template <typename Real> struct FiniteSteps {
+template <typename Real> struct FiniteSteps : RoundedSteps<Real> {
     static void Begin() { }
     static void End(const Real& value)
     {
@@ -42,20 +65,20 @@ template <typename Real> struct FiniteSteps {
     static void Check() { }
 };
 
-// Every operation below is written in place (a *= b, a -= t), one rounding each, so Extended
-// rounds exactly as the plain expressions would and the wide type makes no temporaries.
-
 // Largest |a_ij| of each row of the leading size x size block, before elimination. The scales
 // stay with the positions: later swaps do not move them.
-template <typename Real, typename Matrix>
+template <typename Real, typename Steps, typename Matrix>
 void RowScales(const Matrix& a, int size, SystemVector<Real>& scales)
 {
-    using std::abs;
+    Real magnitude;
     for (int row = 1; row <= size; ++row) {
         Real largest = 0;
-        for (int column = 1; column <= size; ++column)
-            if (abs(a(row, column)) > largest)
-                largest = abs(a(row, column));
+        for (int column = 1; column <= size; ++column) {
+            magnitude = a(row, column);
+            Steps::SetMagnitude(magnitude);
+            if (magnitude > largest)
+                largest = magnitude;
+        }
         scales[row] = largest;
     }
 }
@@ -66,7 +89,6 @@ void RowScales(const Matrix& a, int size, SystemVector<Real>& scales)
 template <typename Real, typename Steps, typename Matrix>
 void Eliminate(Matrix& a, int size, const SystemVector<Real>& scales, PivotRows& pivotRows)
 {
-    using std::abs;
     Real candidate;
     Real product;
     for (int step = 1; step <= size - 1; ++step) {
@@ -78,7 +100,7 @@ void Eliminate(Matrix& a, int size, const SystemVector<Real>& scales, PivotRows&
         for (int row = step; row <= size; ++row) {
             candidate = a(row, step);
             candidate /= scales[row];
-            candidate = abs(candidate);
+            Steps::SetMagnitude(candidate);
             if (candidate > largest) {
                 largest = candidate;
                 pivot = row;
@@ -95,11 +117,8 @@ void Eliminate(Matrix& a, int size, const SystemVector<Real>& scales, PivotRows&
                 std::swap(a(step, column), a(pivot, column));
         for (int row = step + 1; row <= size; ++row) {
             a(row, step) /= a(step, step);
-            for (int column = step + 1; column <= size; ++column) {
-                product = a(row, step);
-                product *= a(step, column);
-                a(row, column) -= product;
-            }
+            for (int column = step + 1; column <= size; ++column)
+                Steps::SubtractProduct(a(row, column), a(row, step), a(step, column), product);
         }
         Steps::Check();
     }
@@ -119,11 +138,8 @@ void Solve(const Matrix& a, int size, const PivotRows& pivotRows, SystemVector<R
             std::swap(b[step], b[pivotRows[step]]);
         if (b[step] == 0)
             continue;
-        for (int row = step + 1; row <= size; ++row) {
-            product = a(row, step);
-            product *= b[step];
-            b[row] -= product;
-        }
+        for (int row = step + 1; row <= size; ++row)
+            Steps::SubtractProduct(b[row], a(row, step), b[step], product);
     }
     Steps::End(b);
 
@@ -132,11 +148,8 @@ void Solve(const Matrix& a, int size, const PivotRows& pivotRows, SystemVector<R
     for (int row = size - 1; row >= 1; --row) {
         sum = 0;
         for (int column = row + 1; column <= size; ++column) {
-            if (b[column] == 0)
-                continue;
-            product = a(row, column);
-            product *= b[column];
-            sum += product;
+            if (b[column] != 0)
+                Steps::AddProduct(sum, a(row, column), b[column], product);
         }
         b[row] -= sum;
         b[row] /= a(row, row);
@@ -154,7 +167,7 @@ void InvertEliminating(Matrix& a, int size, Inverse& inverse)
 {
     SystemVector<Real> scales {};
     PivotRows pivotRows {};
-    RowScales<Real>(a, size, scales);
+    RowScales<Real, Steps>(a, size, scales);
     Eliminate<Real, Steps>(a, size, scales, pivotRows);
     SystemVector<Real> b {};
     for (int column = 1; column <= size; ++column) {

@@ -57,7 +57,7 @@ std::vector<int> EliminationPivotRows(const WorkingMatrix& matrix, int size)
     CopyBlock(matrix, working, size);
     SystemVector<Extended> scales {};
     PivotRows pivotRows {};
-    RowScales<Extended>(working, size, scales);
+    RowScales<Extended, ExtendedSteps>(working, size, scales);
     Eliminate<Extended, ExtendedSteps>(working, size, scales, pivotRows);
     return std::vector<int>(pivotRows.begin(), pivotRows.begin() + std::max(size, 1));
 }

@@ -38,6 +38,23 @@ namespace {
     mpfr_ptr Raw(WideFloat& value) { return value.backend().data(); }
     mpfr_srcptr Raw(const WideFloat& value) { return value.backend().data(); }
 
+    // The elimination's steps straight to MPFR, rounding as Boost's would.
+    struct WideSteps : FiniteSteps<WideFloat> {
+        static void SetMagnitude(WideFloat& value) { mpfr_abs(Raw(value), Raw(value), MPFR_RNDN); }
+        static void SubtractProduct(
+            WideFloat& target, const WideFloat& x, const WideFloat& y, WideFloat& product)
+        {
+            mpfr_mul(Raw(product), Raw(x), Raw(y), MPFR_RNDN);
+            mpfr_sub(Raw(target), Raw(target), Raw(product), MPFR_RNDN);
+        }
+        static void AddProduct(
+            WideFloat& target, const WideFloat& x, const WideFloat& y, WideFloat& product)
+        {
+            mpfr_mul(Raw(product), Raw(x), Raw(y), MPFR_RNDN);
+            mpfr_add(Raw(target), Raw(target), Raw(product), MPFR_RNDN);
+        }
+    };
+
     Extended NearestExtended(const WideFloat& value)
     {
         return mpfr_get_ld(value.backend().data(), MPFR_RNDN);
@@ -75,6 +92,12 @@ namespace {
             }
         }
     }
+
+    // The normal matrix read from its power sums (SumPowers).
+    struct NormalFromSums {
+        const std::vector<WideFloat>& sums;
+        const WideFloat& operator()(int row, int column) const { return sums[row + column - 2]; }
+    };
 
     // What the residual sums of one fit share: the constants rounded, the bound their own error
     // adds to the sum, and the centred polynomial rounded, where there is one.
@@ -204,18 +227,18 @@ namespace {
         std::vector<WideFloat> sums(2 * basisCount - 1);
         std::vector<WideFloat> rightSide(basisCount);
         SumPowers(points, fit, basisCount, sums, rightSide);
-        SquareMatrix<WideFloat> normal;
+        const NormalFromSums normal { sums };
+        SquareMatrix<WideFloat> eliminated;
         for (int row = 1; row <= basisCount; ++row)
             for (int column = 1; column <= basisCount; ++column)
-                normal(row, column) = sums[row + column - 2];
-        SquareMatrix<WideFloat> eliminated = normal;
+                eliminated(row, column) = normal(row, column);
         SquareMatrix<WideFloat> inverse;
         try {
-            InvertEliminating<WideFloat, FiniteSteps<WideFloat>>(eliminated, basisCount, inverse);
+            InvertEliminating<WideFloat, WideSteps>(eliminated, basisCount, inverse);
         } catch (const SingularSystem&) {
             return std::nullopt;
         }
-        const std::optional<int> lost = LostBits<WideFloat>(normal, inverse, basisCount);
+        const std::optional<int> lost = LostBits<WideFloat, WideSteps>(normal, inverse, basisCount);
         if (!lost)
             return std::nullopt;
         if (*lost + SettledBits > width) {
