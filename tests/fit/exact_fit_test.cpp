@@ -18,10 +18,9 @@
 namespace {
 
 using common::Extended;
+using Integer = boost::multiprecision::mpz_int;
 using Rational = boost::multiprecision::mpq_rational;
 using test_support::Point;
-
-using Integer = boost::multiprecision::mpz_int;
 
 // The significand of x as a whole number and the power of two it is scaled by: x = n 2^e.
 std::pair<Integer, int> Dyadic(Extended x)
