@@ -2,6 +2,7 @@
 #include "fit/lsq_routine.h"
 
 #include "common/failure.h"
+#include "fit/fit_statistics.h"
 #include "fit/fitting_function.h"
 #include "fit/uncertainty.h"
 #include "support/points.h"
@@ -77,6 +78,13 @@ TEST_F(LsqRoutineTest, MatchesCertifiedSets)
         }
         EXPECT_TRUE(test_support::IsNear(
             m_fit.ResidualSumOfSquares, set.residualSumOfSquares, CertifiedTolerance));
+        // The statistics of the fit, to 13 of the 15 certified digits; R^2 of a line through
+        // the origin is the uncentred one, as certified.
+        const fit::FitStatistics statistics = fit::FitStatisticsOf(points, m_fit);
+        EXPECT_EQ(statistics.DegreesOfFreedom, set.residualDegreesOfFreedom);
+        EXPECT_TRUE(test_support::IsNear(
+            statistics.ResidualStandardDeviation, set.residualStandardDeviation, 1e-13L));
+        EXPECT_TRUE(test_support::IsNear(statistics.RSquared, set.rSquared, 1e-13L));
 
         const int divisor = m_fit.FitPointCount - m_fit.ConstantCount - 1;
         for (std::size_t estimate = 0; estimate < set.estimates.size(); ++estimate) {
