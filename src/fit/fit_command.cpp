@@ -1,6 +1,7 @@
 // src/fit/fit_command.cpp: the checks of the points and their messages, then the fit.
 #include "fit/fit_command.h"
 
+#include "fit/distinct_abscissae.h"
 #include "fit/lsq_routine.h"
 #include "fit/singular_system.h"
 
@@ -35,6 +36,8 @@ namespace {
         // is a fit, of the single constant A(0) = 0.
         if (fit.FitValid && BasisFunctionCount(fit) < 1 && !(fit.ZeroForce && fit.FitOrder == 0))
             refuse(TooFewPointsMessage);
+        if (fit.FitValid && !HasEnoughDistinctX(points, fit))
+            refuse(TooFewDistinctXMessage);
     }
 
 } // namespace

@@ -12,6 +12,8 @@ namespace fit {
 using common::Extended;
 
 constexpr int MaxBasisFunctions = 16;
+// The significand of Extended; a fit that needs more takes the wide road (LsqRoutine).
+constexpr int ExtendedBits = 64;
 // One more than the basis functions, for the A(0) = 0 a forced fit puts in front.
 constexpr int MaxConstants = MaxBasisFunctions + 1;
 // The highest polynomial order the basis holds.
@@ -42,7 +44,20 @@ struct FitState : FitChoice {
     int ConstantCount = 0;
     int SystemSize = 0;
     Extended ResidualSumOfSquares = 0;
+    // The significand width the results were computed in: ExtendedBits, or more where the
+    // normal equations needed it (the results are then rounded to Extended).
+    int SignificandBits = ExtendedBits;
 
+    // A straight line or polynomial fitted in the wider significand also keeps its polynomial in
+    // powers of (x - CurveCentre), formed from the wide constants and rounded to Extended, so
+    // that drawing it does not suffer the cancellation of large powers of x (CurveValue).
+    bool CurveCentred = false;
+    Extended CurveCentre = 0;
+    std::array<Extended, MaxConstants> CentredConstants {};
+
+    // A fit in the wider significand leaves its normal matrix and inverse here, rounded; the
+    // design and the pseudo-inverse are not its own (they belong to an Extended attempt or an
+    // earlier fit).
     WorkingMatrix SolveMatrix; // 16 x 16
     WorkingMatrix InverseMatrix; // 16 x 16
     WorkingMatrix NormalMatrix; // 16 x 16

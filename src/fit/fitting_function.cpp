@@ -1,6 +1,8 @@
 // src/fit/fitting_function.cpp: the fitted model and RaiseToPower, in Extended.
 #include "fit/fitting_function.h"
 
+#include "fit/model_value.h"
+
 #include <cmath>
 
 namespace fit {
@@ -39,25 +41,19 @@ void RaiseToPowers(Extended x, int firstPower, std::span<Extended> powers)
 
 Extended FittingFunction(const FitState& fit, Extended x)
 {
-    const auto& constants = fit.FitConstants;
-    switch (fit.FitType) {
-    case PowerLaw:
-        if (x == 0)
-            return 0;
-        return std::exp(constants[1] * std::log(std::fabs(x)) + constants[0]);
-    case Exponential:
-        return std::exp(constants[1] * x + constants[0]);
-    default: {
-        // Horner's rule from the highest constant down.
-        const int count = fit.ConstantCount;
-        if (count < 1)
-            return 0;
-        Extended result = constants[count - 1];
-        for (int k = count - 2; k >= 0; --k)
-            result = result * x + constants[k];
-        return result;
-    }
-    }
+    Extended value;
+    SetModelValue(value, fit.FitType, fit.FitConstants.data(), fit.ConstantCount, x);
+    return value;
+}
+
+Extended CurveValue(const FitState& fit, Extended x)
+{
+    if (!fit.CurveCentred)
+        return FittingFunction(fit, x);
+    Extended value;
+    SetModelValue(
+        value, Polynomial, fit.CentredConstants.data(), fit.ConstantCount, x - fit.CurveCentre);
+    return value;
 }
 
 } // namespace fit

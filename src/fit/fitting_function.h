@@ -20,4 +20,8 @@ void RaiseToPowers(Extended x, int firstPower, std::span<Extended> powers);
 // only. Straight line and polynomial need ConstantCount >= 1; the power law gives 0 at x = 0.
 Extended FittingFunction(const FitState& fit, Extended x);
 
+// The value of the last fit at x as the curve draws it: the centred polynomial where the fit
+// kept one (CurveCentred), FittingFunction otherwise.
+Extended CurveValue(const FitState& fit, Extended x);
+
 } // namespace fit

@@ -3,12 +3,18 @@
 
 #include "common/floating_point_step.h"
 #include "fit/calculate_residuals.h"
+#include "fit/condition_estimate.h"
 #include "fit/fitting_function.h"
 #include "fit/invert_matrix.h"
+#include "fit/model_value.h"
+#include "fit/residual_accuracy.h"
+#include "fit/singular_system.h"
+#include "fit/wide_fit.h"
 
 #include <array>
 #include <cassert>
 #include <cmath>
+#include <optional>
 #include <span>
 
 namespace fit {
@@ -22,14 +28,11 @@ namespace {
     {
         common::ClearFloatingPointFlags();
         for (int point = 1; point <= points.PointCount; ++point)
-            fit.FitX[point] = fit.FitType == PowerLaw ? std::log(std::fabs(points.XData[point]))
-                                                      : points.XData[point];
+            SetFittedAbscissa(fit.FitX[point], fit.FitType, points.XData[point]);
         common::CheckFloatingPointFlags();
 
         for (int point = 1; point <= points.PointCount; ++point)
-            fit.FitY[point] = fit.FitType == PowerLaw || fit.FitType == Exponential
-                ? std::log(std::fabs(points.YData[point]))
-                : points.YData[point];
+            SetFittedOrdinate(fit.FitY[point], fit.FitType, points.YData[point]);
         common::CheckFloatingPointFlags();
     }
 
@@ -139,6 +142,36 @@ namespace {
         fit.FitConstants[0] = 0;
     }
 
+    // Extended carries a fit whose normal matrix loses at most these bits (its condition
+    // estimate is at most 2^12): its results keep about 15 significant digits.
+    constexpr int ExtendedLostBitsLimit = 12;
+
+    // The Extended road from the design to the constants. False, with nothing formed that
+    // counts, when the normal matrix turns out to have no Extended inverse.
+    bool SolveInExtended(FitState& fit, int pointCount, int basisCount)
+    {
+        BuildDesign(fit, pointCount, basisCount);
+        BuildNormalMatrix(fit, pointCount, basisCount);
+
+        fit.SystemSize = basisCount;
+        for (int row = 1; row <= basisCount; ++row)
+            for (int column = 1; column <= basisCount; ++column)
+                fit.SolveMatrix(row, column) = fit.NormalMatrix(row, column);
+        try {
+            InvertMatrix(fit);
+        } catch (const SingularSystem&) {
+            return false;
+        } catch (const common::FloatingPointError&) {
+            return false;
+        }
+
+        BuildPseudoInverse(fit, pointCount, basisCount);
+        FormConstants(fit, pointCount, basisCount);
+        if (fit.ZeroForce)
+            InsertForcedZero(fit, basisCount);
+        return true;
+    }
+
 } // namespace
 
 int BasisFunctionCount(const FitState& fit)
@@ -153,30 +186,41 @@ void LsqRoutine(const data::PointStore& points, FitState& fit)
     assert(basisCount >= 0 && basisCount <= MaxBasisFunctions);
     assert(pointCount >= 0 && pointCount <= data::MaxPoints);
 
+    fit.SignificandBits = ExtendedBits;
+    fit.CurveCentred = false;
+    std::optional<int> lostBits;
+    std::optional<WideSolution> wide;
     try {
         TransformPoints(points, fit);
         fit.FitPointCount = pointCount;
         fit.ConstantCount = basisCount;
-        BuildDesign(fit, pointCount, basisCount);
-        BuildNormalMatrix(fit, pointCount, basisCount);
-
-        fit.SystemSize = basisCount;
-        for (int row = 1; row <= basisCount; ++row)
-            for (int column = 1; column <= basisCount; ++column)
-                fit.SolveMatrix(row, column) = fit.NormalMatrix(row, column);
-        InvertMatrix(fit);
-
-        BuildPseudoInverse(fit, pointCount, basisCount);
-        FormConstants(fit, pointCount, basisCount);
-        if (fit.ZeroForce)
-            InsertForcedZero(fit, basisCount);
+        // A system too ill-conditioned for Extended takes the same steps in a wider significand.
+        // Faults of the design and of the normal matrix are the data's and pass out as they
+        // are; on the wide road the same values fault where they are rounded into FitState.
+        lostBits = EstimateLostBits(fit, pointCount, basisCount);
+        const bool inExtended = lostBits && *lostBits <= ExtendedLostBitsLimit
+            && SolveInExtended(fit, pointCount, basisCount);
+        if (!inExtended) {
+            wide = SolveInWidePrecision(points, fit, lostBits);
+            StoreWideConstants(*wide, fit);
+        }
     } catch (...) {
         fit.FitValid = false;
         throw;
     }
 
     // From here on the constants are whole: a failure keeps FitValid as it is.
+    if (wide) {
+        StoreWideResidualSum(*wide, fit);
+        return;
+    }
     CalculateResiduals(points, fit);
+    if (!ResidualSumSettled(points, fit, *lostBits)) {
+        // Residuals far below the data: their sum needs the digits Extended lost to cancellation.
+        const WideSolution settled = SolveInWidePrecision(points, fit, lostBits);
+        StoreWideConstants(settled, fit);
+        StoreWideResidualSum(settled, fit);
+    }
 }
 
 } // namespace fit

@@ -23,10 +23,13 @@ Extended ConstantUncertainty(const FitState& fit, int index)
     const Extended divisor = static_cast<Extended>(fit.FitPointCount - fit.ConstantCount - 1);
     const Extended variance = fit.ResidualSumOfSquares / divisor;
     const Extended product = variance * fit.InverseMatrix(diagonal, diagonal);
-    // A divisor below 0 with a zero residual sum (two points on a straight line) leaves -0,
-    // whose root raises nothing; it is no more an uncertainty than any other negative divisor.
-    if (divisor < 0 && product == 0)
-        throw common::FloatingPointError(common::FloatingPointError::Kind::DivisionByZero);
+    // A divisor below 0 gives no uncertainty whatever the sign of the computed diagonal: the
+    // root of the negative product it should make is an invalid operation, and the -0 of a
+    // zero residual sum (two points on a straight line) counts as a division by zero.
+    if (divisor < 0)
+        throw common::FloatingPointError(product == 0
+                ? common::FloatingPointError::Kind::DivisionByZero
+                : common::FloatingPointError::Kind::InvalidOperation);
     const Extended root = std::sqrt(product);
     Extended uncertainty;
     if (!linearModel && index == 0) {

@@ -10,8 +10,9 @@ namespace fit {
 // divisor n - m - 1. Straight line and polynomial: the uncertainty of A(index); index 0 of a
 // forced fit has none and must not be asked for. Power law and exponential: index 0 gives
 // that of the prefactor A = e^A(0), index 1 that of the exponent B.
-// Throws common::FloatingPointError when the computation faults (a divisor of 0 or below; a
-// divisor below 0 with a zero residual sum counts as a division by zero).
+// Throws common::FloatingPointError when the computation faults: at a divisor of 0 (a division
+// by zero; 0/0, an invalid operation, with a zero residual sum) and below 0 (an invalid
+// operation whatever the sign of the diagonal; with a zero residual sum a division by zero).
 Extended ConstantUncertainty(const FitState& fit, int index);
 
 } // namespace fit

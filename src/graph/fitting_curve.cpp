@@ -10,7 +10,7 @@ void DrawFittingCurve(const GraphState& graph, const data::PointStore& points,
     const fit::FitState& fit, Canvas& canvas)
 {
     const auto rowAt = [&](int column) {
-        return YToPixel(graph, points, fit::FittingFunction(fit, PixelToX(graph, points, column)));
+        return YToPixel(graph, points, fit::CurveValue(fit, PixelToX(graph, points, column)));
     };
     canvas.SetPenColor(graph.MarkerColor);
     canvas.MoveTo(graph.PlotLeft, rowAt(graph.PlotLeft));

@@ -8,9 +8,10 @@
 
 namespace graph {
 
-// Draws FittingFunction as one polyline in the MarkerColor pen, sampled once per pixel column
-// from PlotLeft to PlotLeft + PlotWidth inclusive (PlotWidth + 1 samples; only the move-to when
-// PlotWidth <= 0). Samples beyond the y range, overflowing or not a number land on an edge.
+// Draws the last fit (CurveValue: from the wide result where the fit needed one) as one
+// polyline in the MarkerColor pen, sampled once per pixel column from PlotLeft to
+// PlotLeft + PlotWidth inclusive (PlotWidth + 1 samples; only the move-to when PlotWidth <= 0).
+// Samples beyond the y range, overflowing or not a number land on an edge.
 void DrawFittingCurve(const GraphState& graph, const data::PointStore& points,
     const fit::FitState& fit, Canvas& canvas);
 

@@ -1,12 +1,17 @@
 // tests/cli/varnek_fit_test.cpp: the built varnek-fit on a data file, as a user runs it.
 #include "cli/run_varnek_fit.h"
+#include "common/number_reader.h"
 #include "support/reference_set.h"
+#include "support/tolerance.h"
 
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -144,4 +149,44 @@ TEST(VarnekFit, SaysWhenTheReportCannotBeWritten)
     const Outcome outcome = cli_test::RunProgram("/bin/sh", script);
     EXPECT_EQ(outcome.status, 1);
     EXPECT_EQ(outcome.errors, "Cannot write the report.\n");
+}
+
+TEST(VarnekFit, FitsTheCertifiedFilipSetToFourteenDigits)
+{
+    // Order 10 on 82 points: the normal equations lose far more than Extended's 64 bits.
+    const test_support::ReferenceSet set
+        = test_support::LoadReferenceSet(test_support::FixturePath("nist/Filip.dat"));
+    const std::string path = cli_test::TemporaryPath(".dat");
+    {
+        std::ofstream file(path, std::ios::binary);
+        for (std::size_t index = 0; index < set.x.size(); ++index) {
+            char buffer[128];
+            char* end = std::to_chars(buffer, buffer + 60, set.x[index]).ptr;
+            *end++ = ' ';
+            end = std::to_chars(end, buffer + sizeof buffer, set.y[index]).ptr;
+            file << std::string_view(buffer, end - buffer) << '\n';
+        }
+    }
+    const Outcome outcome = RunVarnekFit("--type poly --order 10 --full-precision '" + path + "'");
+    std::remove(path.c_str());
+    EXPECT_EQ(outcome.status, 0) << outcome.errors;
+    // The last eleven lines: name, value and uncertainty, tab-separated. The uncertainty is
+    // twice the standard error with the divisor n - m - 1 rather than n - m.
+    std::istringstream lines(outcome.out.substr(outcome.out.find("A(0)\t")));
+    const int divisor = static_cast<int>(set.x.size()) - 12;
+    const common::Extended divisorRatio
+        = std::sqrt(common::Extended(divisor) / set.residualDegreesOfFreedom);
+    for (std::size_t estimate = 0; estimate < set.estimates.size(); ++estimate) {
+        SCOPED_TRACE(estimate);
+        std::string name;
+        std::string value;
+        std::string uncertainty;
+        std::getline(lines, name, '\t');
+        std::getline(lines, value, '\t');
+        std::getline(lines, uncertainty);
+        EXPECT_TRUE(
+            test_support::IsNear(*common::ReadNumber(value, "."), set.estimates[estimate], 1e-14L));
+        EXPECT_TRUE(test_support::IsNear(*common::ReadNumber(uncertainty, ".") / 2 * divisorRatio,
+            set.standardDeviations[estimate], 1e-14L));
+    }
 }

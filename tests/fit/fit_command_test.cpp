@@ -148,13 +148,51 @@ TEST_F(FitCommandTest, NoCurveIsValidWhileARefusalIsShown)
     EXPECT_EQ(validWhileShown, std::vector<bool> { false });
 }
 
-TEST_F(FitCommandTest, SingularSystemIsAMessage)
+TEST_F(FitCommandTest, CountsDistinctXExactlyBeforeFitting)
 {
-    m_fit.FitType = fit::Polynomial;
-    m_fit.FitOrder = 2;
-    EXPECT_EQ(Show({ { 2, 1 }, { 2, 2 }, { 2, 3 }, { 2, 5 } }), fit::FitOutcome::Refused);
-    EXPECT_EQ(m_messages, Messages { std::string(fit::TooFewDistinctXMessage) });
-    EXPECT_FALSE(m_fit.FitValid);
+    struct RankCase {
+        const char* name;
+        fit::FitModel fitType;
+        int fitOrder;
+        bool zeroForce;
+        std::vector<Point> points;
+        bool enough;
+    };
+    const std::vector<RankCase> cases {
+        { "all x equal, straight line", fit::StraightLine, 1, false,
+            { { 5, 1 }, { 5, 2 }, { 5, 4 }, { 5, 7 } }, false },
+        { "all x equal, quadratic", fit::Polynomial, 2, false,
+            { { 2, 1 }, { 2, 2 }, { 2, 3 }, { 2, 5 } }, false },
+        { "-0, 0 and -0 are one value", fit::StraightLine, 1, false,
+            { { -0.0L, 1 }, { 0, 2 }, { -0.0L, 3 } }, false },
+        { "three distinct x for a quadratic", fit::Polynomial, 2, false,
+            { { 1, 1 }, { 1, 2 }, { 2, 3 }, { 3, 5 }, { 3, 6 } }, true },
+        { "forced quadratic, x = 0 and one other value", fit::Polynomial, 2, true,
+            { { 0, 1 }, { 3, 2 }, { 0, 3 }, { 3, 5 } }, false },
+        { "forced line, x = 0 and one other value", fit::StraightLine, 1, true,
+            { { 0, 1 }, { 3, 2 }, { 0, 3 }, { 3, 5 } }, true },
+        { "forced line, only x = 0", fit::StraightLine, 1, true, { { 0, 1 }, { -0.0L, 2 } },
+            false },
+        { "power law, x = -2 and 2 share |x|", fit::PowerLaw, 1, false,
+            { { -2, 1 }, { 2, 2 }, { -2, 3 } }, false },
+        { "exponential, one x", fit::Exponential, 1, false, { { 1, 1 }, { 1, 2 }, { 1, 3 } },
+            false },
+        // Distinct values that lie one unit in the last place apart: the rule is exact.
+        { "neighbouring values", fit::StraightLine, 1, false,
+            { { 1, 1 }, { 1 + 0x1p-63L, 2 }, { 1, 3 }, { 1 + 0x1p-63L, 5 } }, true },
+    };
+    for (const RankCase& rankCase : cases) {
+        SCOPED_TRACE(rankCase.name);
+        m_messages.clear();
+        m_fit.FitType = rankCase.fitType;
+        m_fit.FitOrder = rankCase.fitOrder;
+        m_fit.ZeroForce = rankCase.zeroForce;
+        EXPECT_EQ(Show(rankCase.points),
+            rankCase.enough ? fit::FitOutcome::Fitted : fit::FitOutcome::Refused);
+        const Messages refused { std::string(fit::TooFewDistinctXMessage) };
+        EXPECT_EQ(m_messages, rankCase.enough ? Messages {} : refused);
+        EXPECT_EQ(m_fit.FitValid, rankCase.enough);
+    }
 }
 
 TEST_F(FitCommandTest, FitsTheFirstPointsOfALongPane)
@@ -184,9 +222,6 @@ TEST_F(FitCommandTest, FailuresEndTheCommandAtTheirStep)
         { "overflow in the normal matrix", fit::Polynomial, 2,
             { { 1e2000L, 1 }, { 2e2000L, 2 }, { 3e2000L, 1 }, { 4e2000L, 3 } },
             "Floating point overflow", false },
-        // Every x equal: the straight line's last pivot is 0.
-        { "zero last pivot", fit::StraightLine, 1, { { 5, 1 }, { 5, 2 }, { 5, 4 } },
-            "Floating point division by zero", false },
         // Residuals near 1E2500 square beyond the Extended range, after the constants.
         { "overflow in the residual sum", fit::StraightLine, 1,
             { { 1, 1e2500L }, { 2, 3e2500L }, { 3, 2e2500L }, { 4, 5e2500L } },

@@ -2,8 +2,12 @@
 // line.
 #include "graph_scene.h"
 
+#include "fit/lsq_routine.h"
+#include "graph/plot_transforms.h"
+
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cfenv>
 #include <cmath>
 #include <vector>
@@ -84,6 +88,42 @@ TEST(DrawFittingCurve, RunsAlongTheEdgeWhereTheCurveOverflows)
     EXPECT_EQ(curve[0].Describe(), "MoveTo 465 240"); // exp(-100000) is 0
     EXPECT_EQ(curve.back().Describe(), "LineTo 865 40");
     EXPECT_EQ(curve[300].Describe(), "LineTo 765 40");
+}
+
+TEST(DrawFittingCurve, FollowsAnIllConditionedFitToTheExactCurve)
+{
+    // Yearly x with y = q(x - 2005) exactly, so the exact order-8 fit is q. In powers of x its
+    // terms cancel by about twenty orders of magnitude: evaluated so in Extended, the curve was
+    // off by several rows. Every sample must land on the row of the exact curve.
+    const std::array<Extended, 9> q { 50, 1, 0, 0, 0x1p-12L, 0, -0x1p-22L, 0, 0x1p-30L };
+    const auto exactCurve = [&](Extended x) {
+        const Extended t = x - 2005;
+        Extended value = 0;
+        for (int k = 8; k >= 0; --k)
+            value = value * t + q[k];
+        return value;
+    };
+    std::vector<std::pair<Extended, Extended>> points;
+    for (int year = 1990; year <= 2020; ++year)
+        points.emplace_back(year, exactCurve(year));
+    graph_test::Scene scene;
+    scene.SetData(1988, 2022, 40, 85, points);
+    fit::AllocateWorkingStorage(scene.fit);
+    scene.fit.FitType = fit::Polynomial;
+    scene.fit.FitOrder = 8;
+    fit::LsqRoutine(scene.points, scene.fit);
+    scene.fit.FitValid = true;
+    scene.Draw();
+    const auto curve = CurveCalls(scene);
+    ASSERT_EQ(curve.size(), 401u);
+    for (int i = 0; i <= 400; ++i) {
+        const int column = 465 + i;
+        ASSERT_EQ(curve[i].coordinates[1],
+            graph::YToPixel(scene.graph, scene.points,
+                exactCurve(graph::PixelToX(scene.graph, scene.points, column))))
+            << "column " << column;
+    }
+    fit::ReleaseWorkingStorage(scene.fit);
 }
 
 TEST(DrawFittingCurve, OnlyMovesWhenThePlotHasNoWidth)

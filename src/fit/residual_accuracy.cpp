@@ -1,0 +1,124 @@
+// src/fit/residual_accuracy.cpp: the rounding error bound of a residual sum of squares.
+#include "fit/residual_accuracy.h"
+
+#include "common/failure.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace fit {
+
+Extended EvaluationScale(FitModel fitType, const Extended* constants, int count, Extended x)
+{
+    switch (fitType) {
+    case PowerLaw: {
+        if (x == 0)
+            return 0;
+        const Extended exponent = constants[1] * std::log(std::fabs(x));
+        return std::exp(exponent + constants[0])
+            * (std::fabs(exponent) + std::fabs(constants[0]) + 4);
+    }
+    case Exponential: {
+        const Extended exponent = constants[1] * x;
+        return std::exp(exponent + constants[0])
+            * (std::fabs(exponent) + std::fabs(constants[0]) + 4);
+    }
+    default: {
+        Extended scale = 0;
+        for (int k = count - 1; k >= 0; --k)
+            scale = scale * std::fabs(x) + std::fabs(constants[k]);
+        return scale;
+    }
+    }
+}
+
+ResidualSumAccuracy::ResidualSumAccuracy(int significandBits, int roundingsPerTerm)
+    : m_unit(std::ldexp(Extended(1), -significandBits))
+    , m_roundings(roundingsPerTerm)
+{
+}
+
+void ResidualSumAccuracy::Add(Extended y, Extended evaluationScale, int count)
+{
+    const Extended error = m_unit * (m_roundings * evaluationScale + std::fabs(y));
+    m_errorSquares += count * error * error;
+    m_scale += count * (std::fabs(y) + evaluationScale) * (std::fabs(y) + evaluationScale);
+    m_pointCount += count;
+}
+
+void ResidualSumAccuracy::AddConstantsError(
+    int constantsBits, int lostBits, int basisCount, Extended scaledNorm)
+{
+    // 10 bits more for the rounding of the sums and of the elimination beyond the estimate.
+    const Extended error = std::ldexp(scaledNorm, lostBits - constantsBits + 10);
+    m_constantsError += basisCount * error * error;
+}
+
+ResidualSumAccuracy::Verdict ResidualSumAccuracy::Judge(Extended residualSum) const
+{
+    // The sum itself rounds once a point.
+    const Extended bound = 2 * std::sqrt(residualSum * m_errorSquares) + m_errorSquares
+        + m_constantsError + m_pointCount * m_unit * residualSum;
+    if (residualSum == 0 || !std::isfinite(bound)
+        || bound <= std::ldexp(residualSum, -SettledResidualBits))
+        return Verdict::Settled;
+    if (bound <= std::ldexp(m_scale, -PerfectFitBits))
+        return residualSum <= bound ? Verdict::ExactFit : Verdict::Settled;
+    return Verdict::Unsettled;
+}
+
+bool ResidualSumSettled(const data::PointStore& points, const FitState& fit, int lostBits)
+{
+    const int count = fit.ConstantCount;
+    if (fit.FitPointCount - count - 1 <= 0)
+        return true;
+    const int firstIndex = fit.ZeroForce ? 1 : 0;
+    Extended scaledNorm = 0;
+    for (int row = 1; row <= fit.SystemSize; ++row)
+        scaledNorm += std::fabs(fit.FitConstants[row - 1 + firstIndex])
+            * std::sqrt(fit.NormalMatrix(row, row));
+    Extended smallestX = points.XData[1];
+    Extended largestX = points.XData[1];
+    Extended smallestMagnitude = std::fabs(points.XData[1]);
+    Extended largestMagnitude = smallestMagnitude;
+    Extended largestY = 0;
+    for (int point = 1; point <= fit.FitPointCount; ++point) {
+        const Extended x = points.XData[point];
+        smallestX = std::min(smallestX, x);
+        largestX = std::max(largestX, x);
+        smallestMagnitude = std::min(smallestMagnitude, std::fabs(x));
+        largestMagnitude = std::max(largestMagnitude, std::fabs(x));
+        largestY = std::max(largestY, std::fabs(points.YData[point]));
+    }
+    // Largest at an end of the range the model sees: the polynomial's at the largest |x|,
+    // the exponential's at the smallest or largest x, the power law's at the smallest or
+    // largest |x|.
+    const auto scaleAt = [&](Extended x) {
+        return EvaluationScale(fit.FitType, fit.FitConstants.data(), count, x);
+    };
+    Extended largestScale = scaleAt(largestMagnitude);
+    if (fit.FitType == Exponential)
+        largestScale = std::max(scaleAt(smallestX), scaleAt(largestX));
+    else if (fit.FitType == PowerLaw)
+        largestScale = std::max(scaleAt(smallestMagnitude), largestScale);
+
+    // Horner's rule rounds twice a constant, the subtraction from y once more.
+    const int roundings = 2 * count + 2;
+    ResidualSumAccuracy atOnce(ExtendedBits, roundings);
+    atOnce.Add(largestY, largestScale, fit.FitPointCount);
+    atOnce.AddConstantsError(ExtendedBits, lostBits, fit.SystemSize, scaledNorm);
+    bool settled
+        = atOnce.Judge(fit.ResidualSumOfSquares) != ResidualSumAccuracy::Verdict::Unsettled;
+    if (!settled) {
+        ResidualSumAccuracy pointByPoint(ExtendedBits, roundings);
+        for (int point = 1; point <= fit.FitPointCount; ++point)
+            pointByPoint.Add(points.YData[point], scaleAt(points.XData[point]));
+        pointByPoint.AddConstantsError(ExtendedBits, lostBits, fit.SystemSize, scaledNorm);
+        settled = pointByPoint.Judge(fit.ResidualSumOfSquares)
+            != ResidualSumAccuracy::Verdict::Unsettled;
+    }
+    common::ClearFloatingPointFlags();
+    return settled;
+}
+
+} // namespace fit

@@ -1,0 +1,52 @@
+// src/fit/wide_fit.h: the least-squares fit carried in the wide type until its results are
+// settled, and their rounding into the fit state.
+#pragma once
+
+#include "data/point_store.h"
+#include "fit/fit_state.h"
+#include "fit/wide_float.h"
+
+#include <optional>
+#include <vector>
+
+namespace fit {
+
+// The widest significand tried; a fit it does not settle fails.
+constexpr int MaxWideBits = 4096;
+
+// The results of a fit in the wide type, before they are rounded to Extended.
+struct WideSolution {
+    int Bits = 0;
+    int BasisCount = 0;
+    std::vector<WideFloat> NormalMatrix; // BasisCount x BasisCount, row by row
+    std::vector<WideFloat> InverseMatrix; // likewise
+    std::vector<WideFloat> Constants; // A(0), A(1), ... with the 0 of a forced fit
+    WideFloat ResidualSumOfSquares;
+    // Straight line and polynomial: the same polynomial in powers of (x - CurveCentre).
+    bool CurveCentred = false;
+    Extended CurveCentre = 0;
+    std::vector<WideFloat> CentredConstants;
+};
+
+// Fits FitType of order FitOrder (ZeroForce) to points 1..PointCount by the steps of LsqRoutine:
+// the points as fitted, the normal matrix, its inverse by InvertMatrix's elimination, the
+// constants through that inverse, the residual sum over the points as read. The significand
+// starts from the bits lostBits says the system loses (nullopt: not known) and widens until the
+// condition estimate at that width leaves the constants, inverse and residual sum settled well
+// beyond Extended. Throws SingularSystem when the points hold fewer distinct abscissae than
+// the fit needs (HasEnoughDistinctX), and common::FloatingPointError (invalid operation) when
+// MaxWideBits do not settle the fit.
+WideSolution SolveInWidePrecision(
+    const data::PointStore& points, const FitState& fit, std::optional<int> lostBits);
+
+// Rounds the normal matrix (also into SolveMatrix), its inverse, the constants and the centred
+// polynomial into fit, with SystemSize, ConstantCount and SignificandBits. Throws
+// common::FloatingPointError (overflow) when one lies beyond the Extended range; nothing is
+// written then. A centred polynomial beyond the range is left out (the curve draws without it).
+void StoreWideConstants(const WideSolution& solution, FitState& fit);
+
+// Rounds the residual sum into ResidualSumOfSquares. Throws common::FloatingPointError
+// (overflow) when it lies beyond the Extended range, leaving ResidualSumOfSquares unchanged.
+void StoreWideResidualSum(const WideSolution& solution, FitState& fit);
+
+} // namespace fit
