@@ -19,43 +19,28 @@ namespace fs = std::filesystem;
 // A folder of the test's own, removed with it.
 class SafeFileWrite : public ::testing::Test {
 protected:
-    SafeFileWrite()
-        : m_folder(fs::path(::testing::TempDir())
-            / ("safe_file_write_" + std::to_string(getpid()) + "_"
-                + ::testing::UnitTest::GetInstance()->current_test_info()->name()))
-    {
-        fs::create_directories(m_folder);
-    }
-    ~SafeFileWrite() override
-    {
-        fs::permissions(m_folder, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(m_folder);
-    }
+    ~SafeFileWrite() override { fs::remove_all(m_folder); }
 
     std::string PathOf(const std::string& name) const { return (m_folder / name).string(); }
 
     static std::string Content(const std::string& path)
     {
         std::ifstream file(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+        return std::string(std::istreambuf_iterator<char>(file), {});
     }
 
-    static void Put(const std::string& path, const std::string& content)
-    {
-        std::ofstream(path, std::ios::binary) << content;
-    }
-
-    int EntryCount() const
-    {
-        return static_cast<int>(std::distance(fs::directory_iterator(m_folder), {}));
-    }
-
-    fs::path m_folder;
+    const fs::path m_folder = [] {
+        const fs::path folder = fs::path(::testing::TempDir())
+            / ("safe_file_write_" + std::to_string(getpid()) + "_"
+                + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(folder);
+        return folder;
+    }();
 };
 
 // A disk that fills after 5 bytes: a short count first, then ENOSPC.
 std::size_t bytesLeftOnDisk = 0;
-ssize_t WriteToFullingDisk(int descriptor, const void* bytes, std::size_t count)
+ssize_t WriteToFillingDisk(int descriptor, const void* bytes, std::size_t count)
 {
     if (bytesLeftOnDisk == 0) {
         errno = ENOSPC;
@@ -68,47 +53,44 @@ ssize_t WriteToFullingDisk(int descriptor, const void* bytes, std::size_t count)
 
 } // namespace
 
-TEST_F(SafeFileWrite, ReplacesTheContentAndKeepsThePermissions)
+TEST_F(SafeFileWrite, ReplacesTheContentAndKeepsThePermissionsAndLinks)
 {
     const std::string path = PathOf("graph.svg");
-    Put(path, "an older and longer graph");
-    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    common::WriteFileSafely(path, "new");
-    EXPECT_EQ(Content(path), "new");
-    EXPECT_EQ(fs::status(path).permissions(),
-        fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    EXPECT_EQ(EntryCount(), 1);
-
-    // Through a symbolic link: the file it names gets the content, the link stays.
+    std::ofstream(path) << "an older and longer graph";
+    const fs::perms permissions
+        = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(path, permissions);
     const std::string link = PathOf("link.svg");
     fs::create_symlink(path, link);
-    common::WriteFileSafely(link, "newer");
+
+    common::WriteFileSafely(link, "new");
+    EXPECT_EQ(Content(path), "new");
     EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(Content(path), "newer");
+    EXPECT_EQ(fs::status(path).permissions(), permissions);
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_folder), {}), 2);
 }
 
 TEST_F(SafeFileWrite, LeavesTheOldFileWhenItCannotWriteIt)
 {
     const std::string old = PathOf("old.png");
-    Put(old, "old graph");
+    std::ofstream(old) << "old graph";
     const std::string readOnly = PathOf("read-only.png");
-    Put(readOnly, "kept");
+    std::ofstream(readOnly) << "kept";
     fs::permissions(readOnly, fs::perms::owner_read);
-
     struct FailingCase {
         const char* name;
         std::string path;
         common::WriteCall write;
     };
     std::vector<FailingCase> cases {
-        { "a disk that fills up", old, WriteToFullingDisk },
+        { "a disk that fills up", old, WriteToFillingDisk },
         { "a missing folder", PathOf("missing/graph.png"), ::write },
         { "a folder in the file's place", m_folder.string(), ::write },
     };
-    // Root may write any file: the permission is then no hindrance.
+    // Root may write any file: the permission is no hindrance then.
     if (geteuid() != 0)
         cases.push_back({ "a file the user may not write", readOnly, ::write });
-    for (const auto& failing : cases) {
+    for (const FailingCase& failing : cases) {
         SCOPED_TRACE(failing.name);
         bytesLeftOnDisk = 5;
         try {
@@ -120,5 +102,5 @@ TEST_F(SafeFileWrite, LeavesTheOldFileWhenItCannotWriteIt)
     }
     EXPECT_EQ(Content(old), "old graph");
     EXPECT_EQ(Content(readOnly), "kept");
-    EXPECT_EQ(EntryCount(), 2);
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_folder), {}), 2);
 }
