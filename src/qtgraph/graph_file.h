@@ -31,8 +31,8 @@ struct GraphView {
 // The graph alone at size: the pass as in a window of that size (client and outer alike) whose
 // panes have no width, showing the whole client area. When the y legend would start less than
 // 10 pixels (two tick half-lengths, its gap from the tick labels) from the left edge, as wide y
-// tick labels left of the plot push it, the plot moves right just enough to keep it clear. Runs the pass once without painting to see that, so a
-// QGuiApplication must exist.
+// tick labels left of the plot push it, the plot moves right just enough to keep it clear. Runs the
+// pass once without painting to see that, so a QGuiApplication must exist.
 GraphView GraphAloneView(const graph::GraphState& graph, const data::PointStore& points,
     const fit::FitState& fit, QSize size, const GraphLegends& legends);
 
