@@ -2,6 +2,7 @@
 #include "cli/cli_options.h"
 
 #include "fit/fit_state.h"
+#include "graph/graph_file_format.h"
 #include "graph/graph_state.h"
 
 #include <algorithm>
@@ -140,8 +141,8 @@ namespace {
 
     Refusal ApplyPlot(CliOptions& options, std::string_view value)
     {
-        if (!PlotFormatOf(value)) {
-            std::string message = "the graph file must end in .png or .pdf, not ";
+        if (!graph::GraphFileFormatOf(value)) {
+            std::string message = "the graph file must end in .png, .svg or .pdf, not ";
             message += Quoted(value);
             return message;
         }
@@ -198,7 +199,7 @@ namespace {
     constexpr bool ForAll = false;
 
     // Every option of the command line.
-    constexpr std::array<OptionRule, 17> OptionRules { {
+    constexpr std::array<OptionRule, 18> OptionRules { {
         { "-h", Switch, ForAll,
             [](CliOptions& options, std::string_view) -> Refusal {
                 options.ShowHelp = true;
@@ -237,6 +238,11 @@ namespace {
                 options.FullPrecision = true;
                 return std::nullopt;
             } },
+        { "--stats", Switch, ForAll,
+            [](CliOptions& options, std::string_view) -> Refusal {
+                options.Statistics = true;
+                return std::nullopt;
+            } },
         { "--plot", Value, ForAll, ApplyPlot },
         { "--size", Value, ForGraph, ApplySize },
         { "--title", Value, ForGraph,
@@ -270,21 +276,6 @@ namespace {
     }
 
 } // namespace
-
-std::optional<PlotFormat> PlotFormatOf(std::string_view fileName)
-{
-    const std::size_t dot = fileName.rfind('.');
-    if (dot == std::string_view::npos)
-        return std::nullopt;
-    std::string extension;
-    for (const char character : fileName.substr(dot + 1))
-        extension += static_cast<char>(std::tolower(static_cast<unsigned char>(character)));
-    if (extension == "png")
-        return PlotFormat::Png;
-    if (extension == "pdf")
-        return PlotFormat::Pdf;
-    return std::nullopt;
-}
 
 ParseResult ParseCliOptions(const std::vector<std::string_view>& arguments)
 {
@@ -384,10 +375,14 @@ separated by spaces or tabs; - reads standard input.
   --full-precision            after the report, one line per constant: its name, its value
                               and its uncertainty with 20 significant digits, tab-separated
                               (nan for an uncertainty that cannot be computed)
+  --stats                     after the report (and the --full-precision lines), how
+                              closely the fit follows the points, one item a line, its
+                              name and its value tab-separated (see STATISTICS)
   --plot FILE                 also draw the graph of the points and the fitted curve
-                              into FILE, a PNG image (.png) or a one-page PDF (.pdf)
-  --size WxH                  the graph as a window of W x H pixels with the data pane
-                              at its start-up width (default 1024x768)
+                              into FILE: a PNG image (.png), or an SVG drawing (.svg) or
+                              a one-page PDF (.pdf) whose lines and text stay sharp
+  --size WxH                  the size of the graph in pixels: title, legends, plot and
+                              tick labels (default 1024x768; a PDF page at 96 per inch)
   --title TEXT                the graph's title (default Title)
   --x-legend TEXT             the x axis legend (default XAxisLabel)
   --y-legend TEXT             the y axis legend (default YAxisLabel)
@@ -396,13 +391,32 @@ separated by spaces or tabs; - reads standard input.
   -h, --help                  show this help and exit
 
 The report goes to standard output: the results pane from its first line to its last
-non-empty line. Messages and failures go to standard error. The graph is drawn as the
-workbench draws it, without a display, also when the fit was refused or failed (the
-points without a curve); a file without data lines gives only the background.
-Exit status: 0 when the fit was made and reported (and the graph written), 1 when a
-message or a failure was shown (the file cannot be opened, no point was read, the fit
-was refused or failed, the graph file cannot be created), 2 when the command line
-cannot be used.
+non-empty line, then the lines of --full-precision and --stats. Messages and failures
+go to standard error. The graph is drawn as the workbench draws its graph, alone,
+without a display, also when the fit was refused or failed (the points without a
+curve); a file without data lines gives only the background. A graph file is written
+whole or not at all: one that cannot be written leaves the file of that name as it was.
+
+STATISTICS (--stats), with n points, p constants fitted and R the residual sum:
+  points used                  n, the points of the data file the fit used
+  constants fitted             p: the fixed A(0) = 0 of --origin is not one
+  degrees of freedom           n - p
+  residual sum of squares      R, the sum of the squared differences between each y
+                               and the fitted curve, in y's own units for every type
+  residual standard deviation  sqrt(R / (n - p))
+  R^2                          1 - R / (sum of (y - mean y)^2)
+  adjusted R^2                 1 - (1 - R^2) (n - 1) / (n - p)
+With --origin the lines are "uncentred R^2" and "uncentred adjusted R^2": the sums of
+y^2 in place of the sums about the mean, and n in place of n - 1. For a power law or an
+exponential they are "R^2 of y" and "adjusted R^2 of y": y itself against the fitted
+curve, not ln y against the straight line fitted to the logarithms. nan stands for a
+value that cannot be formed (no degree of freedom left, or every y the same).
+
+Exit status: 0 when the fit was made of every data line and reported (and the graph
+written), 1 when a message or a failure was shown (the file cannot be read, a line is
+not an x/y pair, so that only the points before it are fitted and reported, no point
+was read, the fit was refused or failed, the report or the graph file cannot be
+written), 2 when the command line cannot be used.
 )";
     return text;
 }

@@ -22,10 +22,12 @@ struct CliOptions {
     // Empty: the decimal separator of the user's locale.
     std::string DecimalSeparator;
     bool FullPrecision = false;
+    // After the report, how closely the fit follows the points.
+    bool Statistics = false;
     bool ShowHelp = false;
-    // The graph: a .png or .pdf file to draw it into, empty for none.
+    // The graph: a .png, .svg or .pdf file to draw it into, empty for none.
     std::string PlotFileName;
-    // Outer size of the window the graph is laid out in, which is also the size of the image.
+    // Size of the graph alone in pixels: title, legends, plot and tick labels.
     int ImageWidth = 1024;
     int ImageHeight = 768;
     std::string TitleCaption { layout::TitleStart.Caption };
@@ -35,12 +37,6 @@ struct CliOptions {
     // The data file; "-" is standard input.
     std::string FileName;
 };
-
-// The kinds of graph file, told by the file name's extension.
-enum class PlotFormat { Png, Pdf };
-
-// The format of a graph file named fileName: ".png" or ".pdf" in any case; nothing otherwise.
-std::optional<PlotFormat> PlotFormatOf(std::string_view fileName);
 
 // The result of parsing: the options, or the reason the command line was refused.
 struct ParseResult {

@@ -1,30 +1,54 @@
-// src/cli/data_file.cpp: reading a stream whole, and a data file's bytes as the pane's text.
+// src/cli/data_file.cpp: a data file's bytes, or standard input's, as the pane's text.
 #include "cli/data_file.h"
 
+#include "common/failure.h"
+#include "common/safe_file_write.h"
 #include "data/data_text_file.h"
 
+#include <cstdio>
+#include <fcntl.h>
 #include <fstream>
 #include <ios>
+#include <iostream>
+#include <unistd.h>
 
 namespace cli {
 
-std::string ReadAll(std::istream& stream) { return data::ReadDataFileBytes(stream); }
+namespace {
 
-std::optional<std::string> ReadFileBytes(const std::string& fileName)
-{
-    std::ifstream file(fileName, std::ios::binary);
-    if (!file)
-        return std::nullopt;
-    // The file buffer throws when a read fails, as it does on a folder.
-    try {
-        return ReadAll(file);
-    } catch (const std::ios_base::failure&) {
-        return std::nullopt;
+    // A closed or failing standard input must not read as an empty data file. std::cin reads
+    // through stdin, which keeps the error of a failed read.
+    std::string ReadStandardInput()
+    {
+        const common::Failure cannotRead("Cannot read standard input");
+        if (::fcntl(STDIN_FILENO, F_GETFD) == -1)
+            throw cannotRead;
+        std::clearerr(stdin);
+        std::string bytes = data::ReadDataFileBytes(std::cin);
+        if (std::ferror(stdin) || std::cin.bad())
+            throw cannotRead;
+        return bytes;
     }
-}
 
-std::string DataTextFromFileBytes(std::string_view bytes)
+    std::string ReadFile(const std::string& fileName)
+    {
+        const common::Failure cannotOpen("Cannot open file " + common::FullPath(fileName));
+        std::ifstream file(fileName, std::ios::binary);
+        if (!file)
+            throw cannotOpen;
+        // The file buffer throws when a read fails, as it does on a folder.
+        try {
+            return data::ReadDataFileBytes(file);
+        } catch (const std::ios_base::failure&) {
+            throw cannotOpen;
+        }
+    }
+
+} // namespace
+
+std::string ReadDataText(const std::string& fileName)
 {
+    const std::string bytes = fileName == "-" ? ReadStandardInput() : ReadFile(fileName);
     return data::PaneTextFromFileBytes(bytes).Text;
 }
 

@@ -2,14 +2,12 @@
 #include "cli/fit_program.h"
 
 #include "cli/data_file.h"
+#include "common/failure.h"
 
 #include <clocale>
 #include <exception>
-#include <filesystem>
 #include <iostream>
-#include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace cli {
@@ -40,31 +38,31 @@ namespace {
         const CliOptions& options = *parsed.options;
         if (options.ShowHelp) {
             std::cout << UsageText();
+            if (!std::cout.flush()) {
+                std::cerr << "Cannot write the help text.\n";
+                return 1;
+            }
             return 0;
         }
 
         const std::string separator = options.DecimalSeparator.empty() ? LocaleDecimalSeparator()
                                                                        : options.DecimalSeparator;
-        std::string bytes;
-        if (options.FileName == "-") {
-            bytes = ReadAll(std::cin);
-        } else {
-            std::optional<std::string> fileBytes = ReadFileBytes(options.FileName);
-            if (!fileBytes) {
-                std::error_code failure;
-                const std::filesystem::path fullPath
-                    = std::filesystem::absolute(options.FileName, failure);
-                std::cerr << "Cannot open file " << (failure ? options.FileName : fullPath.string())
-                          << ".\n";
-                return 1;
-            }
-            bytes = std::move(*fileBytes);
+        std::string dataText;
+        // Every file that cannot be read says so in one form, as the window's Open does.
+        try {
+            dataText = ReadDataText(options.FileName);
+        } catch (const common::Failure& failure) {
+            std::cerr << failure.what() << ".\n";
+            return 1;
         }
         FitSession session;
-        int status = RunFit(
-            options, DataTextFromFileBytes(bytes), separator, std::cout, std::cerr, session);
-        // The report stays on standard output even when the graph cannot be written.
-        std::cout.flush();
+        int status = RunFit(options, dataText, separator, std::cout, std::cerr, session);
+        // The report is out before the graph is drawn, and a report that could not be written
+        // is a failure.
+        if (!std::cout.flush()) {
+            std::cerr << "Cannot write the report.\n";
+            status = 1;
+        }
         if (!options.PlotFileName.empty()) {
             if (!writePlot) {
                 std::cerr << "varnek-fit: this build draws no graphs.\n";

@@ -16,8 +16,10 @@ using PlotWriter
 
 // The whole of varnek-fit: reads the command line (argv after the program name), the data file
 // or standard input in the user's locale, runs the fit and prints the report (RunFit) and, when
-// the options name a graph file, has writePlot draw it. Returns the exit status: 0 when all was
-// done, 1 when a message or a failure was shown, 2 when the command line cannot be used.
+// the options name a graph file, has writePlot draw it. A data file that cannot be read ends
+// the run with its message (ReadDataText); a report that standard output does not take says
+// "Cannot write the report.". Returns the exit status: 0 when all was done, 1 when a message
+// or a failure was shown, 2 when the command line cannot be used.
 int RunFitProgram(int argc, char* argv[], const PlotWriter& writePlot);
 
 } // namespace cli

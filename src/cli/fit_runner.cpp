@@ -5,6 +5,7 @@
 #include "common/memory_lines.h"
 #include "data/calculate_data.h"
 #include "fit/fit_command.h"
+#include "fit/fit_statistics.h"
 #include "fit/uncertainty.h"
 #include "report/initial_results_text.h"
 #include "report/lsq_results_to_screen.h"
@@ -17,7 +18,25 @@ namespace cli {
 
 namespace {
 
-    constexpr std::string_view NothingToFitMessage = "No data points to fit.";
+    constexpr std::string_view NothingToFitMessage = "No data points to fit";
+
+    // The number, from 1, of the first line the reading could not take as a pair.
+    int FirstUnreadLine(const common::MemoryLines& dataPane)
+    {
+        // Editor indexes count from 0.
+        return dataPane.UnreadLines().front() + 1;
+    }
+
+    // The reading stopped at a line that is no pair; the fit takes the pointCount points before.
+    std::string ReadingStoppedMessage(const common::MemoryLines& dataPane, int pointCount)
+    {
+        std::string message = "Line ";
+        message += std::to_string(FirstUnreadLine(dataPane));
+        message += " is not an x/y pair: only the ";
+        message += std::to_string(pointCount);
+        message += pointCount == 1 ? " point before it is used." : " points before it are used.";
+        return message;
+    }
 
     void WritePane(const common::TextLines& pane, std::ostream& out)
     {
@@ -71,6 +90,27 @@ namespace {
         }
     }
 
+    // One item a line, name and value tab-separated. The R^2 lines say which R^2 they are: the
+    // uncentred one of a fit through the origin, and for the power law and the exponential the
+    // one of y itself about the fitted curve, not of ln y about a straight line.
+    void WriteStatistics(
+        const data::PointStore& points, const fit::FitState& fit, std::ostream& out)
+    {
+        const fit::FitStatistics statistics = fit::FitStatisticsOf(points, fit);
+        const bool ofY = fit.FitType == fit::PowerLaw || fit.FitType == fit::Exponential;
+        const std::string_view kind = statistics.Uncentred ? "uncentred " : "";
+        const std::string_view ofWhat = ofY ? " of y" : "";
+        out << "points used\t" << statistics.PointsUsed << '\n'
+            << "constants fitted\t" << statistics.ConstantsFitted << '\n'
+            << "degrees of freedom\t" << statistics.DegreesOfFreedom << '\n'
+            << "residual sum of squares\t" << FullText(statistics.ResidualSumOfSquares) << '\n'
+            << "residual standard deviation\t" << FullText(statistics.ResidualStandardDeviation)
+            << '\n'
+            << kind << "R^2" << ofWhat << '\t' << FullText(statistics.RSquared) << '\n'
+            << kind << "adjusted R^2" << ofWhat << '\t' << FullText(statistics.AdjustedRSquared)
+            << '\n';
+    }
+
 } // namespace
 
 int RunFit(const CliOptions& options, std::string_view dataText, std::string_view decimalSeparator,
@@ -93,6 +133,10 @@ int RunFit(const CliOptions& options, std::string_view dataText, std::string_vie
     fit::FitOutcome outcome = fit::FitOutcome::NothingToFit;
     try {
         data::CalculateData(points, dataPane, decimalSeparator);
+        if (!dataPane.UnreadLines().empty() && points.PointCount > 0) {
+            errors << ReadingStoppedMessage(dataPane, points.PointCount) << '\n';
+            messageShown = true;
+        }
         outcome = fit::CheckAndFit(points, fit, [&](std::string_view message) {
             errors << message << '\n';
             messageShown = true;
@@ -105,13 +149,20 @@ int RunFit(const CliOptions& options, std::string_view dataText, std::string_vie
         errors << failure.what() << ".\n";
         failed = true;
     }
-    if (!failed && outcome == fit::FitOutcome::NothingToFit)
-        errors << NothingToFitMessage << '\n';
+    if (!failed && outcome == fit::FitOutcome::NothingToFit) {
+        errors << NothingToFitMessage;
+        if (!dataPane.UnreadLines().empty())
+            errors << ": line " << FirstUnreadLine(dataPane) << " is not an x/y pair";
+        errors << ".\n";
+    }
 
     WritePane(resultsPane, out);
     // FitValid is set exactly when the constants of this fit were formed.
     if (options.FullPrecision && fit.FitValid)
         WriteFullPrecision(fit, reportStarted, out);
+    // The residual sum is known once the report has begun, also when the report then failed.
+    if (options.Statistics && reportStarted)
+        WriteStatistics(points, fit, out);
     fit::ReleaseWorkingStorage(fit);
 
     const bool clean = !failed && !messageShown && outcome == fit::FitOutcome::Fitted;

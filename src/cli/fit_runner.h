@@ -19,11 +19,13 @@ struct FitSession {
 
 // Runs the fit command on dataText as the data pane, read with decimalSeparator, from the
 // workbench defaults changed by options and a fresh results pane of instructions. Writes the
-// results pane (line 0 to its last non-empty line) and, with FullPrecision, one line per
-// constant to out; messages and failures (followed by ".") to errors. Returns the exit
-// status: 0 when the fit was made and reported, 1 otherwise.
-// SuppressZero of options applies to the reading. Leaves the points and the fit in session,
-// which must be fresh; the working storage is released again.
+// results pane (line 0 to its last non-empty line), with FullPrecision one line per constant
+// and with Statistics the fit's statistics (fit::FitStatisticsOf) one a line, once the report
+// was begun, to out; messages and failures (followed by ".") to errors, among them the line
+// that ended the reading when the points before it are fitted, or the first line when there
+// is text but no point. Returns the exit status: 0 when the fit was made of every data line
+// and reported, 1 otherwise. SuppressZero of options applies to the reading. Leaves the points
+// and the fit in session, which must be fresh; the working storage is released again.
 int RunFit(const CliOptions& options, std::string_view dataText, std::string_view decimalSeparator,
     std::ostream& out, std::ostream& errors, FitSession& session);
 

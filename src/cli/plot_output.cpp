@@ -1,23 +1,15 @@
-// src/cli/plot_output.cpp: the drawing pass into an image, saved as PNG or PDF.
+// src/cli/plot_output.cpp: the graph alone drawn into a PNG, SVG or PDF file.
 #include "cli/plot_output.h"
 
+#include "common/failure.h"
 #include "graph/graph_state.h"
-#include "layout/window_design.h"
-#include "qtgraph/graph_image.h"
+#include "qtgraph/graph_file.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QGuiApplication>
-#include <QImage>
-#include <QMarginsF>
 #include <QMessageLogContext>
-#include <QPageSize>
-#include <QPainter>
-#include <QPdfWriter>
-#include <QSaveFile>
-#include <QSizeF>
+#include <QString>
 
-#include <filesystem>
 #include <memory>
 
 namespace cli {
@@ -50,73 +42,26 @@ namespace {
         return std::make_unique<QGuiApplication>(argumentCount, arguments);
     }
 
-    bool SavePdf(const QImage& image, const QString& title, QIODevice& device)
-    {
-        QPdfWriter writer(&device);
-        // One image pixel is one window pixel at the design resolution.
-        writer.setResolution(layout::PixelsPerInch);
-        const QSizeF inches = QSizeF(image.size()) / layout::PixelsPerInch;
-        writer.setPageSize(QPageSize(inches, QPageSize::Inch, QString(), QPageSize::ExactMatch));
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer.setTitle(title);
-        writer.setCreator(QStringLiteral("varnek-fit"));
-        QPainter painter;
-        if (!painter.begin(&writer))
-            return false;
-        painter.drawImage(0, 0, image);
-        return painter.end();
-    }
-
-    // The file name as the user sees it, completed to a full path where possible.
-    std::string FullName(const std::string& fileName)
-    {
-        std::error_code failure;
-        const std::filesystem::path fullPath = std::filesystem::absolute(fileName, failure);
-        return failure ? fileName : fullPath.string();
-    }
-
 } // namespace
-
-graph::WindowGeometry PlotWindow(int width, int height)
-{
-    graph::WindowGeometry window;
-    window.OuterWidth = width;
-    window.OuterHeight = height;
-    window.ClientWidth = width;
-    window.ClientHeight = height;
-    window.DataWindowLeft = 0;
-    window.DataWindowTop = 0;
-    window.DataWindowWidth = layout::DataWindowStartWidth;
-    return window;
-}
 
 bool WritePlot(const CliOptions& options, const FitSession& session, std::ostream& errors)
 {
     const std::unique_ptr<QGuiApplication> application = StartQtWithoutDisplay();
 
-    graph::GraphState graph = options.graph;
-    qtgraph::LegendCaptions captions;
-    captions.Title = QString::fromLocal8Bit(options.TitleCaption);
-    captions.XLegend = QString::fromLocal8Bit(options.XLegendCaption);
-    captions.YLegend = QString::fromLocal8Bit(options.YLegendCaption);
-    const QImage image = qtgraph::RenderGraphImage(graph, session.points, session.fit,
-        PlotWindow(options.ImageWidth, options.ImageHeight), captions);
-
-    // Written aside and moved into place only when complete.
-    QSaveFile file(QFile::decodeName(options.PlotFileName.c_str()));
-    bool written = false;
-    if (!image.isNull() && file.open(QIODevice::WriteOnly)) {
-        const bool drawn = PlotFormatOf(options.PlotFileName) == PlotFormat::Pdf
-            ? SavePdf(image, captions.Title, file)
-            : image.save(&file, "PNG");
-        if (drawn)
-            written = file.commit();
-        else
-            file.cancelWriting();
+    qtgraph::GraphLegends legends;
+    legends.Title.Caption = QString::fromLocal8Bit(options.TitleCaption);
+    legends.XLegend.Caption = QString::fromLocal8Bit(options.XLegendCaption);
+    legends.YLegend.Caption = QString::fromLocal8Bit(options.YLegendCaption);
+    const qtgraph::GraphView view = qtgraph::GraphAloneView(options.graph, session.points,
+        session.fit, QSize(options.ImageWidth, options.ImageHeight), legends);
+    try {
+        qtgraph::ExportGraph(
+            options.PlotFileName, options.graph, session.points, session.fit, view);
+    } catch (const common::Failure& failure) {
+        errors << failure.what() << ".\n";
+        return false;
     }
-    if (!written)
-        errors << "Cannot create file " << FullName(options.PlotFileName) << ".\n";
-    return written;
+    return true;
 }
 
 } // namespace cli

@@ -31,6 +31,7 @@ TEST(ParseCliOptions, StartsFromTheWorkbenchDefaults)
     EXPECT_EQ(options.report.YUnitsText, "YUnits");
     EXPECT_EQ(options.DecimalSeparator, "");
     EXPECT_FALSE(options.FullPrecision);
+    EXPECT_FALSE(options.Statistics);
     EXPECT_EQ(options.FileName, "data.dat");
 }
 
@@ -38,7 +39,7 @@ TEST(ParseCliOptions, ReadsEveryOption)
 {
     const cli::ParseResult result
         = Parse({ "--type", "poly", "--order=3", "--origin", "--extra-digit", "--x-units", "s",
-            "--y-units=", "--decimal-separator", ",", "--full-precision", "-" });
+            "--y-units=", "--decimal-separator", ",", "--full-precision", "--stats", "-" });
     ASSERT_TRUE(result.options) << result.error;
     const cli::CliOptions& options = *result.options;
     EXPECT_EQ(options.fit.FitType, fit::Polynomial);
@@ -49,6 +50,7 @@ TEST(ParseCliOptions, ReadsEveryOption)
     EXPECT_EQ(options.report.YUnitsText, "");
     EXPECT_EQ(options.DecimalSeparator, ",");
     EXPECT_TRUE(options.FullPrecision);
+    EXPECT_TRUE(options.Statistics);
     EXPECT_EQ(options.FileName, "-");
 
     struct TypeCase {
@@ -97,9 +99,9 @@ TEST(ParseCliOptions, RefusesWhatItCannotUse)
             "the decimal separator must be one character other than a digit, a sign, E, e or "
             "a space, not ',,'" },
         { "graph file of another kind", { "--plot", "graph.jpg", "a" },
-            "the graph file must end in .png or .pdf, not 'graph.jpg'" },
+            "the graph file must end in .png, .svg or .pdf, not 'graph.jpg'" },
         { "graph file without extension", { "--plot=png", "a" },
-            "the graph file must end in .png or .pdf, not 'png'" },
+            "the graph file must end in .png, .svg or .pdf, not 'png'" },
         { "graph file needs a name", { "a", "--plot" }, "option '--plot' needs a value" },
         { "unknown marker", { "--plot", "g.png", "--marker", "Star", "a" },
             "unknown marker 'Star' (circle, square, equilat, upsideequilat or diamond)" },
@@ -199,14 +201,4 @@ TEST(ParseCliOptions, TakesSizesFromOneToTheLargestImage)
             EXPECT_EQ(result.error, error);
         }
     }
-}
-
-TEST(PlotFormatOf, TellsTheFormatByTheExtension)
-{
-    EXPECT_EQ(cli::PlotFormatOf("graph.png"), cli::PlotFormat::Png);
-    EXPECT_EQ(cli::PlotFormatOf("/runs/4/Graph.PnG"), cli::PlotFormat::Png);
-    EXPECT_EQ(cli::PlotFormatOf("a.b.pdf"), cli::PlotFormat::Pdf);
-    EXPECT_FALSE(cli::PlotFormatOf("graph.pdf.txt"));
-    EXPECT_FALSE(cli::PlotFormatOf("runs.png/graph"));
-    EXPECT_FALSE(cli::PlotFormatOf("graph"));
 }

@@ -48,6 +48,39 @@ cli::CliOptions FullPrecision(
     return options;
 }
 
+const test_support::ReferenceSet& NorrisSet()
+{
+    static const test_support::ReferenceSet set
+        = test_support::LoadReferenceSet(test_support::FixturePath("nist/Norris.dat"));
+    return set;
+}
+
+// The data pane's text of a certified set's observations, x and y exactly as read.
+std::string DataTextOf(const test_support::ReferenceSet& set)
+{
+    std::string data;
+    for (std::size_t index = 0; index < set.x.size(); ++index) {
+        char buffer[128];
+        char* end = std::to_chars(buffer, buffer + 64, set.x[index]).ptr;
+        *end++ = ' ';
+        end = std::to_chars(end, buffer + sizeof buffer, set.y[index]).ptr;
+        data.append(buffer, end);
+        data += '\n';
+    }
+    return data;
+}
+
+// The lines after the report that name a value and give it after a tab.
+std::vector<std::pair<std::string, std::string>> NamedValues(const std::string& out)
+{
+    std::vector<std::pair<std::string, std::string>> values;
+    std::istringstream lines(out);
+    for (std::string line; std::getline(lines, line);)
+        if (const std::size_t tab = line.find('\t'); tab != std::string::npos)
+            values.emplace_back(line.substr(0, tab), line.substr(tab + 1));
+    return values;
+}
+
 // The instructions as printed: up to their last non-empty line.
 const std::string Instructions = std::string(report::InitialResultsText.substr(
                                      0, report::InitialResultsText.find_last_not_of('\n') + 1))
@@ -88,6 +121,15 @@ TEST(RunFit, PrintsMessagesAndFailuresOnTheErrorStream)
     };
     const std::vector<MessageCase> cases {
         { "no point", "", FullPrecision(), Instructions, "No data points to fit.\n" },
+        { "text without a point", "t/s x/m\n1 1\n", FullPrecision(), Instructions,
+            "No data points to fit: line 1 is not an x/y pair.\n" },
+        // The points before the line are fitted and reported, and the line is named.
+        { "a line that is no pair", "1 1\n2 2\n3 2\n4 3\nnan 5\n5 4\n", cli::CliOptions {},
+            "Fitting constants of least squares fit:\n"
+            "\n"
+            "A(0) = 1 +/- 1  YUnits\n"
+            "A(1) = 0.6 +/- 0.4  YUnits/XUnits\n",
+            "Line 5 is not an x/y pair: only the 4 points before it are used.\n" },
         { "zero x of a power law", "0 1\n1 2\n2 3\n3 4\n", FullPrecision(fit::PowerLaw),
             Instructions, "No zero X values allowed for this type of fit.\n" },
         { "singular", "2 1\n2 2\n2 3\n2 4\n", FullPrecision(fit::Polynomial, 2), Instructions,
@@ -134,18 +176,8 @@ TEST(RunFit, WritesTheForcedZeroExactly)
 
 TEST(RunFit, FullPrecisionMatchesTheCertifiedNorrisLine)
 {
-    const test_support::ReferenceSet set
-        = test_support::LoadReferenceSet(test_support::FixturePath("nist/Norris.dat"));
-    std::string data;
-    for (std::size_t index = 0; index < set.x.size(); ++index) {
-        char buffer[128];
-        char* end = std::to_chars(buffer, buffer + 64, set.x[index]).ptr;
-        *end++ = ' ';
-        end = std::to_chars(end, buffer + sizeof buffer, set.y[index]).ptr;
-        data.append(buffer, end);
-        data += '\n';
-    }
-    const RunResult run = RunOn(data, FullPrecision());
+    const test_support::ReferenceSet set = NorrisSet();
+    const RunResult run = RunOn(DataTextOf(set), FullPrecision());
     EXPECT_EQ(run.status, 0) << run.errors;
 
     // The last two lines: name, value and uncertainty, tab-separated.
@@ -165,5 +197,55 @@ TEST(RunFit, FullPrecisionMatchesTheCertifiedNorrisLine)
         const Extended deviation = *common::ReadNumber(uncertainty, ".") / 2
             * std::sqrt(static_cast<Extended>(set.x.size() - 3) / set.residualDegreesOfFreedom);
         EXPECT_TRUE(test_support::IsNear(deviation, set.standardDeviations[estimate], 1e-14L));
+    }
+}
+
+TEST(RunFit, StatisticsMatchTheCertifiedNorrisLine)
+{
+    const test_support::ReferenceSet& set = NorrisSet();
+    cli::CliOptions options;
+    options.Statistics = true;
+    const RunResult run = RunOn(DataTextOf(set), options);
+    EXPECT_EQ(run.status, 0) << run.errors;
+    const auto values = NamedValues(run.out);
+    const std::vector<std::pair<std::string, Extended>> expected { { "points used", 36 },
+        { "constants fitted", 2 }, { "degrees of freedom", 34 },
+        { "residual sum of squares", set.residualSumOfSquares },
+        { "residual standard deviation", set.residualStandardDeviation }, { "R^2", set.rSquared },
+        { "adjusted R^2", 1 - (1 - set.rSquared) * 35 / 34 } };
+    ASSERT_EQ(values.size(), expected.size()) << run.out;
+    for (std::size_t line = 0; line < values.size(); ++line) {
+        SCOPED_TRACE(expected[line].first);
+        EXPECT_EQ(values[line].first, expected[line].first);
+        // 13 of the 15 certified digits.
+        EXPECT_TRUE(test_support::IsNear(
+            *common::ReadNumber(values[line].second, "."), expected[line].second, 1e-13L));
+    }
+}
+
+TEST(RunFit, StatisticsSayWhichRSquaredTheyGive)
+{
+    const struct {
+        const char* name;
+        cli::CliOptions options;
+        std::string rSquared;
+        std::string adjusted;
+    } cases[] = {
+        { "through the origin", FullPrecision(fit::StraightLine, 0, true), "uncentred R^2",
+            "uncentred adjusted R^2" },
+        { "power law", FullPrecision(fit::PowerLaw), "R^2 of y", "adjusted R^2 of y" },
+        { "exponential", FullPrecision(fit::Exponential), "R^2 of y", "adjusted R^2 of y" },
+    };
+    for (auto testCase : cases) {
+        SCOPED_TRACE(testCase.name);
+        testCase.options.FullPrecision = false;
+        testCase.options.Statistics = true;
+        const RunResult run = RunOn("1 2\n2 4.1\n3 5.9\n4 8.2\n", testCase.options);
+        EXPECT_EQ(run.status, 0) << run.errors;
+        const auto values = NamedValues(run.out);
+        ASSERT_EQ(values.size(), 7u) << run.out;
+        EXPECT_EQ(values[1].second, testCase.options.fit.ZeroForce ? "1" : "2");
+        EXPECT_EQ(values[5].first, testCase.rSquared);
+        EXPECT_EQ(values[6].first, testCase.adjusted);
     }
 }

@@ -7,20 +7,23 @@
 #include "data/calculate_data.h"
 #include "data/data_text_file.h"
 #include "graph/plot_transforms.h"
-#include "qtgraph/caption_size.h"
-#include "qtgraph/qt_font.h"
+#include "qtgraph/graph_file.h"
 #include "support/reference_set.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QString>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <sys/wait.h>
 
 namespace {
 
@@ -59,8 +62,8 @@ private:
     std::string m_path;
 };
 
-// The plot rectangle and plotted ranges varnek-fit lays out for the data file in a window of
-// width x height with the default y legend.
+// The plot rectangle and plotted ranges varnek-fit lays out for the data file in a graph of
+// width x height with the default legends.
 struct Layout {
     graph::GraphState graph;
     data::PointStore points;
@@ -72,11 +75,13 @@ struct Layout {
 Layout LayoutOf(const std::string& dataPath, int width, int height)
 {
     Layout layout;
-    const int legendWidth
-        = qtgraph::CaptionSize(qtgraph::WindowFont(), QStringLiteral("YAxisLabel"), true).width();
-    graph::SetPlotRectangle(layout.graph, cli::PlotWindow(width, height), legendWidth);
     common::MemoryLines dataLines(data::PaneTextFromFileBytes(ReadFile(dataPath)).Text);
     data::CalculateData(layout.points, dataLines, ".");
+    const fit::FitState noFit;
+    const qtgraph::GraphView view = qtgraph::GraphAloneView(
+        layout.graph, layout.points, noFit, QSize(width, height), qtgraph::GraphLegends {});
+    QPainter measuring;
+    qtgraph::PaintGraph(measuring, layout.graph, layout.points, noFit, view.Window, view.Legends);
     return layout;
 }
 
@@ -130,9 +135,22 @@ TEST(VarnekFitPlot, DrawsTheFittedGraphIntoAPng)
     const int column = graph.PlotLeft + graph.PlotWidth / 4;
     const common::Extended x = graph::PixelToX(graph, layout.points, column);
     EXPECT_EQ(image.pixel(column, layout.Row(0.5L + 0.6L * x)), Red);
+
+    // The graph alone: no strip of the background where the window's panes would be, only
+    // the margins right of the plot (40 + 20) and left of the y legend.
+    int blankRun = 0;
+    int widestBlankRun = 0;
+    for (int blank = 0; blank < image.width(); ++blank) {
+        bool drawn = false;
+        for (int row = 0; row < image.height() && !drawn; ++row)
+            drawn = image.pixel(blank, row) != image.pixel(0, 0);
+        blankRun = drawn ? 0 : blankRun + 1;
+        widestBlankRun = std::max(widestBlankRun, blankRun);
+    }
+    EXPECT_LE(widestBlankRun, graph.GraphMargin + 20);
 }
 
-TEST(VarnekFitPlot, WritesAOnePagePdfTheSizeOfTheWindow)
+TEST(VarnekFitPlot, WritesAOnePagePdfTheSizeOfTheGraph)
 {
     const std::string pdfPath = TemporaryPath(".pdf");
     const Outcome outcome = RunVarnekFit(
@@ -209,4 +227,41 @@ TEST(VarnekFitPlot, ReportsAGraphFileThatCannotBeCreated)
     EXPECT_EQ(outcome.errors, "Cannot create file /nonexistent/graphs/run.pdf.\n");
     // The report is printed all the same.
     EXPECT_NE(outcome.out.find("A(0) = 1 +/- 1  YUnits"), std::string::npos);
+}
+
+TEST(VarnekFitPlot, LeavesTheOldGraphWhenTheDiskIsFull)
+{
+    // A disk of 64 KiB in a mount namespace of its own, nearly full: a graph file of a few
+    // dozen KiB cannot be written whole.
+    const std::string folder = TemporaryPath("_disk");
+    const std::string results = TemporaryPath("_results");
+    std::filesystem::create_directory(folder);
+    std::filesystem::create_directory(results);
+    const std::string graph = folder + "/graph.pdf";
+    const std::string script = TemporaryPath(".sh");
+    std::ofstream(script) << "mount -t tmpfs -o size=64k tmpfs " << Quoted(folder)
+                          << " || exit 99\n"
+                          << "printf 'old graph' > " << Quoted(graph) << "\n"
+                          << "head -c 53248 /dev/zero > " << Quoted(folder + "/filler") << "\n"
+                          << Quoted(cli_test::VarnekFitPath()) << " --plot " << Quoted(graph) << " "
+                          << Quoted(test_support::FixturePath("straight_line.dat"))
+                          << " >/dev/null 2> " << Quoted(results + "/errors") << "\n"
+                          << "echo $? > " << Quoted(results + "/status") << "\n"
+                          << "cp " << Quoted(graph) << " " << Quoted(results + "/graph") << "\n"
+                          << "ls -A " << Quoted(folder) << " > " << Quoted(results + "/listing")
+                          << "\n";
+    const int status = std::system(("unshare -m sh " + Quoted(script) + " 2>/dev/null").c_str());
+    std::remove(script.c_str());
+    const std::string errors = ReadFile(results + "/errors");
+    const std::string exitStatus = ReadFile(results + "/status");
+    const std::string kept = ReadFile(results + "/graph");
+    const std::string listing = ReadFile(results + "/listing");
+    std::filesystem::remove_all(folder);
+    std::filesystem::remove_all(results);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        GTEST_SKIP() << "no small disk can be mounted here";
+    EXPECT_EQ(exitStatus, "1\n");
+    EXPECT_EQ(errors, "Cannot create file " + graph + ".\n");
+    EXPECT_EQ(kept, "old graph");
+    EXPECT_EQ(listing, "filler\ngraph.pdf\n");
 }

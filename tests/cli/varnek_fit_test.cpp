@@ -107,7 +107,7 @@ TEST(VarnekFit, ReportsAFolderAsAFileThatCannotBeOpened)
     EXPECT_EQ(outcome.errors, "Cannot open file " + path + ".\n");
 }
 
-TEST(VarnekFit, RefusesWhatOpenRefuses)
+TEST(VarnekFit, RefusesWhatItCannotRead)
 {
     const std::string binary = cli_test::TemporaryPath(".dat");
     {
@@ -120,9 +120,13 @@ TEST(VarnekFit, RefusesWhatOpenRefuses)
         std::string errors;
     } cases[] = {
         { "a zero byte", "'" + binary + "'",
-            "varnek-fit: The file is not a text file: it holds a character of code 0.\n" },
+            "The file is not a text file: it holds a character of code 0.\n" },
         // Read no further than the capacity allows, however long the input.
-        { "endless standard input", "- < /dev/zero", "varnek-fit: Text exceeds memo capacity.\n" },
+        { "endless standard input", "- < /dev/zero", "Text exceeds memo capacity.\n" },
+        { "an endless file", "/dev/zero", "Text exceeds memo capacity.\n" },
+        // Not an empty data file.
+        { "closed standard input", "- <&-", "Cannot read standard input.\n" },
+        { "a folder as standard input", "- < /", "Cannot read standard input.\n" },
     };
     for (const auto& refused : cases) {
         SCOPED_TRACE(refused.name);
@@ -132,6 +136,19 @@ TEST(VarnekFit, RefusesWhatOpenRefuses)
         EXPECT_EQ(outcome.errors, refused.errors);
     }
     std::remove(binary.c_str());
+}
+
+TEST(VarnekFit, SaysWhenTheReportCannotBeWritten)
+{
+    // Through a shell of its own, whose standard output is the full device.
+    std::string script = "-c \"exec '";
+    script += cli_test::VarnekFitPath();
+    script += "' '";
+    script += test_support::FixturePath("straight_line.dat");
+    script += "' > /dev/full\"";
+    const Outcome outcome = cli_test::RunProgram("/bin/sh", script);
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.errors, "Cannot write the report.\n");
 }
 
 TEST(VarnekFit, FitsTheCertifiedFilipSetToFourteenDigits)
