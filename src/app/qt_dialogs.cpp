@@ -3,11 +3,13 @@
 
 #include "app/captions.h"
 
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 
 namespace app {
 
@@ -61,6 +63,23 @@ std::optional<QString> QtDialogs::SaveFileName(QWidget* parent, const QString& s
     return AskFileName(parent, startPath, QFileDialog::AcceptSave);
 }
 
+SaveChangesAnswer QtDialogs::AskSaveChanges(QWidget* parent, const QString& fileName)
+{
+    QMessageBox box(QMessageBox::Question, QString::fromLatin1(ApplicationTitle),
+        QStringLiteral("Save changes to %1?").arg(fileName),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveChangesAnswer::Save;
+    case QMessageBox::Discard:
+        return SaveChangesAnswer::Discard;
+    default:
+        return SaveChangesAnswer::Cancel;
+    }
+}
+
 void QtDialogs::Information(QWidget* parent, const QString& text)
 {
     ShowMessage(parent, QMessageBox::Information, QStringLiteral("Information"), text);
@@ -74,6 +93,12 @@ void QtDialogs::Error(QWidget* parent, const QString& text)
 bool QtDialogs::PrinterSetup(QWidget* parent)
 {
     QPrintDialog dialog(&Printer(), parent);
+    dialog.setWindowTitle(QStringLiteral("Printer Setup"));
+    // The print dialog's button would say "Print"; here it only keeps the choice.
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+        if (QPushButton* confirm = buttons->button(QDialogButtonBox::Ok))
+            confirm->setText(QStringLiteral("OK"));
+    }
     if (dialog.exec() != QDialog::Accepted)
         return false;
     m_printerChosen = true;

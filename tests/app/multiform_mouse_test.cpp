@@ -11,11 +11,13 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <cfenv>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -187,6 +189,40 @@ TEST_F(PaneResize, PressInAGripZoneStartsADrag)
     }
     // Nothing was dragged: the panes are as they were.
     EXPECT_EQ(DataWindow()->size(), QSize(width, height));
+}
+
+TEST_F(PaneResize, GripZonesComeBeforeTheScrollBars)
+{
+    std::string text(300, 'x');
+    for (int line = 0; line < 200; ++line)
+        text += "\n1 2";
+    DataLines().SetText(text);
+    QScrollBar* bars[] = { Memo1()->verticalScrollBar(), Memo1()->horizontalScrollBar() };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bars[0]->isVisible() && bars[1]->isVisible(); }));
+    const QSize pane = DataWindow()->size();
+    const struct {
+        const char* name;
+        QScrollBar* bar;
+        QPoint onPane;
+        layout::ResizeMode mode;
+    } cases[] = {
+        { "right edge", bars[0], { pane.width() - 3, pane.height() / 2 },
+            layout::ResizeMode::Width },
+        { "bottom edge", bars[1], { pane.width() / 2, pane.height() - 3 },
+            layout::ResizeMode::Height },
+    };
+    for (const auto& grip : cases) {
+        SCOPED_TRACE(grip.name);
+        const QPoint onBar = grip.bar->mapFrom(DataWindow(), grip.onPane);
+        ASSERT_TRUE(grip.bar->rect().contains(onBar));
+        Press(grip.bar, onBar);
+        EXPECT_TRUE(window->workbench.layout.Resizing);
+        EXPECT_EQ(window->workbench.layout.DragMode, grip.mode);
+        EXPECT_FALSE(grip.bar->isSliderDown());
+        Release(grip.bar, onBar);
+        EXPECT_FALSE(window->workbench.layout.Resizing);
+        EXPECT_EQ(grip.bar->value(), 0);
+    }
 }
 
 TEST_F(PaneResize, GripPressIsNotTheEditors)
@@ -447,6 +483,46 @@ TEST_F(LegendDrop, StaysWhereDroppedUntilTheNextLayoutPass)
     Move(ClientArea(), { pane.width() + 20, pane.height() + 60 }, Qt::LeftButton);
     Release(ClientArea(), { pane.width() + 20, pane.height() + 60 });
     EXPECT_FALSE(window->workbench.graph.YLabelMoved);
+}
+
+using ReadoutOfADrawnGraph = LegendDrop;
+
+TEST_F(ReadoutOfADrawnGraph, HidesWhenTheGraphMayHaveChanged)
+{
+    DataLines().SetText("1 1\n4 3\n");
+    window->FormPaint();
+    const graph::GraphState& graph = window->workbench.graph;
+    const auto showReadout = [&] {
+        Move(ClientArea(), { graph.PlotLeft + 5, graph.PlotTop + 5 });
+        ASSERT_TRUE(CoordinateLabel()->isVisible());
+    };
+    // A paint shows the same graph: the readout stays.
+    showReadout();
+    ClientArea()->repaint();
+    EXPECT_TRUE(CoordinateLabel()->isVisible());
+
+    const struct {
+        const char* name;
+        std::function<void()> change;
+    } changes[] = {
+        { "legend dropped",
+            [&] {
+                DragOver(ClientArea(), { 520, 210 }, label);
+            } },
+        { "Open cancelled", [&] { MenuItem("Open1")->trigger(); } },
+        { "window resized",
+            [&] {
+                window->showNormal();
+                window->resize(700, 520);
+                ASSERT_TRUE(QTest::qWaitFor([&] { return window->height() == 520; }));
+            } },
+    };
+    for (const auto& change : changes) {
+        SCOPED_TRACE(change.name);
+        showReadout();
+        change.change();
+        EXPECT_FALSE(CoordinateLabel()->isVisible());
+    }
 }
 
 } // namespace

@@ -59,6 +59,71 @@ TEST_F(Multiform, ShowsItsCaptionAndMenu)
     EXPECT_EQ(MenuItem("FitData1")->menu(), nullptr);
 }
 
+TEST_F(Multiform, FileItemsShowTheirShortcuts)
+{
+    const struct {
+        const char* item;
+        const char* keys;
+    } shortcuts[] = {
+        { "New1", "Ctrl+N" },
+        { "Open1", "Ctrl+O" },
+        { "Save1", "Ctrl+S" },
+        { "SaveAs1", "Ctrl+Shift+S" },
+        { "PrinterSetup1", "" },
+        { "Print1", "Ctrl+P" },
+        { "Exit1", "Ctrl+Q" },
+    };
+    for (const auto& expected : shortcuts) {
+        SCOPED_TRACE(expected.item);
+        EXPECT_EQ(MenuItem(expected.item)->shortcut(),
+            QKeySequence::fromString(QString::fromLatin1(expected.keys)));
+    }
+}
+
+TEST_F(Multiform, ShortcutsWorkFromTheDataPane)
+{
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QSignalSpy save(MenuItem("Save1"), &QAction::triggered);
+    DataLines().SetText("1 1\n2 3\n3 5\n");
+    Memo1()->setFocus();
+
+    QTest::keyClick(Memo1(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(save.count(), 1);
+    // Ctrl+Return fits with the notebook hidden: the report replaces the instructions.
+    ASSERT_FALSE(TabbedNotebook1()->isVisible());
+    QTest::keyClick(Memo1(), Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_TRUE(window->workbench.fit.FitValid);
+    EXPECT_NE(ResultLines().Text(), report::InitialResultsText);
+    EXPECT_EQ(DataLines().Text(), "1 1\n2 3\n3 5\n");
+}
+
+TEST_F(Multiform, AltChordsTypeNothingIntoThePanes)
+{
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    for (const bool notebookShown : { false, true }) {
+        for (QPlainTextEdit* editor : { Memo1(), Memo2() }) {
+            SCOPED_TRACE(editor->objectName().toStdString()
+                + (notebookShown ? ", notebook shown" : ", notebook hidden"));
+            if (notebookShown)
+                TabbedNotebook1()->ShowFitDataPage();
+            editor->setPlainText(QStringLiteral("2 3.9"));
+            editor->setFocus();
+            editor->moveCursor(QTextCursor::End);
+            // Show, Exit, Markers and keys nothing takes, also with Shift or Ctrl.
+            QTest::keyClick(editor, Qt::Key_S, Qt::AltModifier);
+            QTest::keyClick(editor, Qt::Key_X, Qt::AltModifier);
+            QTest::keyClick(editor, Qt::Key_M, Qt::AltModifier);
+            QTest::keyClick(editor, Qt::Key_Q, Qt::AltModifier | Qt::ShiftModifier);
+            QTest::keyClick(editor, Qt::Key_7, Qt::AltModifier | Qt::ControlModifier);
+            QTest::keyClick(editor, Qt::Key_Return, Qt::AltModifier);
+            EXPECT_EQ(editor->toPlainText(), QStringLiteral("2 3.9"));
+        }
+    }
+    EXPECT_TRUE(dialogs->errorTexts.empty());
+}
+
 TEST_F(Multiform, AltTAndAltDChooseFormatAndFitData)
 {
     window->activateWindow();

@@ -1,15 +1,21 @@
 // tests/app/print_test.cpp: Printer Setup and Print: one page holding the client area's image,
 // sized in inches as on screen, and the printer's failure.
 #include "app/print_command.h"
+#include "app/qt_dialogs.h"
 #include "file_window_fixture.h"
 #include "qtgraph/qt_color.h"
+#include "support/write_failures.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialogButtonBox>
 #include <QImage>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTabWidget>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -56,8 +62,10 @@ int PageCount(const QByteArray& pdf)
         QString::fromLatin1(pdf).count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))));
 }
 
-TEST(PrintedSize, StretchesEachSideByItsResolution)
+TEST(PrintedSize, KeepsInchesAndShrinksOnlyToFitThePage)
 {
+    // An A4 page at 1200 pixels per inch with margins of about 0.4 inch.
+    const QSize a4(8960, 13060);
     const struct {
         const char* name;
         QSize window;
@@ -68,12 +76,16 @@ TEST(PrintedSize, StretchesEachSideByItsResolution)
         { "screen resolution", QSize(540, 380), 96, 96, QSize(540, 380) },
         { "1200 by 600", QSize(540, 380), 1200, 600, QSize(6750, 2375) },
         { "rounded to whole pixels", QSize(97, 95), 300, 300, QSize(303, 297) },
+        { "just fits", QSize(716, 1044), 1200, 1200, QSize(8950, 13050) },
+        // 1920 x 1017 window pixels are 24000 x 12712.5 printer pixels, 2.68 times too wide.
+        { "maximised, too wide", QSize(1920, 1017), 1200, 1200, QSize(8960, 4745) },
+        { "too tall", QSize(500, 2000), 1200, 1200, QSize(3265, 13060) },
         { "no pixels", QSize(0, 0), 600, 600, QSize(0, 0) },
     };
     for (const auto& expected : cases) {
         SCOPED_TRACE(expected.name);
         EXPECT_EQ(
-            app::PrintedSize(expected.window, expected.pixelsPerInchX, expected.pixelsPerInchY),
+            app::PrintedSize(expected.window, expected.pixelsPerInchX, expected.pixelsPerInchY, a4),
             expected.printed);
     }
 }
@@ -129,8 +141,11 @@ TEST_F(Print, PrintsTheClientAreaOnOnePage)
     ASSERT_TRUE(placed.hasMatch()) << page.toStdString();
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
+    const QSize printable(printer.width(), printer.height());
     const QSize printed
-        = app::PrintedSize(client.size(), printer.logicalDpiX(), printer.logicalDpiY());
+        = app::PrintedSize(client.size(), printer.logicalDpiX(), printer.logicalDpiY(), printable);
+    // The maximised window is wider than the page: all of it is on the page.
+    EXPECT_EQ(printed.width(), printable.width());
     EXPECT_NEAR(
         placed.captured(1).toDouble() * placed.captured(3).toDouble(), printed.width(), 1e-3);
     EXPECT_NEAR(
@@ -173,18 +188,52 @@ TEST_F(Print, CancelledPdfNamePrintsNothing)
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
 }
 
-TEST_F(Print, PrinterThatCannotStartIsReported)
+TEST_F(Print, PdfFileThatCannotBeWrittenIsReportedAndKept)
 {
-    dialogs->pdfPath = PathOf("no such folder/page.pdf");
-    MenuItem("Print1")->trigger();
-    EXPECT_EQ(dialogs->errorTexts,
-        (std::vector<QString> { "Cannot start printing on " + dialogs->pdfPath + "." }));
+    DataLines().SetText("1 2\n3 4\n");
+    const struct {
+        const char* name;
+        QString path;
+        std::size_t diskSpace;
+    } cases[] = {
+        { "no such folder", PathOf("no such folder/page.pdf"), 1 << 30 },
+        { "disk full after 2000 bytes", WriteFile("page.pdf", "old page"), 2000 },
+    };
+    for (const auto& failing : cases) {
+        SCOPED_TRACE(failing.name);
+        dialogs->errorTexts.clear();
+        dialogs->pdfPath = failing.path;
+        {
+            test_support::FileSizeLimit disk(failing.diskSpace);
+            MenuItem("Print1")->trigger();
+        }
+        EXPECT_EQ(dialogs->errorTexts,
+            (std::vector<QString> { "Cannot create file " + failing.path + "." }));
+    }
+    EXPECT_EQ(ReadFile(PathOf("page.pdf")), "old page");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList { "page.pdf" });
 }
 
 TEST_F(Print, PrinterSetupShowsTheDialog)
 {
     MenuItem("PrinterSetup1")->trigger();
     EXPECT_EQ(dialogs->printerSetupCount, 1);
+}
+
+TEST(QtDialogs, PrinterSetupConfirmsWithOk)
+{
+    app::QtDialogs dialogs;
+    QStringList buttons;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        for (const QAbstractButton* button : dialog->findChild<QDialogButtonBox*>()->buttons())
+            buttons << button->text();
+        dialog->close();
+    });
+    EXPECT_FALSE(dialogs.PrinterSetup(nullptr));
+    EXPECT_TRUE(buttons.contains(QStringLiteral("OK")));
+    EXPECT_EQ(buttons.filter(QStringLiteral("Print")), QStringList {});
 }
 
 } // namespace

@@ -4,7 +4,12 @@
 #include "window_driver.h"
 
 #include <QEvent>
+#include <QHelpEvent>
 #include <QObject>
+#include <QTextBlock>
+#include <QToolTip>
+
+#include <cstdlib>
 
 #include <string>
 #include <vector>
@@ -60,7 +65,7 @@ TEST_F(RepaintPass, EmptyPaneAtStartUpShowsTheBackgroundOnly)
 TEST_F(RepaintPass, FirstPaintWithDataDrawsTheGraphAndShowsTheLegends)
 {
     TypeData({ "1 1", "2 2", "3 2", "4 3" });
-    // Typing alone does not repaint the window's surface.
+    // Typing repaints only once the pane has rested a moment.
     EXPECT_TRUE(TitleLabel()->isHidden());
 
     const QImage screen = Screen();
@@ -150,18 +155,88 @@ TEST_F(RepaintPass, APaintOfAPartShowsAllOfAChangedGraph)
     EXPECT_EQ(Rgb(Shown(), plotInside), BlackPixel);
 }
 
-TEST_F(RepaintPass, WithoutDataThePassKeepsWhatTheWindowShows)
+// Whether every pixel of image right of column left, sampled, has the colour.
+bool AllOf(const QImage& image, int left, QRgb colour)
+{
+    for (int y = 0; y < image.height(); y += 3)
+        for (int x = left; x < image.width(); x += 3)
+            if ((image.pixel(x, y) & RGB_MASK) != colour)
+                return false;
+    return true;
+}
+
+TEST_F(RepaintPass, WithoutDataTheGraphAreaShowsTheBackgroundOnly)
 {
     TypeData({ "1 1", "2 2", "3 2", "4 3" });
     Screen();
-    const QImage before = GraphImage();
-    Memo1()->clear();
+    window->workbench.graph.YLabelMoved = true;
+    const QRgb face = ColorOf(common::ButtonFaceColor);
+    MenuItem("New1")->trigger();
+    // New, then a larger window: no corner of the old graph stays, no legend either.
+    window->resize(window->width() + 60, window->height() + 40);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return GraphImage().size() == ClientArea()->size(); }));
     const QImage after = Screen();
     EXPECT_FALSE(window->workbench.points.DataPresent);
-    EXPECT_EQ(GraphImage(), before);
-    EXPECT_EQ(Rgb(after, PixelOf(2, 2)), RedPixel);
-    // The legends stay shown once they were.
+    EXPECT_TRUE(AllOf(GraphImage(), 0, face));
+    EXPECT_TRUE(AllOf(after, DataWindow()->width(), face));
+    for (QLabel* legend : { TitleLabel(), XAxisLabel(), YAxisLabel() })
+        EXPECT_TRUE(legend->isHidden()) << legend->objectName().toStdString();
+    EXPECT_EQ(window->workbench.graph.PlotWidth, 0);
+}
+
+TEST_F(RepaintPass, TextWithoutAPairSaysSoInTheGraphArea)
+{
+    TypeData({ "time distance", "1,5 2" });
+    const QImage screen = Screen();
+    EXPECT_TRUE(window->workbench.points.DataPresent);
+    EXPECT_EQ(window->workbench.points.PointCount, 0);
+    const int paneRight = DataWindow()->width();
+    const int middle = ClientArea()->height() / 2;
+    const QRgb face = ColorOf(common::ButtonFaceColor);
+    // One line of dark text across the middle of the graph area, and nothing else.
+    int textPixels = 0;
+    for (int y = 0; y < screen.height(); ++y) {
+        for (int x = paneRight; x < screen.width(); ++x) {
+            if (Rgb(screen, { x, y }) == face)
+                continue;
+            ++textPixels;
+            EXPECT_LT(std::abs(y - middle), 12) << x << "," << y;
+        }
+    }
+    EXPECT_GT(textPixels, 100);
+}
+
+TEST_F(RepaintPass, GraphFollowsTypingAfterAPause)
+{
+    TypeData({ "1 1", "2 2" });
+    // Not at every keystroke: the pane rests first.
+    EXPECT_FALSE(window->workbench.points.DataPresent);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->workbench.points.PointCount == 2; }));
     EXPECT_TRUE(TitleLabel()->isVisible());
+    EXPECT_EQ(Rgb(GraphImage(), PixelOf(2, 2)), RedPixel);
+}
+
+TEST_F(RepaintPass, MarkedLinesSayWhyTheyDoNotRead)
+{
+    TypeData({ "1 2", "3 4 5", "1,5 2" });
+    Screen();
+    QWidget* viewport = Memo1()->viewport();
+    const struct {
+        int line;
+        QString tip;
+    } lines[] = {
+        { 0, QString() },
+        { 1, QStringLiteral("three numbers on the line") },
+        { 2, QStringLiteral("'1,5': the decimal separator here is '.'") },
+    };
+    for (const auto& expected : lines) {
+        SCOPED_TRACE(expected.line);
+        const QTextBlock block = Memo1()->document()->findBlockByNumber(expected.line);
+        const QPoint position = Memo1()->cursorRect(QTextCursor(block)).center();
+        QHelpEvent hover(QEvent::ToolTip, position, viewport->mapToGlobal(position));
+        QCoreApplication::sendEvent(viewport, &hover);
+        EXPECT_EQ(QToolTip::isVisible() ? QToolTip::text() : QString(), expected.tip);
+    }
 }
 
 // What Qt reported while a test ran.
