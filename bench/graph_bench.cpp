@@ -87,7 +87,7 @@ void RenderGraphImage(benchmark::State& state)
     Scene scene;
     for (auto _ : state) {
         const QImage image = qtgraph::RenderGraphImage(
-            scene.graph, scene.points, scene.fit, scene.window, qtgraph::LegendCaptions {});
+            scene.graph, scene.points, scene.fit, scene.window, qtgraph::GraphLegends {});
         benchmark::DoNotOptimize(image.constBits());
     }
 }

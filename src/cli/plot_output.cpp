@@ -95,10 +95,10 @@ bool WritePlot(const CliOptions& options, const FitSession& session, std::ostrea
     const std::unique_ptr<QGuiApplication> application = StartQtWithoutDisplay();
 
     graph::GraphState graph = options.graph;
-    qtgraph::LegendCaptions captions;
-    captions.Title = QString::fromLocal8Bit(options.TitleCaption);
-    captions.XLegend = QString::fromLocal8Bit(options.XLegendCaption);
-    captions.YLegend = QString::fromLocal8Bit(options.YLegendCaption);
+    qtgraph::GraphLegends captions;
+    captions.Title.Caption = QString::fromLocal8Bit(options.TitleCaption);
+    captions.XLegend.Caption = QString::fromLocal8Bit(options.XLegendCaption);
+    captions.YLegend.Caption = QString::fromLocal8Bit(options.YLegendCaption);
     const QImage image = qtgraph::RenderGraphImage(graph, session.points, session.fit,
         PlotWindow(options.ImageWidth, options.ImageHeight), captions);
 
@@ -107,7 +107,7 @@ bool WritePlot(const CliOptions& options, const FitSession& session, std::ostrea
     bool written = false;
     if (!image.isNull() && file.open(QIODevice::WriteOnly)) {
         const bool drawn = PlotFormatOf(options.PlotFileName) == PlotFormat::Pdf
-            ? SavePdf(image, captions.Title, file)
+            ? SavePdf(image, captions.Title.Caption, file)
             : image.save(&file, "PNG");
         if (drawn)
             written = file.commit();

@@ -20,12 +20,11 @@ namespace {
     // by the pass, painted afterwards.
     class PaintedLabel : public graph::Label {
     public:
-        PaintedLabel(const QFont& font, const QString& caption, bool wrapWords,
-            const layout::LegendStart& start)
+        PaintedLabel(const QFont& font, const LegendLabel& label, bool wrapWords)
             : m_font(font)
-            , m_caption(caption)
+            , m_caption(label.Caption)
             , m_wrapWords(wrapWords)
-            , m_box(QPoint(start.Left, start.Top), CaptionSize(font, caption, wrapWords))
+            , m_box(label.Place, CaptionSize(font, label.Caption, wrapWords))
         {
         }
 
@@ -65,7 +64,7 @@ namespace {
 } // namespace
 
 void PaintGraph(QPainter& painter, graph::GraphState& graph, const data::PointStore& points,
-    const fit::FitState& fit, const graph::WindowGeometry& window, const LegendCaptions& captions)
+    const fit::FitState& fit, const graph::WindowGeometry& window, const GraphLegends& legends)
 {
     const QPalette palette = QGuiApplication::palette();
     const QFont font = WindowFont();
@@ -74,10 +73,10 @@ void PaintGraph(QPainter& painter, graph::GraphState& graph, const data::PointSt
     if (painter.isActive())
         painter.fillRect(QRect(QPoint(0, 0), size), background);
 
-    // The labels start hidden at the places the window's layout gives them.
-    PaintedLabel title(font, captions.Title, false, layout::TitleStart);
-    PaintedLabel xLegend(font, captions.XLegend, false, layout::XAxisStart);
-    PaintedLabel yLegend(font, captions.YLegend, true, layout::YAxisStart);
+    // The labels start hidden at the places they are given.
+    PaintedLabel title(font, legends.Title, false);
+    PaintedLabel xLegend(font, legends.XLegend, false);
+    PaintedLabel yLegend(font, legends.YLegend, true);
     {
         QtCanvas canvas(painter, size, palette, font);
         graph::DrawGraph(graph, points, fit, window, canvas, { title, xLegend, yLegend });
@@ -92,13 +91,13 @@ void PaintGraph(QPainter& painter, graph::GraphState& graph, const data::PointSt
 }
 
 QImage RenderGraphImage(graph::GraphState& graph, const data::PointStore& points,
-    const fit::FitState& fit, const graph::WindowGeometry& window, const LegendCaptions& captions)
+    const fit::FitState& fit, const graph::WindowGeometry& window, const GraphLegends& legends)
 {
     if (window.ClientWidth <= 0 || window.ClientHeight <= 0)
         return QImage();
     QImage image(window.ClientWidth, window.ClientHeight, QImage::Format_RGB32);
     QPainter painter(&image);
-    PaintGraph(painter, graph, points, fit, window, captions);
+    PaintGraph(painter, graph, points, fit, window, legends);
     return image;
 }
 

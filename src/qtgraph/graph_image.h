@@ -10,28 +10,44 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPoint>
 #include <QString>
 
 namespace qtgraph {
 
-// The captions of the title and the two axis legends, as typed on the titles page.
-struct LegendCaptions {
-    QString Title = StartCaption(layout::TitleStart);
-    QString XLegend = StartCaption(layout::XAxisStart);
-    QString YLegend = StartCaption(layout::YAxisStart);
+// A legend label as the window has it: its caption, as typed on the titles page, and the
+// top-left corner of its box in client pixels before the drawing pass places it (a y legend the
+// user dragged stays there).
+struct LegendLabel {
+    QString Caption;
+    QPoint Place;
+};
+
+// The label a legend starts with.
+inline LegendLabel StartLabel(const layout::LegendStart& legend)
+{
+    return LegendLabel { StartCaption(legend), QPoint(legend.Left, legend.Top) };
+}
+
+// The title and the two axis legends.
+struct GraphLegends {
+    LegendLabel Title = StartLabel(layout::TitleStart);
+    LegendLabel XLegend = StartLabel(layout::XAxisStart);
+    LegendLabel YLegend = StartLabel(layout::YAxisStart);
 };
 
 // Paints the graph as the window would show it onto the device painter is active on, which is
 // window's client size in pixels: the background colour first, then the drawing pass, then the
 // legends (sized to their captions, the y legend wrapping its words, on the background colour)
 // over it. Uses the window font and the application palette, so a QGuiApplication must exist.
-// Updates graph as the pass does.
+// Updates graph as the pass does. A painter that is not active paints nothing, while the pass
+// still lays the graph out.
 void PaintGraph(QPainter& painter, graph::GraphState& graph, const data::PointStore& points,
-    const fit::FitState& fit, const graph::WindowGeometry& window, const LegendCaptions& captions);
+    const fit::FitState& fit, const graph::WindowGeometry& window, const GraphLegends& legends);
 
 // PaintGraph into a new image of the window's client size. A client area without pixels gives
 // a null image.
 QImage RenderGraphImage(graph::GraphState& graph, const data::PointStore& points,
-    const fit::FitState& fit, const graph::WindowGeometry& window, const LegendCaptions& captions);
+    const fit::FitState& fit, const graph::WindowGeometry& window, const GraphLegends& legends);
 
 } // namespace qtgraph

@@ -5,8 +5,11 @@
 #include "graph/line_pixels.h"
 #include "qtgraph/qt_color.h"
 
+#include <QLineF>
+#include <QPaintEngine>
 #include <QPolygon>
 #include <QRect>
+#include <QRectF>
 #include <QString>
 
 namespace qtgraph {
@@ -26,6 +29,7 @@ QtCanvas::QtCanvas(QPainter& painter, QSize size, const QPalette& palette, const
 {
     if (!m_painter.isActive())
         return;
+    m_vector = m_painter.paintEngine()->type() != QPaintEngine::Raster;
     m_painter.setFont(font);
     m_painter.setRenderHint(QPainter::Antialiasing, false);
 }
@@ -55,7 +59,10 @@ void QtCanvas::Ellipse(int left, int top, int right, int bottom)
     // outline ends on column right - 1 and row bottom - 1.
     m_painter.setPen(m_penVisible ? QPen(m_penColor, 1) : QPen(Qt::NoPen));
     m_painter.setBrush(m_brushColor);
-    m_painter.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
+    if (m_vector)
+        m_painter.drawEllipse(QRectF(left + 0.5, top + 0.5, right - left - 1, bottom - top - 1));
+    else
+        m_painter.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
 }
 
 void QtCanvas::Polygon(const std::vector<graph::CanvasPoint>& vertices)
@@ -116,6 +123,12 @@ void QtCanvas::DrawLine(QPoint from, QPoint to)
 {
     if (!m_painter.isActive())
         return;
+    if (m_vector) {
+        // A line through the pixels' centres; round ends join the segments of a curve.
+        m_painter.setPen(QPen(m_penColor, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        m_painter.drawLine(QLineF(from.x() + 0.5, from.y() + 0.5, to.x() + 0.5, to.y() + 0.5));
+        return;
+    }
     const std::vector<graph::PixelRun> runs = graph::LinePixelRuns(
         { from.x(), from.y() }, { to.x(), to.y() }, m_size.width(), m_size.height());
     for (const graph::PixelRun& run : runs)

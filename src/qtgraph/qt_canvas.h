@@ -16,10 +16,12 @@ namespace qtgraph {
 
 // Paints through painter, which is active on a device of size pixels (an image, a PDF page, an
 // SVG drawing), from construction to destruction; a painter that is not active draws nowhere
-// while text is still measured, so the pass can place labels. Lines are rasterised here so that
-// they keep their start pixel and drop their end pixel whatever their direction (a 1-pixel
-// QPainter line keeps both); rectangles drop their right column and bottom row; the ellipse and
-// polygon outlines stay inside the same bounds as their fills. Text is written in font and the
+// while text is still measured, so the pass can place labels. On a raster device (an image,
+// the window) lines are rasterised here so that they keep their start pixel and drop their end
+// pixel whatever their direction (a 1-pixel QPainter line keeps both); on a vector device (PDF,
+// SVG) they are lines one pixel wide through the centres of their end pixels, sharp at any zoom.
+// Rectangles drop their right column and bottom row; the ellipse and polygon outlines stay
+// inside the same bounds as their fills. Text is written in font and the
 // palette's window-text colour on an opaque box of the brush colour. System colours come from
 // palette. Sets the painter's font and turns antialiasing off.
 class QtCanvas : public graph::Canvas {
@@ -50,6 +52,8 @@ private:
     bool m_penVisible = true;
     QColor m_brushColor { Qt::white };
     QColor m_textColor;
+    // The painter draws onto a device that keeps shapes rather than pixels.
+    bool m_vector = false;
 };
 
 } // namespace qtgraph

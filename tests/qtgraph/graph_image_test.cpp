@@ -3,6 +3,7 @@
 #include "qtgraph/graph_image.h"
 
 #include "graph/plot_transforms.h"
+#include "qtgraph/fitted_line_scene.h"
 #include "qtgraph/qt_color.h"
 
 #include <QGuiApplication>
@@ -19,39 +20,13 @@ constexpr QRgb White = 0xFFFFFFFF;
 constexpr QRgb Black = 0xFF000000;
 constexpr QRgb Red = 0xFFFF0000;
 
-struct GraphImage {
-    graph::GraphState graph;
-    data::PointStore points;
-    fit::FitState fit;
-    graph::WindowGeometry window { 1024, 768, 1016, 720, 0, 0, 330 };
-
-    GraphImage()
-    {
-        // y = 2x + 1 through four points, with its fitted line.
-        const Extended xs[] = { 1, 2, 3, 4 };
-        for (int i = 1; i <= 4; ++i) {
-            points.XData[i] = xs[i - 1];
-            points.YData[i] = 2 * xs[i - 1] + 1;
-        }
-        points.PointCount = 4;
-        points.DataPresent = true;
-        points.XMin = 0;
-        points.XMax = 4.3L;
-        points.YMin = 0;
-        points.YMax = 9.6L;
-        fit.FitValid = true;
-        fit.FitType = fit::StraightLine;
-        fit.ConstantCount = 2;
-        fit.FitConstants[0] = 1;
-        fit.FitConstants[1] = 2;
-    }
-};
+using GraphImage = qtgraph_test::FittedLineScene;
 
 TEST(RenderGraphImage, PaintsPlotFrameMarkersCurveAndLegends)
 {
     GraphImage scene;
     const QImage image = qtgraph::RenderGraphImage(
-        scene.graph, scene.points, scene.fit, scene.window, qtgraph::LegendCaptions {});
+        scene.graph, scene.points, scene.fit, scene.window, qtgraph::GraphLegends {});
     ASSERT_EQ(image.size(), QSize(1016, 720));
     const auto& graph = scene.graph;
     const int left = graph.PlotLeft;
@@ -107,7 +82,7 @@ TEST(RenderGraphImage, DrawsDegenerateGraphsWithoutFaults)
         scene.points.YMax = testCase.yMax;
         scene.window.OuterWidth = testCase.outerWidth;
         const QImage image = qtgraph::RenderGraphImage(
-            scene.graph, scene.points, scene.fit, scene.window, qtgraph::LegendCaptions {});
+            scene.graph, scene.points, scene.fit, scene.window, qtgraph::GraphLegends {});
         ASSERT_FALSE(image.isNull());
         EXPECT_EQ(image.pixel(scene.graph.PlotLeft, scene.graph.PlotTop), Black);
     }
