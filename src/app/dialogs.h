@@ -23,6 +23,10 @@ public:
     virtual std::optional<QString> OpenFileName(QWidget* parent, const QString& startPath) = 0;
     virtual std::optional<QString> SaveFileName(QWidget* parent, const QString& startPath) = 0;
 
+    // The file dialog of Export Graph: the chosen path (a PNG, SVG or PDF file by its
+    // extension), or nothing when the user cancels. startPath is shown as the starting choice.
+    virtual std::optional<QString> ExportFileName(QWidget* parent, const QString& startPath) = 0;
+
     // Modal question "Save changes to <fileName>?" with the buttons Save, Discard and Cancel.
     virtual SaveChangesAnswer AskSaveChanges(QWidget* parent, const QString& fileName) = 0;
 

@@ -115,6 +115,10 @@ private:
     void PrinterSetup1Click();
     // File, Print: the image of the client area, drawn afresh, on one page.
     void Print1Click();
+    // File, Export Graph: the graph area as the window shows it (right of the panes, at the
+    // window's size and layout, a dragged y legend where it lies) into the chosen PNG, SVG or
+    // PDF file, by its extension. A file that cannot be written throws and is left as it was.
+    void ExportGraph1Click();
     // File, Exit: ends the event loop with exit code 0.
     void Exit1Click();
 
@@ -198,6 +202,7 @@ private:
     QAction* Open1 = nullptr;
     QAction* Save1 = nullptr;
     QAction* SaveAs1 = nullptr;
+    QAction* ExportGraph1 = nullptr;
     QAction* PrinterSetup1 = nullptr;
     QAction* Print1 = nullptr;
     QAction* Exit1 = nullptr;
@@ -215,6 +220,8 @@ private:
 
     // File and print commands
     QString m_currentFileName;
+    // The graph file Export Graph wrote last, its dialog's starting choice.
+    QString m_exportFileName;
     // How the current file's bytes were read, so that saving writes them back the same way.
     TextEncoding m_fileEncoding = TextEncoding::Utf8;
     // The pane's text (UTF-8, "\n" between lines) as the last Open read it, Save wrote it or New

@@ -9,10 +9,13 @@
 #include "app/qt_line_editor.h"
 #include "app/qt_text_lines.h"
 #include "app/run_guarded.h"
+#include "app/safe_file_write.h"
 #include "data/data_text_file.h"
+#include "qtgraph/graph_file.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QPixmap>
 
 #include <algorithm>
@@ -128,6 +131,27 @@ void TMultiform::Print1Click()
     // repaint pass, so the data pane is read again and the graph drawn afresh.
     const QPixmap image = ClientArea->grab();
     PrintWindowImage(image, *printer);
+}
+
+void TMultiform::ExportGraph1Click()
+{
+    const std::optional<QString> path = m_dialogs->ExportFileName(this, m_exportFileName);
+    if (!path)
+        return;
+    m_exportFileName = *path;
+    // The pane as it stands now, as the next repaint would show it.
+    ReadDataPane();
+    qtgraph::GraphView view;
+    view.Window = DrawingGeometry();
+    const int paneRight = DataWindow->x() + DataWindow->width();
+    view.Area = QRect(paneRight, 0, view.Window.ClientWidth - paneRight, view.Window.ClientHeight);
+    view.Legends.Title = { TitleLabel->text(), TitleLabel->pos() };
+    view.Legends.XLegend = { XAxisLabel->text(), XAxisLabel->pos() };
+    view.Legends.YLegend = { YAxisLabel->text(), YAxisLabel->pos() };
+    ReplaceFile(*path, [&] {
+        qtgraph::ExportGraph(
+            LocalFileName(*path), workbench.graph, workbench.points, workbench.fit, view);
+    });
 }
 
 void TMultiform::Exit1Click()

@@ -27,6 +27,7 @@ void TMultiform::CreateMenu()
     File1->addSeparator();
     Save1 = addItem("Save1", "&Save", Qt::CTRL | Qt::Key_S);
     SaveAs1 = addItem("SaveAs1", "Save &As", Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+    ExportGraph1 = addItem("ExportGraph1", "Export &Graph...");
     File1->addSeparator();
     PrinterSetup1 = addItem("PrinterSetup1", "Printer Se&tup");
     Print1 = addItem("Print1", "&Print", Qt::CTRL | Qt::Key_P);
@@ -49,6 +50,7 @@ void TMultiform::CreateMenu()
     ConnectGuarded(Open1, &TMultiform::Open1Click);
     ConnectGuarded(Save1, &TMultiform::Save1Click);
     ConnectGuarded(SaveAs1, &TMultiform::SaveAs1Click);
+    ConnectGuarded(ExportGraph1, &TMultiform::ExportGraph1Click);
     ConnectGuarded(PrinterSetup1, &TMultiform::PrinterSetup1Click);
     ConnectGuarded(Print1, &TMultiform::Print1Click);
     ConnectGuarded(Exit1, &TMultiform::Exit1Click);

@@ -4,6 +4,7 @@
 
 #include "app/safe_file_write.h"
 #include "common/failure.h"
+#include "common/safe_file_write.h"
 #include "data/data_text_file.h"
 
 #include <QByteArray>
@@ -23,7 +24,7 @@ namespace {
     [[noreturn]] void ThrowCannotOpen(const QString& path)
     {
         std::string message = "Cannot open file ";
-        message += FullPath(path);
+        message += common::FullPath(LocalFileName(path));
         throw common::Failure(message);
     }
 

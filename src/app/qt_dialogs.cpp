@@ -63,6 +63,33 @@ std::optional<QString> QtDialogs::SaveFileName(QWidget* parent, const QString& s
     return AskFileName(parent, startPath, QFileDialog::AcceptSave);
 }
 
+std::optional<QString> QtDialogs::ExportFileName(QWidget* parent, const QString& startPath)
+{
+    // Each choice with the extension a name without one gets.
+    const QList<std::pair<QString, QString>> formats {
+        { QStringLiteral("PNG image (*.png)"), QStringLiteral("png") },
+        { QStringLiteral("SVG drawing (*.svg)"), QStringLiteral("svg") },
+        { QStringLiteral("PDF document (*.pdf)"), QStringLiteral("pdf") },
+    };
+    QFileDialog dialog(parent, QStringLiteral("Export Graph"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    QStringList filters;
+    for (const auto& [filter, suffix] : formats)
+        filters << filter;
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(formats.front().second);
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& chosen) {
+        for (const auto& [filter, suffix] : formats)
+            if (filter == chosen)
+                dialog.setDefaultSuffix(suffix);
+    });
+    if (!startPath.isEmpty())
+        dialog.selectFile(startPath);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().front();
+}
+
 SaveChangesAnswer QtDialogs::AskSaveChanges(QWidget* parent, const QString& fileName)
 {
     QMessageBox box(QMessageBox::Question, QString::fromLatin1(ApplicationTitle),

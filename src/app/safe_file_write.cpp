@@ -1,39 +1,53 @@
-// src/app/safe_file_write.cpp: a new file beside the old one, checked, then renamed over it.
+// src/app/safe_file_write.cpp: the shared safe writer, with the reason a folder gives for its
+// failure.
 #include "app/safe_file_write.h"
 
 #include "common/failure.h"
+#include "common/safe_file_write.h"
 
-#include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QTemporaryFile>
 
-#include <string>
+#include <string_view>
 
 namespace app {
 
-std::string FullPath(const QString& path)
+namespace {
+
+    // A new file can be made beside path: tried, since only trying tells what the folder allows
+    // this process.
+    bool FolderTakesNewFile(const QString& path)
+    {
+        QTemporaryFile probe(QFileInfo(path).absolutePath() + QStringLiteral("/.probe-XXXXXX"));
+        return probe.open();
+    }
+
+} // namespace
+
+std::string LocalFileName(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+void ReplaceFile(const QString& path, const std::function<void()>& replace)
 {
-    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()).toStdString();
+    try {
+        replace();
+    } catch (const common::Failure& failure) {
+        // Not written in place instead: a write that failed half way would leave neither the
+        // old content nor the new one.
+        if (!QFileInfo(path).isFile() || FolderTakesNewFile(path))
+            throw;
+        throw common::Failure(std::string(failure.what())
+            + ": its folder takes no new file, and the old one is only ever replaced by a "
+              "complete new one");
+    }
 }
 
 void WriteFileSafely(const QString& path, QByteArrayView bytes)
 {
-    QSaveFile file(path);
-    // No writing in place when the folder takes no new file: a write that failed half way
-    // would leave neither the old content nor the new one.
-    file.setDirectWriteFallback(false);
-    // Unbuffered, so that a short write shows in the count written: the file engine reports
-    // a disk that filled up part way as a short count, not as an error.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        std::string message = "Cannot create file " + FullPath(path);
-        if (QFileInfo(path).isFile())
-            message += ": its folder takes no new file, and the old one is only ever replaced "
-                       "by a complete new one";
-        throw common::Failure(message);
-    }
-    // commit() flushes to the disk and renames; until then the old file is untouched.
-    if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.commit())
-        throw common::Failure("Cannot create file " + FullPath(path));
+    ReplaceFile(path, [&] {
+        common::WriteFileSafely(
+            LocalFileName(path), std::string_view(bytes.data(), std::size_t(bytes.size())));
+    });
 }
 
 } // namespace app

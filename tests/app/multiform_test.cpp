@@ -52,8 +52,8 @@ TEST_F(Multiform, ShowsItsCaptionAndMenu)
     const QList<QAction*> bar = window->menuBar()->actions();
     EXPECT_EQ(Captions(bar), (QStringList { "&File", "Forma&t", "Fit &Data" }));
     EXPECT_EQ(Captions(File1()->actions()),
-        (QStringList { "&New", "&Open", "-", "&Save", "Save &As", "-", "Printer Se&tup", "&Print",
-            "-", "E&xit" }));
+        (QStringList { "&New", "&Open", "-", "&Save", "Save &As", "Export &Graph...", "-",
+            "Printer Se&tup", "&Print", "-", "E&xit" }));
     // Format and Fit Data act themselves: no menu drops down from them.
     EXPECT_EQ(MenuItem("Format1")->menu(), nullptr);
     EXPECT_EQ(MenuItem("FitData1")->menu(), nullptr);
@@ -69,6 +69,7 @@ TEST_F(Multiform, FileItemsShowTheirShortcuts)
         { "Open1", "Ctrl+O" },
         { "Save1", "Ctrl+S" },
         { "SaveAs1", "Ctrl+Shift+S" },
+        { "ExportGraph1", "" },
         { "PrinterSetup1", "" },
         { "Print1", "Ctrl+P" },
         { "Exit1", "Ctrl+Q" },

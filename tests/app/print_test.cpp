@@ -1,8 +1,10 @@
 // tests/app/print_test.cpp: Printer Setup and Print: one page holding the client area's image,
-// sized in inches as on screen, and the printer's failure.
+// sized in inches as on screen as far as the page allows, and the printer's failure; Export
+// Graph: the graph area in each format, and its failures.
 #include "app/print_command.h"
 #include "app/qt_dialogs.h"
 #include "file_window_fixture.h"
+#include "graph/plot_transforms.h"
 #include "qtgraph/qt_color.h"
 #include "support/write_failures.h"
 
@@ -16,6 +18,7 @@
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTimer>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -234,6 +237,62 @@ TEST(QtDialogs, PrinterSetupConfirmsWithOk)
     EXPECT_FALSE(dialogs.PrinterSetup(nullptr));
     EXPECT_TRUE(buttons.contains(QStringLiteral("OK")));
     EXPECT_EQ(buttons.filter(QStringLiteral("Print")), QStringList {});
+}
+
+using ExportGraph = FileWindow;
+
+TEST_F(ExportGraph, WritesTheGraphAreaInEachFormat)
+{
+    DataLines().SetText("1 1\n2 2\n3 2\n4 3\n");
+    window->FormPaint();
+    const app::Workbench& state = window->workbench;
+    // The graph area right of the panes, and the marker of (2, 2) in it.
+    const int paneRight = DataWindow()->width();
+    const QSize area(ClientArea()->width() - paneRight, ClientArea()->height());
+    const QPoint marker(graph::XToPixel(state.graph, state.points, 2) - paneRight,
+        graph::YToPixel(state.graph, state.points, 2));
+    for (const char* name : { "graph.png", "graph.svg", "graph.pdf" }) {
+        dialogs->exportAnswers.push_back(PathOf(name));
+        MenuItem("ExportGraph1")->trigger();
+    }
+    EXPECT_TRUE(dialogs->errorTexts.empty());
+
+    const QImage png(PathOf("graph.png"));
+    EXPECT_EQ(png.size(), area);
+    EXPECT_EQ(png.pixel(marker) & RGB_MASK, 0xFF0000u);
+
+    QFile svgFile(PathOf("graph.svg"));
+    ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly));
+    QXmlStreamReader svg(&svgFile);
+    ASSERT_TRUE(svg.readNextStartElement());
+    EXPECT_EQ(svg.name(), QStringLiteral("svg"));
+    while (!svg.atEnd())
+        svg.readNext();
+    EXPECT_FALSE(svg.hasError()) << svg.errorString().toStdString();
+
+    QFile pdf(PathOf("graph.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_EQ(PageCount(pdf.readAll()), 1);
+}
+
+TEST_F(ExportGraph, FailureIsReportedAndTheOldFileKept)
+{
+    DataLines().SetText("1 1\n2 2\n");
+    const QString old = WriteFile("graph.png", "old picture");
+    const QString text = PathOf("graph.txt");
+    {
+        // The disk fills up after 100 bytes.
+        test_support::FileSizeLimit full(100);
+        dialogs->exportAnswers.push_back(old);
+        MenuItem("ExportGraph1")->trigger();
+    }
+    dialogs->exportAnswers.push_back(text);
+    MenuItem("ExportGraph1")->trigger();
+    ASSERT_EQ(dialogs->errorTexts.size(), 2u);
+    EXPECT_EQ(dialogs->errorTexts[0], "Cannot create file " + old + ".");
+    EXPECT_TRUE(dialogs->errorTexts[1].startsWith("Cannot create file " + text + ": "));
+    EXPECT_EQ(ReadFile(old), "old picture");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList { "graph.png" });
 }
 
 } // namespace

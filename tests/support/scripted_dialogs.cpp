@@ -40,6 +40,11 @@ app::SaveChangesAnswer ScriptedDialogs::AskSaveChanges(QWidget*, const QString& 
     return answer;
 }
 
+std::optional<QString> ScriptedDialogs::ExportFileName(QWidget*, const QString&)
+{
+    return NextAnswer(exportAnswers);
+}
+
 void ScriptedDialogs::Information(QWidget*, const QString& text)
 {
     informationTexts.push_back(text);
