@@ -42,18 +42,9 @@ QImage& ClientSurface::DrawingImage()
 
 void ClientSurface::ShowGraph()
 {
-    m_graphDrawn = true;
     // A request from inside the paint would only schedule another paint, and so forever.
     if (!m_painting)
         update();
-}
-
-QPixmap ClientSurface::PrintImage()
-{
-    m_printing = true;
-    QPixmap image = grab();
-    m_printing = false;
-    return image;
 }
 
 void ClientSurface::paintEvent(QPaintEvent* event)
@@ -64,16 +55,10 @@ void ClientSurface::paintEvent(QPaintEvent* event)
     const bool partial = !(QRegion(rect()) - event->region()).isEmpty();
     const QImage shownBefore = partial ? m_graphImage : QImage();
     m_painting = true;
-    m_graphDrawn = false;
     Guarded([this] { m_handlers.FormPaint(); });
     m_painting = false;
 
     QPainter painter(this);
-    if (m_printing && !m_graphDrawn) {
-        // The pass drew nothing: the page shows the window's own colour, not the last graph.
-        painter.fillRect(event->rect(), qtgraph::ColorOf(common::ButtonFaceColor, palette()));
-        return;
-    }
     painter.drawImage(QPoint(0, 0), m_graphImage);
     // Only while the image lags behind a resize of the surface.
     for (const QRect& uncovered : event->region() - QRegion(m_graphImage.rect()))

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QImage>
-#include <QPixmap>
 #include <QWidget>
 
 #include <functional>
@@ -53,11 +52,8 @@ public:
     // The graph image has been drawn afresh: shows it, unless the surface is painting now and
     // shows it anyway.
     void ShowGraph();
-
-    // The image of the surface and its visible children as a page shows it: the window's
-    // background with the graph of a repaint pass run for it, so a pass that draws nothing (an
-    // empty data pane) leaves the bare background rather than the graph the screen still shows.
-    QPixmap PrintImage();
+    // A paint of the surface is running its repaint pass now.
+    bool Painting() const { return m_painting; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -80,9 +76,6 @@ private:
     Dialogs& m_dialogs;
     QImage m_graphImage;
     bool m_painting = false;
-    // The repaint pass of the current paint drew the graph.
-    bool m_graphDrawn = false;
-    bool m_printing = false;
 };
 
 } // namespace app

@@ -10,6 +10,9 @@ class QWidget;
 
 namespace app {
 
+// The answers to "Save changes to NAME?".
+enum class SaveChangesAnswer { Save, Discard, Cancel };
+
 // Qt implementation in qt_dialogs.h; tests script the answers instead of showing modal dialogs.
 class Dialogs {
 public:
@@ -20,13 +23,21 @@ public:
     virtual std::optional<QString> OpenFileName(QWidget* parent, const QString& startPath) = 0;
     virtual std::optional<QString> SaveFileName(QWidget* parent, const QString& startPath) = 0;
 
+    // The file dialog of Export Graph: the chosen path (a PNG, SVG or PDF file by its
+    // extension), or nothing when the user cancels. startPath is shown as the starting choice.
+    virtual std::optional<QString> ExportFileName(QWidget* parent, const QString& startPath) = 0;
+
+    // Modal question "Save changes to <fileName>?" with the buttons Save, Discard and Cancel.
+    virtual SaveChangesAnswer AskSaveChanges(QWidget* parent, const QString& fileName) = 0;
+
     // Modal box titled "Information" with one button "OK".
     virtual void Information(QWidget* parent, const QString& text) = 0;
     // Modal error box titled with the application's title, with one OK button. text carries
     // its final ".".
     virtual void Error(QWidget* parent, const QString& text) = 0;
 
-    // The printer set-up dialog; its choice holds for later prints. True when confirmed.
+    // The printer set-up dialog, confirmed with "OK"; its choice holds for later prints. True
+    // when confirmed.
     virtual bool PrinterSetup(QWidget* parent) = 0;
     // The printer the Print command draws on: the one chosen in the set-up, else the default
     // printer, else a PDF file the user names. nullptr when the user cancels that choice.

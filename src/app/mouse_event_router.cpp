@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 
 namespace app {
 
@@ -61,8 +62,11 @@ MouseEventRouter::MouseEventRouter(PaneMouseHandlers& handlers, const layout::La
 void MouseEventRouter::WatchPane(QWidget* pane, QPlainTextEdit* editor)
 {
     // Qt delivers the editor's own mouse events to its viewport; the editor itself gets those
-    // on its frame.
-    for (QWidget* widget : { pane, static_cast<QWidget*>(editor), editor->viewport() }) {
+    // on its frame, and its scroll bars their own. The scroll bars lie along the right and
+    // bottom edges, over the grip zones there: the zones come first.
+    for (QWidget* widget : { pane, static_cast<QWidget*>(editor), editor->viewport(),
+             static_cast<QWidget*>(editor->verticalScrollBar()),
+             static_cast<QWidget*>(editor->horizontalScrollBar()) }) {
         // Moves without a button arrive only at widgets that track the mouse.
         widget->setMouseTracking(true);
         // Handled here once: what the widget leaves unhandled must not reach the pane or the

@@ -43,14 +43,14 @@ struct RoutedWidgets {
     QLabel* yLegend = nullptr;
 };
 
-// Watches each pane, its editor and the editor's viewport (where Qt delivers the editor's mouse
-// events) and calls the pane's press and move handlers and the release handler with positions
-// relative to the pane. A press that starts a pane resize (layout.Resizing), and every event
-// until the resize ends, is kept from the editor, which would otherwise select text. Events the
-// watched widgets leave unhandled go no further, so no handler sees one event twice. Over the
-// y legend it calls YAxisLabelMouseMove and starts the label's drag when it is pressed and moved.
-// The panes refuse every drop that their editors do not take. Every handler runs under the
-// general error report, shown over parent.
+// Watches each pane, its editor, the editor's viewport (where Qt delivers the editor's mouse
+// events) and its scroll bars, and calls the pane's press and move handlers and the release handler
+// with positions relative to the pane. A press that starts a pane resize (layout.Resizing), and
+// every event until the resize ends, is kept from the editor, which would otherwise select text,
+// and from a scroll bar under the grip zone. Events the watched widgets leave unhandled go no
+// further, so no handler sees one event twice. Over the y legend it calls YAxisLabelMouseMove and
+// starts the label's drag when it is pressed and moved. The panes refuse every drop that their
+// editors do not take. Every handler runs under the general error report, shown over parent.
 class MouseEventRouter : public QObject {
     Q_OBJECT
 

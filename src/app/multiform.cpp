@@ -13,11 +13,20 @@
 #include "qtgraph/qt_font.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QEvent>
 #include <QLayout>
+#include <QPlainTextEdit>
+#include <QTimer>
 
 namespace app {
+
+namespace {
+
+    // How long the data pane must rest after a change before the graph follows it: long
+    // enough not to redraw at every keystroke, short enough to seem immediate.
+    constexpr int TypingPauseMilliseconds = 300;
+
+} // namespace
 
 TMultiform::TMultiform(std::unique_ptr<Dialogs> dialogs)
     : m_dialogs(dialogs ? std::move(dialogs) : std::make_unique<QtDialogs>())
@@ -33,6 +42,7 @@ TMultiform::TMultiform(std::unique_ptr<Dialogs> dialogs)
         { DataWindow, Memo1, FitResultsWindow, Memo2, YAxisLabel }, this);
     m_dataLines = std::make_unique<QtTextLines>(*Memo1);
     m_resultLines = std::make_unique<QtTextLines>(*Memo2);
+    FollowTyping();
 
     // Qt's geometry excludes the window manager's frame, which is not known before the window
     // is shown: the design size is taken as the size inside the frame. Laying out now gives
@@ -69,7 +79,15 @@ void TMultiform::FormDestroy()
     fit::ReleaseWorkingStorage(workbench.fit);
 }
 
-void TMultiform::Exit1Click() { QCoreApplication::exit(0); }
+void TMultiform::FollowTyping()
+{
+    m_typingPause = new QTimer(this);
+    m_typingPause->setSingleShot(true);
+    m_typingPause->setInterval(TypingPauseMilliseconds);
+    connect(Memo1, &QPlainTextEdit::textChanged, m_typingPause, qOverload<>(&QTimer::start));
+    connect(m_typingPause, &QTimer::timeout, this,
+        [this] { RunGuarded(*m_dialogs, this, [this] { FormPaint(); }); });
+}
 
 void TMultiform::changeEvent(QEvent* event)
 {

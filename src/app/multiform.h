@@ -5,6 +5,7 @@
 #include "app/dialogs.h"
 #include "app/mouse_event_router.h"
 #include "app/qt_data_file.h"
+#include "app/qt_line_editor.h"
 #include "app/workbench.h"
 #include "graph/window_geometry.h"
 
@@ -15,10 +16,12 @@
 #include <string>
 
 class QAction;
+class QCloseEvent;
 class QLabel;
 class QMenu;
 class QMimeData;
 class QPlainTextEdit;
+class QTimer;
 
 namespace options {
 class OptionsNotebook;
@@ -60,6 +63,8 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    // Closing the window asks about unsaved changes first, as Exit does.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // Creation: the working storage, the data pane's height and the first layout pass.
@@ -69,26 +74,51 @@ private:
     // CalculateData of the data pane (Memo1) with the user's decimal separator.
     void ReadDataPane();
     // The drawing pass into the client area's image, which is then shown: the graph from the
-    // current state with the legend labels placed.
+    // current state with the legend labels placed. Without points the graph area shows the
+    // window's background, with a line saying why when the pane holds text. Run outside a
+    // paint, it also hides the position readout, whose scale may have changed.
     void DrawGraphOnClientArea();
+    // The graph area without a graph: the background, notice (if any) centred on it, no legends,
+    // no readout and no plot for the readout to find.
+    void ShowEmptyGraphArea(const QString& notice);
+    // The tooltip of line (from 0) of the data pane: why it does not read, when it is marked.
+    QString DataLineToolTip(int line) const;
 
     // File and print commands
+    // New, Open and Exit first ask whether to save a data pane that changed since the last Open,
+    // Save or New, and do nothing when the user cancels.
     // File, New: empties the data pane and drops the fitted curve; nothing is redrawn at once.
-    // The current file name, the caption and the results pane stay.
+    // The current file name, the caption and the results pane stay; a later Save writes the
+    // pane as plain UTF-8.
     void New1Click();
     // File, Open: loads the chosen file into the data pane and names it in the caption; then,
     // confirmed or cancelled, drops the fitted curve, reads the pane and draws. A file that
-    // cannot be read or is too long throws before anything has changed.
+    // cannot be read or is too long throws before anything has changed. A file with characters
+    // the editor shows as line breaks is loaded with a word to the user.
     void Open1Click();
     // File, Save: writes the data pane to the current file, or runs Save As when there is none.
     void Save1Click();
     // File, Save As: writes the data pane to the chosen file, which becomes the current file
     // and, without its directory, the caption. A failed write changes neither.
     void SaveAs1Click();
+    // Writes the data pane to path in the current file's encoding: while the pane still shows
+    // the text of the last Open or Save, that text itself, so characters the editor shows as
+    // line breaks are kept.
+    void SavePaneTo(const QString& path);
+    // The data pane no longer shows the text of the last Open, Save or New.
+    bool PaneChanged() const;
+    // Whether a command that replaces the data pane may go on: asks "Save changes to NAME?"
+    // when the pane changed, saves when told to, and says no on Cancel or a cancelled Save As.
+    // A failed save throws.
+    bool MayReplacePaneText();
     // File, Printer Setup: the printer and page chosen hold for later prints.
     void PrinterSetup1Click();
     // File, Print: the image of the client area, drawn afresh, on one page.
     void Print1Click();
+    // File, Export Graph: the graph area as the window shows it (right of the panes, at the
+    // window's size and layout, a dragged y legend where it lies) into the chosen PNG, SVG or
+    // PDF file, by its extension. A file that cannot be written throws and is left as it was.
+    void ExportGraph1Click();
     // File, Exit: ends the event loop with exit code 0.
     void Exit1Click();
 
@@ -142,6 +172,8 @@ private:
 
     void CreateComponents();
     void CreateMenu();
+    // Repaints a moment after the data pane stops changing, so the points follow the typing.
+    void FollowTyping();
     // Connects a menu item to a handler, through the general error report.
     void ConnectGuarded(QAction* action, void (TMultiform::*handler)());
     // Alt+T and Alt+D stay the menu's while the notebook's tabs carry the same access keys, and
@@ -157,12 +189,12 @@ private:
     ClientSurface* ClientArea = nullptr;
     QWidget* DataWindow = nullptr;
     QWidget* FitResultsWindow = nullptr;
-    QPlainTextEdit* Memo1 = nullptr;
+    LineEditor* Memo1 = nullptr;
     QLabel* CoordinateLabel = nullptr;
     QLabel* TitleLabel = nullptr;
     QLabel* XAxisLabel = nullptr;
     QLabel* YAxisLabel = nullptr;
-    QPlainTextEdit* Memo2 = nullptr;
+    LineEditor* Memo2 = nullptr;
     options::OptionsNotebook* TabbedNotebook1 = nullptr;
     // Menu items.
     QMenu* File1 = nullptr;
@@ -170,11 +202,16 @@ private:
     QAction* Open1 = nullptr;
     QAction* Save1 = nullptr;
     QAction* SaveAs1 = nullptr;
+    QAction* ExportGraph1 = nullptr;
     QAction* PrinterSetup1 = nullptr;
     QAction* Print1 = nullptr;
     QAction* Exit1 = nullptr;
     QAction* Format1 = nullptr;
     QAction* FitData1 = nullptr;
+    // Ctrl+Return: the fit command from anywhere in the window.
+    QAction* m_refitKey = nullptr;
+    // Runs the repaint pass once typing in the data pane pauses.
+    QTimer* m_typingPause = nullptr;
 
     // The data pane (Memo1) and the results pane (Memo2) as editor lines.
     std::unique_ptr<QtTextLines> m_dataLines;
@@ -183,8 +220,13 @@ private:
 
     // File and print commands
     QString m_currentFileName;
+    // The graph file Export Graph wrote last, its dialog's starting choice.
+    QString m_exportFileName;
     // How the current file's bytes were read, so that saving writes them back the same way.
     TextEncoding m_fileEncoding = TextEncoding::Utf8;
+    // The pane's text (UTF-8, "\n" between lines) as the last Open read it, Save wrote it or New
+    // left it, with the characters the editor shows as line breaks.
+    std::string m_savedText;
 };
 
 } // namespace app

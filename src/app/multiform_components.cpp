@@ -18,7 +18,7 @@ namespace app {
 
 namespace {
 
-    QPlainTextEdit* CreateEditor(QWidget* parent, const char* name)
+    LineEditor* CreateEditor(QWidget* parent, const char* name)
     {
         auto* editor = new LineEditor(parent);
         editor->setObjectName(QString::fromLatin1(name));
@@ -75,6 +75,7 @@ void TMultiform::CreateComponents()
     FitResultsWindow->setObjectName(QStringLiteral("FitResultsWindow"));
 
     Memo1 = CreateEditor(DataWindow, "Memo1");
+    Memo1->lineToolTip = [this](int line) { return DataLineToolTip(line); };
 
     CoordinateLabel = CreateLabel(ClientArea, "CoordinateLabel", QString());
     const layout::Box readout = layout::CoordinateLabelStart;

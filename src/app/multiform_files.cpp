@@ -1,14 +1,22 @@
-// src/app/multiform_files.cpp: the File menu's commands New, Open, Save, Save As, Printer Setup
-// and Print.
+// src/app/multiform_files.cpp: the File menu's commands New, Open, Save, Save As, Printer Setup,
+// Print and Exit, and the question about unsaved changes before the pane is replaced.
 #include "app/multiform.h"
 
 #include "app/captions.h"
 #include "app/client_surface.h"
+#include "app/editor_line_breaks.h"
 #include "app/print_command.h"
+#include "app/qt_line_editor.h"
 #include "app/qt_text_lines.h"
+#include "app/run_guarded.h"
+#include "app/safe_file_write.h"
+#include "data/data_text_file.h"
+#include "qtgraph/graph_file.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
 #include <QPixmap>
-#include <QPlainTextEdit>
 
 #include <algorithm>
 #include <optional>
@@ -27,27 +35,63 @@ namespace {
 
 } // namespace
 
+bool TMultiform::PaneChanged() const
+{
+    return m_dataLines->Text() != AsTheEditorShowsIt(m_savedText);
+}
+
+bool TMultiform::MayReplacePaneText()
+{
+    if (!PaneChanged())
+        return true;
+    const QString name = m_currentFileName.isEmpty() ? QString::fromLatin1(UntitledFileName)
+                                                     : NameWithoutDirectory(m_currentFileName);
+    switch (m_dialogs->AskSaveChanges(this, name)) {
+    case SaveChangesAnswer::Save:
+        Save1Click();
+        // Unchanged now, unless the user cancelled Save As.
+        return !PaneChanged();
+    case SaveChangesAnswer::Discard:
+        return true;
+    case SaveChangesAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
 void TMultiform::New1Click()
 {
+    if (!MayReplacePaneText())
+        return;
     m_dataLines->Clear();
+    // A new text: whatever the last file was, Save writes the pane as it stands.
+    m_fileEncoding = TextEncoding::Utf8;
+    m_savedText.clear();
     workbench.fit.FitValid = false;
 }
 
 void TMultiform::Open1Click()
 {
+    if (!MayReplacePaneText())
+        return;
+    bool holdsLineBreakCharacters = false;
     if (const std::optional<QString> path = m_dialogs->OpenFileName(this, m_currentFileName)) {
         // Reading throws before anything changes: a later Save cannot overwrite the file that
         // failed to open with the old pane.
         const DataFileText file = ReadDataFile(*path);
         m_currentFileName = *path;
         m_fileEncoding = file.Encoding;
+        m_savedText = file.Text.toStdString();
         // Set as decoded: the UTF-8 seam would drop a leading U+FEFF that belongs to the text.
         Memo1->setPlainText(file.Text);
         setWindowTitle(QString::fromLatin1(OpenedCaption) + NameWithoutDirectory(*path));
+        holdsLineBreakCharacters = data::HoldsEditorLineBreakCharacters(m_savedText);
     }
     workbench.fit.FitValid = false;
     ReadDataPane();
     DrawGraphOnClientArea();
+    if (holdsLineBreakCharacters)
+        m_dialogs->Information(this, QString::fromLatin1(LineBreakCharactersNotice));
 }
 
 void TMultiform::Save1Click()
@@ -56,7 +100,7 @@ void TMultiform::Save1Click()
         SaveAs1Click();
         return;
     }
-    WriteDataFile(m_currentFileName, m_dataLines->Text(), m_fileEncoding);
+    SavePaneTo(m_currentFileName);
 }
 
 void TMultiform::SaveAs1Click()
@@ -64,9 +108,16 @@ void TMultiform::SaveAs1Click()
     const std::optional<QString> path = m_dialogs->SaveFileName(this, m_currentFileName);
     if (!path)
         return;
-    WriteDataFile(*path, m_dataLines->Text(), m_fileEncoding);
+    SavePaneTo(*path);
     setWindowTitle(NameWithoutDirectory(*path));
     m_currentFileName = *path;
+}
+
+void TMultiform::SavePaneTo(const QString& path)
+{
+    const std::string text = PaneChanged() ? m_dataLines->Text() : m_savedText;
+    WriteDataFile(path, text, m_fileEncoding);
+    m_savedText = text;
 }
 
 void TMultiform::PrinterSetup1Click() { m_dialogs->PrinterSetup(this); }
@@ -78,8 +129,42 @@ void TMultiform::Print1Click()
         return;
     // Taking the image paints the client area and its visible children; its paint runs the
     // repaint pass, so the data pane is read again and the graph drawn afresh.
-    const QPixmap image = ClientArea->PrintImage();
+    const QPixmap image = ClientArea->grab();
     PrintWindowImage(image, *printer);
+}
+
+void TMultiform::ExportGraph1Click()
+{
+    const std::optional<QString> path = m_dialogs->ExportFileName(this, m_exportFileName);
+    if (!path)
+        return;
+    m_exportFileName = *path;
+    // The pane as it stands now, as the next repaint would show it.
+    ReadDataPane();
+    qtgraph::GraphView view;
+    view.Window = DrawingGeometry();
+    const int paneRight = DataWindow->x() + DataWindow->width();
+    view.Area = QRect(paneRight, 0, view.Window.ClientWidth - paneRight, view.Window.ClientHeight);
+    view.Legends.Title = { TitleLabel->text(), TitleLabel->pos() };
+    view.Legends.XLegend = { XAxisLabel->text(), XAxisLabel->pos() };
+    view.Legends.YLegend = { YAxisLabel->text(), YAxisLabel->pos() };
+    ReplaceFile(*path, [&] {
+        qtgraph::ExportGraph(
+            LocalFileName(*path), workbench.graph, workbench.points, workbench.fit, view);
+    });
+}
+
+void TMultiform::Exit1Click()
+{
+    if (MayReplacePaneText())
+        QCoreApplication::exit(0);
+}
+
+void TMultiform::closeEvent(QCloseEvent* event)
+{
+    bool mayClose = false;
+    RunGuarded(*m_dialogs, this, [&] { mayClose = MayReplacePaneText(); });
+    event->setAccepted(mayClose);
 }
 
 } // namespace app

@@ -170,6 +170,9 @@ bool TMultiform::FormDragOver(const QMimeData* source, int X, int Y)
 void TMultiform::FormDragDrop(const QMimeData* source, int X, int Y)
 {
     (void)source;
+    // The pointer left the plot to drag the legend: what the readout says is no longer where it
+    // is.
+    CoordinateLabel->hide();
     workbench.graph.YLabelMoved = true;
     YAxisLabel->move(X, Y);
 }

@@ -4,14 +4,25 @@
 #include "app/client_surface.h"
 #include "app/qt_label.h"
 #include "app/qt_text_lines.h"
+#include "app/unread_line_reason.h"
+#include "common/color.h"
 #include "data/calculate_data.h"
 #include "graph/draw_graph.h"
 #include "qtgraph/qt_canvas.h"
+#include "qtgraph/qt_color.h"
 #include "qtgraph/qt_font.h"
 
+#include <QLabel>
 #include <QPainter>
 
 namespace app {
+
+namespace {
+
+    // Shown centred on the graph area when the pane holds text but no line of it reads.
+    constexpr char NoLineReadsNotice[] = "No line of the data pane reads as an x/y pair.";
+
+} // namespace
 
 void TMultiform::FormPaint()
 {
@@ -28,10 +39,18 @@ void TMultiform::ReadDataPane()
 
 void TMultiform::DrawGraphOnClientArea()
 {
-    QImage& image = ClientArea->DrawingImage();
-    // Without data the window keeps what it shows, and the labels their state.
-    if (!workbench.points.DataPresent)
+    // A paint shows the graph as it was; any other pass may change its scale.
+    if (!ClientArea->Painting())
+        CoordinateLabel->hide();
+    if (!workbench.points.DataPresent) {
+        ShowEmptyGraphArea(QString());
         return;
+    }
+    if (workbench.points.PointCount == 0) {
+        ShowEmptyGraphArea(QString::fromLatin1(NoLineReadsNotice));
+        return;
+    }
+    QImage& image = ClientArea->DrawingImage();
     QtLabel title(*TitleLabel);
     QtLabel xLegend(*XAxisLabel);
     QtLabel yLegend(*YAxisLabel);
@@ -52,6 +71,34 @@ void TMultiform::DrawGraphOnClientArea()
     xLegend.Apply();
     yLegend.Apply();
     ClientArea->ShowGraph();
+}
+
+void TMultiform::ShowEmptyGraphArea(const QString& notice)
+{
+    QImage& image = ClientArea->DrawingImage();
+    const QPalette& palette = ClientArea->palette();
+    image.fill(qtgraph::ColorOf(common::ButtonFaceColor, palette));
+    if (!notice.isEmpty() && !image.isNull()) {
+        QPainter painter(&image);
+        painter.setFont(qtgraph::WindowFont());
+        painter.setPen(palette.color(QPalette::WindowText));
+        const int paneRight = DataWindow->x() + DataWindow->width();
+        painter.drawText(QRect(paneRight, 0, image.width() - paneRight, image.height()),
+            Qt::AlignCenter, notice);
+    }
+    // No plot: the readout finds nothing to read.
+    workbench.graph.PlotWidth = 0;
+    workbench.graph.PlotHeight = 0;
+    for (QLabel* label : { TitleLabel, XAxisLabel, YAxisLabel, CoordinateLabel })
+        label->hide();
+    ClientArea->ShowGraph();
+}
+
+QString TMultiform::DataLineToolTip(int line) const
+{
+    if (!m_dataLines->IsMarked(line))
+        return QString();
+    return QString::fromStdString(UnreadLineReason(m_dataLines->Line(line), m_decimalSeparator));
 }
 
 graph::WindowGeometry TMultiform::DrawingGeometry() const

@@ -1,12 +1,16 @@
-// src/app/print_command.cpp: one page holding the window's image, sized in inches as on screen.
+// src/app/print_command.cpp: one page holding the window's image, sized in inches as on screen
+// as far as the page allows.
 #include "app/print_command.h"
 
+#include "app/safe_file_write.h"
 #include "common/failure.h"
 #include "common/integer_conversions.h"
 #include "layout/window_design.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPixmap>
 #include <QPrinter>
 
@@ -30,33 +34,66 @@ namespace {
             / layout::PixelsPerInch);
     }
 
+    // Paints the page on device (whose pixels are the printable area) through painter, which
+    // is active on it.
+    void PaintPage(QPainter& painter, const QPaintDevice& device, const QPixmap& image)
+    {
+        // Lines and text one pixel wide stay sharp: no lossy compression of the image.
+        painter.setRenderHint(QPainter::LosslessImageRendering);
+        const QSize windowSize = image.deviceIndependentSize().toSize();
+        const QSize printed = PrintedSize(windowSize, device.logicalDpiX(), device.logicalDpiY(),
+            QSize(device.width(), device.height()));
+        // The painter's origin is the top-left corner of the printable area (not the full page).
+        painter.drawPixmap(QRect(QPoint(0, 0), printed), image);
+    }
+
+    void PrintOnPrinter(const QPixmap& image, QPrinter& printer)
+    {
+        QPainter painter;
+        if (!painter.begin(&printer))
+            throw common::Failure("Cannot start printing on " + TargetName(printer));
+        PaintPage(painter, printer, image);
+        if (!painter.end())
+            throw common::Failure("Cannot finish printing on " + TargetName(printer));
+    }
+
+    // The same page through a PDF writer with the printer's page and resolution, into memory.
+    QByteArray PdfPage(const QPixmap& image, const QPrinter& printer)
+    {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setPageLayout(printer.pageLayout());
+        writer.setResolution(printer.resolution());
+        writer.setCreator(printer.creator());
+        writer.setTitle(printer.docName());
+        QPainter painter;
+        if (!painter.begin(&writer))
+            throw common::Failure("Cannot start printing on " + TargetName(printer));
+        PaintPage(painter, writer, image);
+        if (!painter.end())
+            throw common::Failure("Cannot finish printing on " + TargetName(printer));
+        return buffer.data();
+    }
+
 } // namespace
 
-QSize PrintedSize(QSize windowSize, int printerPixelsPerInchX, int printerPixelsPerInchY)
+QSize PrintedSize(
+    QSize windowSize, int printerPixelsPerInchX, int printerPixelsPerInchY, QSize printable)
 {
-    return QSize(Stretched(windowSize.width(), printerPixelsPerInchX),
+    const QSize trueSize(Stretched(windowSize.width(), printerPixelsPerInchX),
         Stretched(windowSize.height(), printerPixelsPerInchY));
+    if (trueSize.width() <= printable.width() && trueSize.height() <= printable.height())
+        return trueSize;
+    return trueSize.scaled(printable, Qt::KeepAspectRatio);
 }
 
 void PrintWindowImage(const QPixmap& image, QPrinter& printer)
 {
-    QPainter painter;
-    // The painter's origin is the top-left corner of the printable area (not the full page).
-    if (!painter.begin(&printer)) {
-        std::string message = "Cannot start printing on ";
-        message += TargetName(printer);
-        throw common::Failure(message);
-    }
-    // Lines and text one pixel wide stay sharp: no lossy compression of the image.
-    painter.setRenderHint(QPainter::LosslessImageRendering);
-    const QSize windowSize = image.deviceIndependentSize().toSize();
-    const QSize printed = PrintedSize(windowSize, printer.logicalDpiX(), printer.logicalDpiY());
-    painter.drawPixmap(QRect(QPoint(0, 0), printed), image);
-    if (!painter.end()) {
-        std::string message = "Cannot finish printing on ";
-        message += TargetName(printer);
-        throw common::Failure(message);
-    }
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+        WriteFileSafely(printer.outputFileName(), PdfPage(image, printer));
+    else
+        PrintOnPrinter(image, printer);
 }
 
 } // namespace app

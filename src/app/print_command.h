@@ -9,12 +9,18 @@ class QPrinter;
 namespace app {
 
 // The size in printer pixels of an image of windowSize window pixels: each side stretched by
-// the printer's pixels per inch / 96 in its own direction and rounded to whole pixels.
-QSize PrintedSize(QSize windowSize, int printerPixelsPerInchX, int printerPixelsPerInchY);
+// the printer's pixels per inch / 96 in its own direction and rounded to whole pixels, so that
+// it keeps its size in inches; when that is larger than printable, scaled down to the largest
+// size that fits, in the same proportions.
+QSize PrintedSize(
+    QSize windowSize, int printerPixelsPerInchX, int printerPixelsPerInchY, QSize printable);
 
 // Prints image (in window pixels; a high-density pixmap by its device-independent size) as one
-// page on printer, at the top-left corner of the printable area, stretched by PrintedSize.
-// Throws common::Failure when the printer cannot start the job or finish it.
+// page on printer, at the top-left corner of the printable area, sized by PrintedSize. A printer
+// that prints into a PDF file gets the page made in memory and written by WriteFileSafely, so
+// that the file is replaced only by a complete page. Throws common::Failure when the printer
+// cannot start the job or finish it, or "Cannot create file <full path>" when the PDF file
+// cannot be written (the old file, if any, then stays as it was).
 void PrintWindowImage(const QPixmap& image, QPrinter& printer);
 
 } // namespace app

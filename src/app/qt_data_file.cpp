@@ -1,40 +1,47 @@
-// src/app/qt_data_file.cpp: data files through QFile and QSaveFile, their bytes through the
-// toolkit-free data text conversion.
+// src/app/qt_data_file.cpp: data files read through QFile and written safely, their bytes through
+// the toolkit-free data text conversion.
 #include "app/qt_data_file.h"
 
+#include "app/safe_file_write.h"
 #include "common/failure.h"
+#include "common/safe_file_write.h"
 #include "data/data_text_file.h"
 
 #include <QByteArray>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 #include <string>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace app {
 
 namespace {
 
-    std::string FullPath(const QString& path)
-    {
-        return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()).toStdString();
-    }
-
     [[noreturn]] void ThrowCannotOpen(const QString& path)
     {
         std::string message = "Cannot open file ";
-        message += FullPath(path);
+        message += common::FullPath(LocalFileName(path));
         throw common::Failure(message);
     }
 
-    [[noreturn]] void ThrowCannotCreate(const QString& path)
+    // Opens path for reading when it is a regular file. Opened without waiting and checked on
+    // the open file itself: a FIFO would wait for a writer for ever and a device may never end.
+    void OpenRegularFile(QFile& file, const QString& path)
     {
-        std::string message = "Cannot create file ";
-        message += FullPath(path);
-        throw common::Failure(message);
+        const QByteArray name = QFile::encodeName(path);
+        const int descriptor = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        if (descriptor < 0)
+            ThrowCannotOpen(path);
+        struct stat status { };
+        if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)
+            || !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+            ::close(descriptor);
+            ThrowCannotOpen(path);
+        }
     }
 
     // The pane's UTF-8 text as a QString that keeps a leading U+FEFF: it belongs to the text
@@ -50,9 +57,8 @@ namespace {
 
 DataFileText ReadDataFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        ThrowCannotOpen(path);
+    QFile file;
+    OpenRegularFile(file, path);
     const auto capacity = qint64(data::MemoCapacity);
     if (!file.isSequential() && file.size() > capacity)
         throw common::Failure(std::string(data::TextTooLongMessage));
@@ -68,13 +74,7 @@ DataFileText ReadDataFile(const QString& path)
 void WriteDataFile(const QString& path, std::string_view paneText, TextEncoding encoding)
 {
     const std::string bytes = data::FileBytesFromPaneText(paneText, encoding);
-    QSaveFile file(path);
-    // A writable file in a folder that is not writable is replaced in place.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
-        ThrowCannotCreate(path);
-    if (file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()) || !file.commit())
-        ThrowCannotCreate(path);
+    WriteFileSafely(path, QByteArrayView(bytes.data(), qsizetype(bytes.size())));
 }
 
 } // namespace app

@@ -19,13 +19,13 @@ struct DataFileText {
 };
 
 // Reads the file at path whole and makes the pane's text of it as data::PaneTextFromFileBytes
-// does. Throws common::Failure "Cannot open file <full path>" when it cannot be read, and the
-// refusals of data::PaneTextFromFileBytes.
+// does. Throws common::Failure "Cannot open file <full path>" when it cannot be read or is not a
+// regular file (a folder, a FIFO, a device), and the refusals of data::PaneTextFromFileBytes.
 DataFileText ReadDataFile(const QString& path);
 
 // Replaces the content of the file at path by paneText (UTF-8, lines separated by "\n") as
 // data::FileBytesFromPaneText writes it in encoding: so a file that was read comes back byte
-// for byte. Writes through a temporary file, so the old content stays whole when writing fails;
+// for byte. Writes through WriteFileSafely, so the old content stays whole when writing fails;
 // throws common::Failure "Cannot create file <full path>" then.
 void WriteDataFile(const QString& path, std::string_view paneText, TextEncoding encoding);
 

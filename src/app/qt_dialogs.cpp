@@ -3,11 +3,13 @@
 
 #include "app/captions.h"
 
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 
 namespace app {
 
@@ -61,6 +63,50 @@ std::optional<QString> QtDialogs::SaveFileName(QWidget* parent, const QString& s
     return AskFileName(parent, startPath, QFileDialog::AcceptSave);
 }
 
+std::optional<QString> QtDialogs::ExportFileName(QWidget* parent, const QString& startPath)
+{
+    // Each choice with the extension a name without one gets.
+    const QList<std::pair<QString, QString>> formats {
+        { QStringLiteral("PNG image (*.png)"), QStringLiteral("png") },
+        { QStringLiteral("SVG drawing (*.svg)"), QStringLiteral("svg") },
+        { QStringLiteral("PDF document (*.pdf)"), QStringLiteral("pdf") },
+    };
+    QFileDialog dialog(parent, QStringLiteral("Export Graph"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    QStringList filters;
+    for (const auto& [filter, suffix] : formats)
+        filters << filter;
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(formats.front().second);
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& chosen) {
+        for (const auto& [filter, suffix] : formats)
+            if (filter == chosen)
+                dialog.setDefaultSuffix(suffix);
+    });
+    if (!startPath.isEmpty())
+        dialog.selectFile(startPath);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().front();
+}
+
+SaveChangesAnswer QtDialogs::AskSaveChanges(QWidget* parent, const QString& fileName)
+{
+    QMessageBox box(QMessageBox::Question, QString::fromLatin1(ApplicationTitle),
+        QStringLiteral("Save changes to %1?").arg(fileName),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveChangesAnswer::Save;
+    case QMessageBox::Discard:
+        return SaveChangesAnswer::Discard;
+    default:
+        return SaveChangesAnswer::Cancel;
+    }
+}
+
 void QtDialogs::Information(QWidget* parent, const QString& text)
 {
     ShowMessage(parent, QMessageBox::Information, QStringLiteral("Information"), text);
@@ -74,6 +120,12 @@ void QtDialogs::Error(QWidget* parent, const QString& text)
 bool QtDialogs::PrinterSetup(QWidget* parent)
 {
     QPrintDialog dialog(&Printer(), parent);
+    dialog.setWindowTitle(QStringLiteral("Printer Setup"));
+    // The print dialog's button would say "Print"; here it only keeps the choice.
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+        if (QPushButton* confirm = buttons->button(QDialogButtonBox::Ok))
+            confirm->setText(QStringLiteral("OK"));
+    }
     if (dialog.exec() != QDialog::Accepted)
         return false;
     m_printerChosen = true;

@@ -89,6 +89,12 @@ std::string QtTextLines::Text() const
 
 void QtTextLines::SetText(std::string_view text) { m_editor.setPlainText(FromUtf8(text)); }
 
+bool QtTextLines::IsMarked(int index) const
+{
+    const std::vector<int> marked = MarkedBlocks(m_editor.extraSelections());
+    return std::find(marked.begin(), marked.end(), index) != marked.end();
+}
+
 void QtTextLines::MarkUnreadLines(const std::vector<int>& indexes)
 {
     QList<QTextEdit::ExtraSelection> marks;

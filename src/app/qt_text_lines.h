@@ -23,6 +23,8 @@ public:
     void SetText(std::string_view text) override;
     // A light red background across the whole width of each marked line; view only.
     void MarkUnreadLines(const std::vector<int>& indexes) override;
+    // Line index carries the mark of MarkUnreadLines.
+    bool IsMarked(int index) const;
 
 private:
     QPlainTextEdit& m_editor;

@@ -2,15 +2,19 @@
 // current file, the bytes written and read, and the failures.
 #include "app/qt_data_file.h"
 #include "file_window_fixture.h"
+#include "support/write_failures.h"
 
 #include <QAction>
 #include <QDir>
 #include <QPlainTextEdit>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
+
+#include <sys/stat.h>
 
 using namespace std::string_literals;
 
@@ -121,6 +125,9 @@ TEST_F(Files, OpenedAndSavedFileComesBackByteForByte)
             "2\0"s,
             "\xEF\xBB\xBF"
             "1 2" },
+        // Shown as line breaks, yet written back as they were.
+        { "U+2029, U+FDD0 and U+FDD1", "1 2\xE2\x80\xA9\xEF\xB7\x90\xEF\xB7\x91\r\n3 4",
+            "1 2\n\n\n\n3 4" },
     };
     for (const auto& file : cases) {
         SCOPED_TRACE(file.name);
@@ -130,13 +137,33 @@ TEST_F(Files, OpenedAndSavedFileComesBackByteForByte)
         WriteFile("round.dat", "overwritten");
         MenuItem("Save1")->trigger();
         EXPECT_EQ(ReadFile(path), file.bytes);
+        // The pane counts as unchanged: New asks nothing.
+        MenuItem("New1")->trigger();
+        EXPECT_TRUE(dialogs->saveChangesNames.empty());
     }
     EXPECT_TRUE(dialogs->errorTexts.empty());
 }
 
+TEST_F(Files, LineBreakCharactersAreToldOnceAndBecomeBreaksOnlyInAChangedText)
+{
+    Open(WriteFile("marks.dat",
+        "1 2\xE2\x80\xA9"
+        "3 4"));
+    ASSERT_EQ(dialogs->informationTexts.size(), 1u);
+    EXPECT_TRUE(dialogs->informationTexts[0].contains(QStringLiteral("U+2029")));
+    Memo1()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(Memo1(), QStringLiteral("5"));
+    MenuItem("Save1")->trigger();
+    EXPECT_EQ(ReadFile(PathOf("marks.dat")), "1 2\r\n3 45");
+    EXPECT_EQ(dialogs->informationTexts.size(), 1u);
+}
+
 TEST_F(Files, SaveAfterNewEmptiesTheCurrentFile)
 {
-    const QString path = WriteFile("run.dat", "1 2\r\n3 4\r\n");
+    // With a byte order mark, which the empty text after New does not keep.
+    const QString path = WriteFile("run.dat",
+        "\xEF\xBB\xBF"
+        "1 2\r\n3 4\r\n");
     Open(path);
     window->workbench.fit.FitValid = true;
     MenuItem("New1")->trigger();
@@ -161,6 +188,9 @@ TEST_F(Files, FailedOpenChangesNothing)
     ASSERT_TRUE(QDir(folder.path()).mkdir("folder.dat"));
     // Saved back, it would end at the zero.
     const QString binary = WriteFile("binary.dat", "1 2\r\n3\0 4"s);
+    // Opening it would wait for a writer for ever.
+    const QString fifo = PathOf("fifo.dat");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
 
     const struct {
         const char* name;
@@ -171,6 +201,9 @@ TEST_F(Files, FailedOpenChangesNothing)
         { "a folder", PathOf("folder.dat"), "Cannot open file " + PathOf("folder.dat") + "." },
         { "too long", tooLong.fileName(), "Text exceeds memo capacity." },
         { "not text", binary, "The file is not a text file: it holds a character of code 0." },
+        { "a FIFO", fifo, "Cannot open file " + fifo + "." },
+        // Endless.
+        { "a device", "/dev/zero", "Cannot open file /dev/zero." },
     };
     for (const auto& failing : cases) {
         SCOPED_TRACE(failing.name);
@@ -212,6 +245,71 @@ TEST_F(Files, FailedSaveChangesNeitherCaptionNorFile)
     dialogs->errorTexts.clear();
     MenuItem("Save1")->trigger();
     EXPECT_EQ(dialogs->errorTexts, (std::vector<QString> { "Cannot create file " + gone + "." }));
+}
+
+TEST_F(Files, SaveThatCannotFinishLeavesTheOldFileWhole)
+{
+    const QString path = WriteFile("run.dat", "1 2");
+    Open(path);
+    DataLines().SetText(std::string(4000, '7'));
+    {
+        test_support::FileSizeLimit diskFullAfter(100);
+        MenuItem("Save1")->trigger();
+        // In a folder that takes no new file nothing is written in place either; the message
+        // says why.
+        test_support::UnwritableFolder readOnly(folder.path().toStdString());
+        ASSERT_TRUE(readOnly.active) << "the folder cannot be made unwritable here";
+        MenuItem("Save1")->trigger();
+    }
+    ASSERT_EQ(dialogs->errorTexts.size(), 2u);
+    EXPECT_EQ(dialogs->errorTexts[0], "Cannot create file " + path + ".");
+    EXPECT_TRUE(dialogs->errorTexts[1].startsWith("Cannot create file " + path + ": its folder"));
+    EXPECT_EQ(ReadFile(path), "1 2");
+}
+
+TEST_F(Files, ChangedPaneIsOfferedForSavingBeforeItIsReplaced)
+{
+    using Answer = app::SaveChangesAnswer;
+    // No file yet: Save is Save As, and cancelling that cancels the command.
+    DataLines().SetText("7 8");
+    dialogs->saveChangesAnswers = { Answer::Save };
+    MenuItem("New1")->trigger();
+    EXPECT_EQ(dialogs->saveChangesNames, (std::vector<QString> { "Untitled" }));
+    EXPECT_EQ(PaneText(), "7 8");
+
+    const QString path = WriteFile("run.dat", "1 2");
+    const struct {
+        const char* command;
+        Answer answer;
+        std::string paneAfter;
+        std::string fileAfter;
+    } cases[] = {
+        { "New1", Answer::Save, "", "1 2 3" },
+        { "New1", Answer::Discard, "", "1 2" },
+        { "Open1", Answer::Cancel, "1 2 3", "1 2" },
+        { "Exit1", Answer::Cancel, "1 2 3", "1 2" },
+    };
+    for (const auto& expected : cases) {
+        SCOPED_TRACE(expected.command);
+        Open(WriteFile("run.dat", "1 2"));
+        dialogs->saveChangesNames.clear();
+        // Nothing changed: nothing to ask.
+        MenuItem("New1")->trigger();
+        Open(path);
+        EXPECT_TRUE(dialogs->saveChangesNames.empty());
+        Memo1()->moveCursor(QTextCursor::End);
+        QTest::keyClicks(Memo1(), QStringLiteral(" 3"));
+        dialogs->saveChangesAnswers = { expected.answer };
+        MenuItem(expected.command)->trigger();
+        EXPECT_EQ(dialogs->saveChangesNames, (std::vector<QString> { "run.dat" }));
+        EXPECT_EQ(PaneText(), expected.paneAfter);
+        EXPECT_EQ(ReadFile(path), expected.fileAfter);
+    }
+    // Closing the window asks too; Cancel keeps it open.
+    dialogs->saveChangesAnswers = { Answer::Cancel };
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(dialogs->saveChangesNames.size(), 2u);
+    EXPECT_TRUE(dialogs->errorTexts.empty());
 }
 
 } // namespace

@@ -11,11 +11,13 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <cfenv>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -187,6 +189,21 @@ TEST_F(PaneResize, PressInAGripZoneStartsADrag)
     }
     // Nothing was dragged: the panes are as they were.
     EXPECT_EQ(DataWindow()->size(), QSize(width, height));
+}
+
+TEST_F(PaneResize, RightGripZoneComesBeforeTheScrollBar)
+{
+    DataLines().SetText(std::string(200, '\n'));
+    QScrollBar* bar = Memo1()->verticalScrollBar();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bar->isVisible(); }));
+    const QPoint onBar
+        = bar->mapFrom(DataWindow(), QPoint(DataWindow()->width() - 3, DataWindow()->height() / 2));
+    ASSERT_TRUE(bar->rect().contains(onBar));
+    Press(bar, onBar);
+    EXPECT_TRUE(window->workbench.layout.Resizing);
+    EXPECT_EQ(window->workbench.layout.DragMode, layout::ResizeMode::Width);
+    Release(bar, onBar);
+    EXPECT_EQ(bar->value(), 0);
 }
 
 TEST_F(PaneResize, GripPressIsNotTheEditors)
@@ -447,6 +464,30 @@ TEST_F(LegendDrop, StaysWhereDroppedUntilTheNextLayoutPass)
     Move(ClientArea(), { pane.width() + 20, pane.height() + 60 }, Qt::LeftButton);
     Release(ClientArea(), { pane.width() + 20, pane.height() + 60 });
     EXPECT_FALSE(window->workbench.graph.YLabelMoved);
+}
+
+using ReadoutOfADrawnGraph = LegendDrop;
+
+TEST_F(ReadoutOfADrawnGraph, HidesWhenTheGraphMayHaveChanged)
+{
+    DataLines().SetText("1 1\n4 3\n");
+    window->FormPaint();
+    const graph::GraphState& graph = window->workbench.graph;
+    const std::function<void()> changes[] = {
+        // A paint shows the same graph: the readout stays.
+        [&] { ClientArea()->repaint(); },
+        [&] {
+            DragOver(ClientArea(), { 520, 210 }, label);
+        },
+        [&] { MenuItem("Open1")->trigger(); },
+        [&] { window->resize(window->width() - 40, window->height()); },
+    };
+    for (const auto& change : changes) {
+        Move(ClientArea(), { graph.PlotLeft + 5, graph.PlotTop + 5 });
+        ASSERT_TRUE(CoordinateLabel()->isVisible());
+        change();
+        EXPECT_EQ(CoordinateLabel()->isVisible(), &change == &changes[0]);
+    }
 }
 
 } // namespace

@@ -52,11 +52,59 @@ TEST_F(Multiform, ShowsItsCaptionAndMenu)
     const QList<QAction*> bar = window->menuBar()->actions();
     EXPECT_EQ(Captions(bar), (QStringList { "&File", "Forma&t", "Fit &Data" }));
     EXPECT_EQ(Captions(File1()->actions()),
-        (QStringList { "&New", "&Open", "-", "&Save", "Save &As", "-", "Printer Se&tup", "&Print",
-            "-", "E&xit" }));
+        (QStringList { "&New", "&Open", "-", "&Save", "Save &As", "Export &Graph...", "-",
+            "Printer Se&tup", "&Print", "-", "E&xit" }));
     // Format and Fit Data act themselves: no menu drops down from them.
     EXPECT_EQ(MenuItem("Format1")->menu(), nullptr);
     EXPECT_EQ(MenuItem("FitData1")->menu(), nullptr);
+}
+
+TEST_F(Multiform, ShortcutsShowInTheMenuAndWorkFromTheDataPane)
+{
+    QStringList keys;
+    for (const QAction* item : File1()->actions())
+        if (!item->isSeparator())
+            keys << item->shortcut().toString();
+    EXPECT_EQ(keys,
+        (QStringList { "Ctrl+N", "Ctrl+O", "Ctrl+S", "Ctrl+Shift+S", "", "", "Ctrl+P", "Ctrl+Q" }));
+
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QSignalSpy save(MenuItem("Save1"), &QAction::triggered);
+    DataLines().SetText("1 1\n2 3\n3 5\n");
+    Memo1()->setFocus();
+    QTest::keyClick(Memo1(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(save.count(), 1);
+    // Ctrl+Return fits with the notebook hidden.
+    QTest::keyClick(Memo1(), Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_TRUE(window->workbench.fit.FitValid);
+    EXPECT_EQ(DataLines().Text(), "1 1\n2 3\n3 5\n");
+}
+
+TEST_F(Multiform, AltChordsTypeNothingIntoThePanes)
+{
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    for (const bool notebookShown : { false, true }) {
+        for (QPlainTextEdit* editor : { Memo1(), Memo2() }) {
+            SCOPED_TRACE(editor->objectName().toStdString()
+                + (notebookShown ? ", notebook shown" : ", notebook hidden"));
+            if (notebookShown)
+                TabbedNotebook1()->ShowFitDataPage();
+            editor->setPlainText(QStringLiteral("2 3.9"));
+            editor->setFocus();
+            editor->moveCursor(QTextCursor::End);
+            // Show, Exit, Markers and keys nothing takes, also with Shift or Ctrl.
+            QTest::keyClick(editor, Qt::Key_S, Qt::AltModifier);
+            QTest::keyClick(editor, Qt::Key_X, Qt::AltModifier);
+            QTest::keyClick(editor, Qt::Key_M, Qt::AltModifier);
+            QTest::keyClick(editor, Qt::Key_Q, Qt::AltModifier | Qt::ShiftModifier);
+            QTest::keyClick(editor, Qt::Key_7, Qt::AltModifier | Qt::ControlModifier);
+            QTest::keyClick(editor, Qt::Key_Return, Qt::AltModifier);
+            EXPECT_EQ(editor->toPlainText(), QStringLiteral("2 3.9"));
+        }
+    }
+    EXPECT_TRUE(dialogs->errorTexts.empty());
 }
 
 TEST_F(Multiform, AltTAndAltDChooseFormatAndFitData)

@@ -1,15 +1,24 @@
 // tests/app/print_test.cpp: Printer Setup and Print: one page holding the client area's image,
-// sized in inches as on screen, and the printer's failure.
+// sized in inches as on screen as far as the page allows, and the printer's failure; Export
+// Graph: the graph area in each format, and its failures.
 #include "app/print_command.h"
+#include "app/qt_dialogs.h"
 #include "file_window_fixture.h"
+#include "graph/plot_transforms.h"
 #include "qtgraph/qt_color.h"
+#include "support/write_failures.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialogButtonBox>
 #include <QImage>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTabWidget>
+#include <QTimer>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -56,8 +65,10 @@ int PageCount(const QByteArray& pdf)
         QString::fromLatin1(pdf).count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))));
 }
 
-TEST(PrintedSize, StretchesEachSideByItsResolution)
+TEST(PrintedSize, KeepsInchesAndShrinksOnlyToFitThePage)
 {
+    // An A4 page at 1200 pixels per inch with margins of about 0.4 inch.
+    const QSize a4(8960, 13060);
     const struct {
         const char* name;
         QSize window;
@@ -68,12 +79,16 @@ TEST(PrintedSize, StretchesEachSideByItsResolution)
         { "screen resolution", QSize(540, 380), 96, 96, QSize(540, 380) },
         { "1200 by 600", QSize(540, 380), 1200, 600, QSize(6750, 2375) },
         { "rounded to whole pixels", QSize(97, 95), 300, 300, QSize(303, 297) },
+        { "just fits", QSize(716, 1044), 1200, 1200, QSize(8950, 13050) },
+        // 1920 x 1017 window pixels are 24000 x 12712.5 printer pixels, 2.68 times too wide.
+        { "maximised, too wide", QSize(1920, 1017), 1200, 1200, QSize(8960, 4745) },
+        { "too tall", QSize(500, 2000), 1200, 1200, QSize(3265, 13060) },
         { "no pixels", QSize(0, 0), 600, 600, QSize(0, 0) },
     };
     for (const auto& expected : cases) {
         SCOPED_TRACE(expected.name);
         EXPECT_EQ(
-            app::PrintedSize(expected.window, expected.pixelsPerInchX, expected.pixelsPerInchY),
+            app::PrintedSize(expected.window, expected.pixelsPerInchX, expected.pixelsPerInchY, a4),
             expected.printed);
     }
 }
@@ -129,8 +144,11 @@ TEST_F(Print, PrintsTheClientAreaOnOnePage)
     ASSERT_TRUE(placed.hasMatch()) << page.toStdString();
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
+    const QSize printable(printer.width(), printer.height());
     const QSize printed
-        = app::PrintedSize(client.size(), printer.logicalDpiX(), printer.logicalDpiY());
+        = app::PrintedSize(client.size(), printer.logicalDpiX(), printer.logicalDpiY(), printable);
+    // The maximised window is wider than the page: all of it is on the page.
+    EXPECT_EQ(printed.width(), printable.width());
     EXPECT_NEAR(
         placed.captured(1).toDouble() * placed.captured(3).toDouble(), printed.width(), 1e-3);
     EXPECT_NEAR(
@@ -173,18 +191,70 @@ TEST_F(Print, CancelledPdfNamePrintsNothing)
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
 }
 
-TEST_F(Print, PrinterThatCannotStartIsReported)
+TEST_F(Print, PdfFileThatCannotBeWrittenIsReportedAndKept)
 {
-    dialogs->pdfPath = PathOf("no such folder/page.pdf");
-    MenuItem("Print1")->trigger();
+    DataLines().SetText("1 2\n3 4\n");
+    dialogs->pdfPath = WriteFile("page.pdf", "old page");
+    {
+        test_support::FileSizeLimit diskFullAfter(2000);
+        MenuItem("Print1")->trigger();
+    }
     EXPECT_EQ(dialogs->errorTexts,
-        (std::vector<QString> { "Cannot start printing on " + dialogs->pdfPath + "." }));
+        (std::vector<QString> { "Cannot create file " + dialogs->pdfPath + "." }));
+    EXPECT_EQ(ReadFile(dialogs->pdfPath), "old page");
 }
 
 TEST_F(Print, PrinterSetupShowsTheDialog)
 {
     MenuItem("PrinterSetup1")->trigger();
     EXPECT_EQ(dialogs->printerSetupCount, 1);
+}
+
+TEST(QtDialogs, PrinterSetupConfirmsWithOk)
+{
+    app::QtDialogs dialogs;
+    QStringList buttons;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        for (const QAbstractButton* button : dialog->findChild<QDialogButtonBox*>()->buttons())
+            buttons << button->text();
+        dialog->close();
+    });
+    EXPECT_FALSE(dialogs.PrinterSetup(nullptr));
+    EXPECT_TRUE(buttons.contains(QStringLiteral("OK")));
+    EXPECT_EQ(buttons.filter(QStringLiteral("Print")), QStringList {});
+}
+
+using ExportGraph = FileWindow;
+
+TEST_F(ExportGraph, WritesTheGraphAreaInEachFormat)
+{
+    DataLines().SetText("1 1\n2 2\n3 2\n4 3\n");
+    window->FormPaint();
+    const app::Workbench& state = window->workbench;
+    // The graph area right of the panes, and the marker of (2, 2) in it.
+    const int paneRight = DataWindow()->width();
+    const QPoint marker(graph::XToPixel(state.graph, state.points, 2) - paneRight,
+        graph::YToPixel(state.graph, state.points, 2));
+    dialogs->exportAnswers
+        = { PathOf("graph.png"), PathOf("graph.svg"), PathOf("graph.pdf"), PathOf("graph.txt") };
+    for (int file = 0; file < 4; ++file)
+        MenuItem("ExportGraph1")->trigger();
+    ASSERT_EQ(dialogs->errorTexts.size(), 1u);
+    EXPECT_TRUE(dialogs->errorTexts[0].startsWith("Cannot create file " + PathOf("graph.txt")));
+
+    const QImage png(PathOf("graph.png"));
+    EXPECT_EQ(png.size(), QSize(ClientArea()->width() - paneRight, ClientArea()->height()));
+    EXPECT_EQ(png.pixel(marker) & RGB_MASK, 0xFF0000u);
+    QFile svgFile(PathOf("graph.svg"));
+    ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly));
+    QXmlStreamReader svg(&svgFile);
+    EXPECT_TRUE(svg.readNextStartElement() && svg.name() == QStringLiteral("svg"));
+    while (!svg.atEnd())
+        svg.readNext();
+    EXPECT_FALSE(svg.hasError()) << svg.errorString().toStdString();
+    EXPECT_EQ(PageCount(QByteArray::fromStdString(ReadFile(PathOf("graph.pdf")))), 1);
 }
 
 } // namespace

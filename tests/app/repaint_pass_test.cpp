@@ -4,7 +4,12 @@
 #include "window_driver.h"
 
 #include <QEvent>
+#include <QHelpEvent>
 #include <QObject>
+#include <QTextBlock>
+#include <QToolTip>
+
+#include <set>
 
 #include <string>
 #include <vector>
@@ -60,7 +65,7 @@ TEST_F(RepaintPass, EmptyPaneAtStartUpShowsTheBackgroundOnly)
 TEST_F(RepaintPass, FirstPaintWithDataDrawsTheGraphAndShowsTheLegends)
 {
     TypeData({ "1 1", "2 2", "3 2", "4 3" });
-    // Typing alone does not repaint the window's surface.
+    // Typing repaints only once the pane has rested a moment.
     EXPECT_TRUE(TitleLabel()->isHidden());
 
     const QImage screen = Screen();
@@ -150,18 +155,70 @@ TEST_F(RepaintPass, APaintOfAPartShowsAllOfAChangedGraph)
     EXPECT_EQ(Rgb(Shown(), plotInside), BlackPixel);
 }
 
-TEST_F(RepaintPass, WithoutDataThePassKeepsWhatTheWindowShows)
+// The rows of image that hold a pixel other than colour right of column left.
+std::set<int> RowsNotOf(const QImage& image, int left, QRgb colour)
+{
+    std::set<int> rows;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = left; x < image.width(); ++x)
+            if ((image.pixel(x, y) & RGB_MASK) != colour)
+                rows.insert(y);
+    return rows;
+}
+
+TEST_F(RepaintPass, WithoutAPairTheGraphAreaShowsTheBackgroundAndSaysWhy)
 {
     TypeData({ "1 1", "2 2", "3 2", "4 3" });
     Screen();
-    const QImage before = GraphImage();
-    Memo1()->clear();
-    const QImage after = Screen();
+    const QRgb face = ColorOf(common::ButtonFaceColor);
+    const int paneRight = DataWindow()->width();
+    // New, then a larger window: no corner of the old graph stays, no legend either.
+    MenuItem("New1")->trigger();
+    window->resize(window->width() + 60, window->height() + 40);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return GraphImage().size() == ClientArea()->size(); }));
+    EXPECT_EQ(RowsNotOf(Screen(), paneRight, face), std::set<int> {});
+    for (QLabel* legend : { TitleLabel(), XAxisLabel(), YAxisLabel() })
+        EXPECT_TRUE(legend->isHidden()) << legend->objectName().toStdString();
+
+    // Text but no pair: one line of text across the middle.
+    TypeData({ "time distance" });
+    const std::set<int> text = RowsNotOf(Screen(), paneRight, face);
+    ASSERT_FALSE(text.empty());
+    EXPECT_LT(*text.rbegin() - *text.begin(), 16);
+    EXPECT_NEAR((*text.begin() + *text.rbegin()) / 2, ClientArea()->height() / 2, 8);
+}
+
+TEST_F(RepaintPass, GraphFollowsTypingAfterAPause)
+{
+    TypeData({ "1 1", "2 2" });
+    // Not at every keystroke: the pane rests first.
     EXPECT_FALSE(window->workbench.points.DataPresent);
-    EXPECT_EQ(GraphImage(), before);
-    EXPECT_EQ(Rgb(after, PixelOf(2, 2)), RedPixel);
-    // The legends stay shown once they were.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->workbench.points.PointCount == 2; }));
     EXPECT_TRUE(TitleLabel()->isVisible());
+    EXPECT_EQ(Rgb(GraphImage(), PixelOf(2, 2)), RedPixel);
+}
+
+TEST_F(RepaintPass, MarkedLinesSayWhyTheyDoNotRead)
+{
+    TypeData({ "1 2", "3 4 5", "1,5 2" });
+    Screen();
+    QWidget* viewport = Memo1()->viewport();
+    const struct {
+        int line;
+        QString tip;
+    } lines[] = {
+        { 0, QString() },
+        { 1, QStringLiteral("three numbers on the line") },
+        { 2, QStringLiteral("'1,5': the decimal separator here is '.'") },
+    };
+    for (const auto& expected : lines) {
+        SCOPED_TRACE(expected.line);
+        const QTextBlock block = Memo1()->document()->findBlockByNumber(expected.line);
+        const QPoint position = Memo1()->cursorRect(QTextCursor(block)).center();
+        QHelpEvent hover(QEvent::ToolTip, position, viewport->mapToGlobal(position));
+        QCoreApplication::sendEvent(viewport, &hover);
+        EXPECT_EQ(QToolTip::isVisible() ? QToolTip::text() : QString(), expected.tip);
+    }
 }
 
 // What Qt reported while a test ran.

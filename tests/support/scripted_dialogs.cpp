@@ -30,6 +30,21 @@ std::optional<QString> ScriptedDialogs::SaveFileName(QWidget*, const QString& st
     return NextAnswer(saveAnswers);
 }
 
+app::SaveChangesAnswer ScriptedDialogs::AskSaveChanges(QWidget*, const QString& fileName)
+{
+    saveChangesNames.push_back(fileName);
+    if (saveChangesAnswers.empty())
+        return app::SaveChangesAnswer::Discard;
+    const app::SaveChangesAnswer answer = saveChangesAnswers.front();
+    saveChangesAnswers.pop_front();
+    return answer;
+}
+
+std::optional<QString> ScriptedDialogs::ExportFileName(QWidget*, const QString&)
+{
+    return NextAnswer(exportAnswers);
+}
+
 void ScriptedDialogs::Information(QWidget*, const QString& text)
 {
     informationTexts.push_back(text);

@@ -17,9 +17,13 @@ public:
     // Answers of the next file dialogs, in order; an empty answer or none left is a cancel.
     std::deque<QString> openAnswers;
     std::deque<QString> saveAnswers;
+    std::deque<QString> exportAnswers;
     // Starting choices the file dialogs were shown with.
     std::vector<QString> openStartPaths;
     std::vector<QString> saveStartPaths;
+    // Answers to "Save changes to NAME?", in order; none left is Discard. The names asked about.
+    std::deque<app::SaveChangesAnswer> saveChangesAnswers;
+    std::vector<QString> saveChangesNames;
     // Texts of the message boxes shown.
     std::vector<QString> informationTexts;
     std::vector<QString> errorTexts;
@@ -31,6 +35,8 @@ public:
 
     std::optional<QString> OpenFileName(QWidget* parent, const QString& startPath) override;
     std::optional<QString> SaveFileName(QWidget* parent, const QString& startPath) override;
+    std::optional<QString> ExportFileName(QWidget* parent, const QString& startPath) override;
+    app::SaveChangesAnswer AskSaveChanges(QWidget* parent, const QString& fileName) override;
     void Information(QWidget* parent, const QString& text) override;
     void Error(QWidget* parent, const QString& text) override;
     bool PrinterSetup(QWidget* parent) override;
