@@ -4,9 +4,9 @@
 #include "app/client_surface.h"
 #include "app/qt_label.h"
 #include "app/qt_text_lines.h"
-#include "app/unread_line_reason.h"
 #include "common/color.h"
 #include "data/calculate_data.h"
+#include "data/unread_line_reason.h"
 #include "graph/draw_graph.h"
 #include "qtgraph/qt_canvas.h"
 #include "qtgraph/qt_color.h"
@@ -98,7 +98,8 @@ QString TMultiform::DataLineToolTip(int line) const
 {
     if (!m_dataLines->IsMarked(line))
         return QString();
-    return QString::fromStdString(UnreadLineReason(m_dataLines->Line(line), m_decimalSeparator));
+    return QString::fromStdString(
+        data::UnreadLineReason(m_dataLines->Line(line), m_decimalSeparator));
 }
 
 graph::WindowGeometry TMultiform::DrawingGeometry() const

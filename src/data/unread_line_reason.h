@@ -1,11 +1,11 @@
-// src/app/unread_line_reason.h: why a line of the data pane does not read as an x/y pair, in a
+// src/data/unread_line_reason.h: why a line of the data pane does not read as an x/y pair, in a
 // few words for its tooltip.
 #pragma once
 
 #include <string>
 #include <string_view>
 
-namespace app {
+namespace data {
 
 // The reason line (UTF-8, no line break) fails the data reading with decimalSeparator: the
 // first word that is not a number ("not a number: 'time'", or "'1,5': the decimal separator
@@ -15,4 +15,4 @@ namespace app {
 // characters count as spaces, as the reading takes them.
 std::string UnreadLineReason(std::string_view line, std::string_view decimalSeparator);
 
-} // namespace app
+} // namespace data

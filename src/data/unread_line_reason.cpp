@@ -1,5 +1,5 @@
-// src/app/unread_line_reason.cpp: the reason a data line does not read, word by word.
-#include "app/unread_line_reason.h"
+// src/data/unread_line_reason.cpp: the reason a data line does not read, word by word.
+#include "data/unread_line_reason.h"
 
 #include "common/number_reader.h"
 
@@ -7,7 +7,7 @@
 #include <cctype>
 #include <vector>
 
-namespace app {
+namespace data {
 
 namespace {
 
@@ -99,4 +99,4 @@ std::string UnreadLineReason(std::string_view line, std::string_view decimalSepa
     return std::string();
 }
 
-} // namespace app
+} // namespace data

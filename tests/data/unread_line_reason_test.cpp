@@ -1,6 +1,6 @@
-// tests/app/unread_line_reason_test.cpp: the reasons the tooltips give for data lines that do not
+// tests/data/unread_line_reason_test.cpp: the reasons the tooltips give for data lines that do not
 // read.
-#include "app/unread_line_reason.h"
+#include "data/unread_line_reason.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +25,7 @@ TEST(UnreadLineReason, NamesTheFirstFault)
     };
     for (const auto& expected : cases) {
         SCOPED_TRACE(expected.line);
-        EXPECT_EQ(app::UnreadLineReason(expected.line, expected.separator), expected.reason);
+        EXPECT_EQ(data::UnreadLineReason(expected.line, expected.separator), expected.reason);
     }
 }
 
