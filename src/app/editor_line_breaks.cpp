@@ -1,20 +1,17 @@
-// src/app/editor_line_breaks.cpp: the characters the editor turns into line breaks.
+// src/app/editor_line_breaks.cpp: a text with the editor's line-break characters made line breaks.
 #include "app/editor_line_breaks.h"
 
-#include <array>
+#include "data/data_text_file.h"
 
 namespace app {
 
 std::string AsTheEditorShowsIt(std::string_view text)
 {
-    // UTF-8 of U+2029 (paragraph separator), U+FDD0 and U+FDD1 (the document's frame marks).
-    static constexpr std::array<std::string_view, 3> Breaks { "\xE2\x80\xA9", "\xEF\xB7\x90",
-        "\xEF\xB7\x91" };
     std::string shown;
     shown.reserve(text.size());
     for (std::size_t at = 0; at < text.size();) {
         bool isBreak = false;
-        for (const std::string_view lineBreak : Breaks) {
+        for (const std::string_view lineBreak : data::EditorLineBreakCharacters) {
             if (text.substr(at).starts_with(lineBreak)) {
                 shown += '\n';
                 at += lineBreak.size();

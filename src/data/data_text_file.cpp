@@ -149,10 +149,7 @@ std::string FileBytesFromPaneText(std::string_view text, TextEncoding encoding)
 
 bool HoldsEditorLineBreakCharacters(std::string_view text)
 {
-    // U+2029 paragraph separator; U+FDD0 and U+FDD1, which the editor uses as frame marks.
-    constexpr std::array<std::string_view, 3> breaking { "\xE2\x80\xA9", "\xEF\xB7\x90",
-        "\xEF\xB7\x91" };
-    return std::any_of(breaking.begin(), breaking.end(),
+    return std::any_of(EditorLineBreakCharacters.begin(), EditorLineBreakCharacters.end(),
         [&](std::string_view character) { return text.find(character) != std::string_view::npos; });
 }
 

@@ -3,6 +3,7 @@
 
 #include "data/text_encoding.h"
 
+#include <array>
 #include <cstddef>
 #include <istream>
 #include <string>
@@ -48,8 +49,13 @@ DataFileText PaneTextFromFileBytes(std::string_view bytes);
 // breaks are all CR LF give back that file's bytes.
 std::string FileBytesFromPaneText(std::string_view text, TextEncoding encoding);
 
-// True when text (UTF-8) holds U+2029, U+FDD0 or U+FDD1: the data pane's editor takes each for
-// a line break, so a Save would write CR LF in its place.
+// The characters the data pane's editor takes for line breaks, in UTF-8: U+2029 (paragraph
+// separator), U+FDD0 and U+FDD1 (the frame marks of its document).
+constexpr std::array<std::string_view, 3> EditorLineBreakCharacters { "\xE2\x80\xA9",
+    "\xEF\xB7\x90", "\xEF\xB7\x91" };
+
+// True when text (UTF-8) holds one of EditorLineBreakCharacters, so that a Save would write
+// CR LF in its place.
 bool HoldsEditorLineBreakCharacters(std::string_view text);
 
 // Reads stream from where it stands up to MemoCapacity + 1 bytes: enough for
