@@ -10,6 +10,8 @@
 #include "graph/window_geometry.h"
 
 #include <QMainWindow>
+#include <QRect>
+#include <QString>
 
 #include <memory>
 #include <optional>
@@ -81,6 +83,12 @@ private:
     // The graph area without a graph: the background, notice (if any) centred on it, no legends,
     // no readout and no plot for the readout to find.
     void ShowEmptyGraphArea(const QString& notice);
+    // What the graph area shows in place of a graph, read from the point store: the line saying
+    // why when the pane holds text but no pair, an empty text for an empty pane, nothing when
+    // there are points to plot.
+    std::optional<QString> EmptyGraphNotice() const;
+    // The graph area: the client area right of the panes, in client pixels.
+    QRect GraphArea() const;
     // The tooltip of line (from 0) of the data pane: why it does not read, when it is marked.
     QString DataLineToolTip(int line) const;
 

@@ -143,11 +143,11 @@ void TMultiform::ExportGraph1Click()
     ReadDataPane();
     qtgraph::GraphView view;
     view.Window = DrawingGeometry();
-    const int paneRight = DataWindow->x() + DataWindow->width();
-    view.Area = QRect(paneRight, 0, view.Window.ClientWidth - paneRight, view.Window.ClientHeight);
+    view.Area = GraphArea();
     view.Legends.Title = { TitleLabel->text(), TitleLabel->pos() };
     view.Legends.XLegend = { XAxisLabel->text(), XAxisLabel->pos() };
     view.Legends.YLegend = { YAxisLabel->text(), YAxisLabel->pos() };
+    view.EmptyNotice = EmptyGraphNotice();
     ReplaceFile(*path, [&] {
         qtgraph::ExportGraph(
             LocalFileName(*path), workbench.graph, workbench.points, workbench.fit, view);

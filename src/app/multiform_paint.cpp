@@ -4,12 +4,11 @@
 #include "app/client_surface.h"
 #include "app/qt_label.h"
 #include "app/qt_text_lines.h"
-#include "common/color.h"
 #include "data/calculate_data.h"
 #include "data/unread_line_reason.h"
 #include "graph/draw_graph.h"
+#include "qtgraph/graph_image.h"
 #include "qtgraph/qt_canvas.h"
-#include "qtgraph/qt_color.h"
 #include "qtgraph/qt_font.h"
 
 #include <QLabel>
@@ -42,12 +41,8 @@ void TMultiform::DrawGraphOnClientArea()
     // A paint shows the graph as it was; any other pass may change its scale.
     if (!ClientArea->Painting())
         CoordinateLabel->hide();
-    if (!workbench.points.DataPresent) {
-        ShowEmptyGraphArea(QString());
-        return;
-    }
-    if (workbench.points.PointCount == 0) {
-        ShowEmptyGraphArea(QString::fromLatin1(NoLineReadsNotice));
+    if (const std::optional<QString> notice = EmptyGraphNotice()) {
+        ShowEmptyGraphArea(*notice);
         return;
     }
     QImage& image = ClientArea->DrawingImage();
@@ -76,15 +71,10 @@ void TMultiform::DrawGraphOnClientArea()
 void TMultiform::ShowEmptyGraphArea(const QString& notice)
 {
     QImage& image = ClientArea->DrawingImage();
-    const QPalette& palette = ClientArea->palette();
-    image.fill(qtgraph::ColorOf(common::ButtonFaceColor, palette));
-    if (!notice.isEmpty() && !image.isNull()) {
+    if (!image.isNull()) {
         QPainter painter(&image);
-        painter.setFont(qtgraph::WindowFont());
-        painter.setPen(palette.color(QPalette::WindowText));
-        const int paneRight = DataWindow->x() + DataWindow->width();
-        painter.drawText(QRect(paneRight, 0, image.width() - paneRight, image.height()),
-            Qt::AlignCenter, notice);
+        qtgraph::PaintEmptyGraphArea(
+            painter, image.size(), GraphArea(), notice, ClientArea->palette());
     }
     // No plot: the readout finds nothing to read.
     workbench.graph.PlotWidth = 0;
@@ -92,6 +82,21 @@ void TMultiform::ShowEmptyGraphArea(const QString& notice)
     for (QLabel* label : { TitleLabel, XAxisLabel, YAxisLabel, CoordinateLabel })
         label->hide();
     ClientArea->ShowGraph();
+}
+
+std::optional<QString> TMultiform::EmptyGraphNotice() const
+{
+    if (!workbench.points.DataPresent)
+        return QString();
+    if (workbench.points.PointCount == 0)
+        return QString::fromLatin1(NoLineReadsNotice);
+    return std::nullopt;
+}
+
+QRect TMultiform::GraphArea() const
+{
+    const int paneRight = DataWindow->x() + DataWindow->width();
+    return QRect(paneRight, 0, ClientArea->width() - paneRight, ClientArea->height());
 }
 
 QString TMultiform::DataLineToolTip(int line) const

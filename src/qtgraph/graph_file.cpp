@@ -8,6 +8,7 @@
 #include "layout/window_design.h"
 
 #include <QBuffer>
+#include <QGuiApplication>
 #include <QMarginsF>
 #include <QPageSize>
 #include <QPainter>
@@ -32,9 +33,15 @@ namespace {
     {
         if (!painter.isActive())
             return false;
-        graph::GraphState pass = graph;
         painter.translate(-view.Area.topLeft());
-        PaintGraph(painter, pass, points, fit, view.Window, view.Legends);
+        if (view.EmptyNotice) {
+            const QSize client(view.Window.ClientWidth, view.Window.ClientHeight);
+            PaintEmptyGraphArea(
+                painter, client, view.Area, *view.EmptyNotice, QGuiApplication::palette());
+        } else {
+            graph::GraphState pass = graph;
+            PaintGraph(painter, pass, points, fit, view.Window, view.Legends);
+        }
         return painter.end();
     }
 

@@ -12,7 +12,9 @@
 #include <QByteArray>
 #include <QRect>
 #include <QSize>
+#include <QString>
 
+#include <optional>
 #include <string>
 
 namespace qtgraph {
@@ -21,11 +23,13 @@ namespace qtgraph {
 // area (client pixels), and the legends as they stand before the pass. The window's graph area
 // as the user sees it is its own geometry, the client area right of the panes, and its labels'
 // captions and places (with the graph's YLabelMoved, a dragged y legend stays where it is).
-// A graph alone is GraphAloneView.
+// A graph alone is GraphAloneView. EmptyNotice is set when the window shows no graph: the file
+// then shows what PaintEmptyGraphArea paints with that notice, as the window does.
 struct GraphView {
     graph::WindowGeometry Window;
     QRect Area;
     GraphLegends Legends;
+    std::optional<QString> EmptyNotice = std::nullopt;
 };
 
 // The graph alone at size: the pass as in a window of that size (client and outer alike) whose
@@ -37,11 +41,11 @@ GraphView GraphAloneView(const graph::GraphState& graph, const data::PointStore&
     const fit::FitState& fit, QSize size, const GraphLegends& legends);
 
 // The bytes of a file of format showing view.Area as PaintGraph paints the client area of
-// view.Window: a PNG image of the area's size (96 pixels per inch); an SVG drawing or a one-page
-// PDF of that size in pixels at 96 per inch (the page to the nearest point), whose lines, fills
-// and text are shapes, not pixels. The title's caption is the document's title. Empty when the
-// area has no pixels or the drawing fails. graph is not changed (the pass runs on a copy).
-// Needs a QGuiApplication.
+// view.Window (PaintEmptyGraphArea, with view.EmptyNotice set): a PNG image of the area's size (96
+// pixels per inch); an SVG drawing or a one-page PDF of that size in pixels at 96 per inch (the
+// page to the nearest point), whose lines, fills and text are shapes, not pixels. The title's
+// caption is the document's title. Empty when the area has no pixels or the drawing fails. graph is
+// not changed (the pass runs on a copy). Needs a QGuiApplication.
 QByteArray RenderGraphFile(graph::GraphFileFormat format, const graph::GraphState& graph,
     const data::PointStore& points, const fit::FitState& fit, const GraphView& view);
 

@@ -2,6 +2,7 @@
 // the pass put them.
 #include "qtgraph/graph_image.h"
 
+#include "common/color.h"
 #include "graph/draw_graph.h"
 #include "qtgraph/caption_size.h"
 #include "qtgraph/qt_canvas.h"
@@ -88,6 +89,17 @@ void PaintGraph(QPainter& painter, graph::GraphState& graph, const data::PointSt
     const QColor textColor = palette.color(QPalette::WindowText);
     for (const PaintedLabel* label : { &title, &xLegend, &yLegend })
         label->Paint(painter, background, textColor);
+}
+
+void PaintEmptyGraphArea(QPainter& painter, QSize client, const QRect& area, const QString& notice,
+    const QPalette& palette)
+{
+    painter.fillRect(QRect(QPoint(0, 0), client), ColorOf(common::ButtonFaceColor, palette));
+    if (notice.isEmpty())
+        return;
+    painter.setFont(WindowFont());
+    painter.setPen(palette.color(QPalette::WindowText));
+    painter.drawText(area, Qt::AlignCenter, notice);
 }
 
 QImage RenderGraphImage(graph::GraphState& graph, const data::PointStore& points,

@@ -10,7 +10,10 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPalette>
 #include <QPoint>
+#include <QRect>
+#include <QSize>
 #include <QString>
 
 namespace qtgraph {
@@ -44,6 +47,12 @@ struct GraphLegends {
 // still lays the graph out.
 void PaintGraph(QPainter& painter, graph::GraphState& graph, const data::PointStore& points,
     const fit::FitState& fit, const graph::WindowGeometry& window, const GraphLegends& legends);
+
+// Paints the graph area of a window that has no graph to show: the window's own colour over
+// client (its client size in pixels), and notice, unless it is empty, centred on area in the
+// window font and palette's text colour.
+void PaintEmptyGraphArea(QPainter& painter, QSize client, const QRect& area, const QString& notice,
+    const QPalette& palette);
 
 // PaintGraph into a new image of the window's client size. A client area without pixels gives
 // a null image.

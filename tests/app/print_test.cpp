@@ -1,6 +1,6 @@
 // tests/app/print_test.cpp: Printer Setup and Print: one page holding the client area's image,
 // sized in inches as on screen as far as the page allows, and the printer's failure; Export
-// Graph: the graph area in each format, and its failures.
+// Graph: the graph area in each format, also without a graph, and its failures.
 #include "app/print_command.h"
 #include "app/qt_dialogs.h"
 #include "file_window_fixture.h"
@@ -255,6 +255,26 @@ TEST_F(ExportGraph, WritesTheGraphAreaInEachFormat)
         svg.readNext();
     EXPECT_FALSE(svg.hasError()) << svg.errorString().toStdString();
     EXPECT_EQ(PageCount(QByteArray::fromStdString(ReadFile(PathOf("graph.pdf")))), 1);
+}
+
+TEST_F(ExportGraph, WritesTheGraphAreaWithoutAGraphAsTheWindowShowsIt)
+{
+    const struct {
+        const char* name;
+        const char* text;
+    } panes[] = { { "empty pane", "" }, { "no line reads", "x y\n" } };
+    for (const auto& pane : panes) {
+        SCOPED_TRACE(pane.name);
+        DataLines().SetText(pane.text);
+        window->FormPaint();
+        dialogs->exportAnswers = { PathOf("empty.png") };
+        MenuItem("ExportGraph1")->trigger();
+        ASSERT_TRUE(dialogs->errorTexts.empty());
+        const int paneRight = DataWindow()->width();
+        const QImage shown = GraphImage().copy(
+            QRect(paneRight, 0, ClientArea()->width() - paneRight, ClientArea()->height()));
+        EXPECT_EQ(QImage(PathOf("empty.png")).convertToFormat(shown.format()), shown);
+    }
 }
 
 } // namespace
