@@ -1,7 +1,10 @@
-// src/common/floating_point_step.h: ending a step of arithmetic with the check of the FPU flags.
+// src/common/floating_point_step.h: ending a step of arithmetic with the check of the FPU flags,
+// or keeping the flags as they were.
 #pragma once
 
 #include "common/failure.h"
+
+#include <cfenv>
 
 namespace common {
 
@@ -20,5 +23,19 @@ template <typename... Values> inline void EndFloatingPointStep(Values&... values
     (KeepBeforeCheck(values), ...);
     CheckFloatingPointFlags();
 }
+
+// Puts the floating-point flags back as they were at construction when it goes out of scope:
+// for arithmetic whose faults are answers (a NaN, an overflowing curve) rather than failures,
+// so that the next checked step finds only its own.
+class FloatingPointFlagsKept {
+public:
+    FloatingPointFlagsKept() { std::fegetexceptflag(&m_flags, FE_ALL_EXCEPT); }
+    ~FloatingPointFlagsKept() { std::fesetexceptflag(&m_flags, FE_ALL_EXCEPT); }
+    FloatingPointFlagsKept(const FloatingPointFlagsKept&) = delete;
+    FloatingPointFlagsKept& operator=(const FloatingPointFlagsKept&) = delete;
+
+private:
+    std::fexcept_t m_flags {};
+};
 
 } // namespace common

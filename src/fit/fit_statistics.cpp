@@ -1,7 +1,8 @@
 // src/fit/fit_statistics.cpp: degrees of freedom, residual standard deviation and R^2 of a fit.
 #include "fit/fit_statistics.h"
 
-#include <cfenv>
+#include "common/floating_point_step.h"
+
 #include <cmath>
 #include <limits>
 
@@ -44,8 +45,7 @@ FitStatistics FitStatisticsOf(const data::PointStore& points, const FitState& fi
 
     // The NaNs of values that cannot be formed are answers here, not faults: the flags are
     // left as they were found.
-    std::fexcept_t flagsOnEntry;
-    std::fegetexceptflag(&flagsOnEntry, FE_ALL_EXCEPT);
+    const common::FloatingPointFlagsKept flagsKept;
     const int pointCount = statistics.PointsUsed;
     const Extended degreesOfFreedom = statistics.DegreesOfFreedom;
     if (pointCount < 1 || statistics.DegreesOfFreedom < 1) {
@@ -68,7 +68,6 @@ FitStatistics FitStatisticsOf(const data::PointStore& points, const FitState& fi
                 = 1 - (1 - statistics.RSquared) * freedomOfTotal / degreesOfFreedom;
         }
     }
-    std::fesetexceptflag(&flagsOnEntry, FE_ALL_EXCEPT);
     return statistics;
 }
 

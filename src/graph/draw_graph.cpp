@@ -2,6 +2,7 @@
 #include "graph/draw_graph.h"
 
 #include "common/color.h"
+#include "common/floating_point_step.h"
 #include "graph/axes.h"
 #include "graph/axis_labels.h"
 #include "graph/fitting_curve.h"
@@ -10,33 +11,16 @@
 #include "graph/plot_transforms.h"
 #include "graph/scale_ticks.h"
 
-#include <cfenv>
-
 namespace graph {
-
-namespace {
-
-    // Overflowing curves and degenerate ranges may raise fault flags inside the pass; the pass
-    // reports no failure, so it puts the flags back for the next checked step of a command.
-    class FloatingPointFlagsKept {
-    public:
-        FloatingPointFlagsKept() { std::fegetexceptflag(&m_flags, FE_ALL_EXCEPT); }
-        ~FloatingPointFlagsKept() { std::fesetexceptflag(&m_flags, FE_ALL_EXCEPT); }
-        FloatingPointFlagsKept(const FloatingPointFlagsKept&) = delete;
-        FloatingPointFlagsKept& operator=(const FloatingPointFlagsKept&) = delete;
-
-    private:
-        std::fexcept_t m_flags {};
-    };
-
-} // namespace
 
 void DrawGraph(GraphState& graph, const data::PointStore& points, const fit::FitState& fit,
     const WindowGeometry& window, Canvas& canvas, const GraphLabels& labels)
 {
     if (!points.DataPresent)
         return;
-    const FloatingPointFlagsKept flagsKept;
+    // Overflowing curves and degenerate ranges may raise fault flags inside the pass; the pass
+    // reports no failure, so it puts the flags back for the next checked step of a command.
+    const common::FloatingPointFlagsKept flagsKept;
 
     canvas.SetBrushColor(graph.BackgroundColor);
     canvas.FillRect(0, 0, window.ClientWidth, window.ClientHeight);
