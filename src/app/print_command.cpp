@@ -34,10 +34,13 @@ namespace {
             / layout::PixelsPerInch);
     }
 
-    // Paints the page on device (whose pixels are the printable area) through painter, which
-    // is active on it.
-    void PaintPage(QPainter& painter, const QPaintDevice& device, const QPixmap& image)
+    // Paints the page on device (whose pixels are the printable area), which prints for
+    // printer; the failures name the printer.
+    void PrintPage(QPaintDevice& device, const QPixmap& image, const QPrinter& printer)
     {
+        QPainter painter;
+        if (!painter.begin(&device))
+            throw common::Failure("Cannot start printing on " + TargetName(printer));
         // Lines and text one pixel wide stay sharp: no lossy compression of the image.
         painter.setRenderHint(QPainter::LosslessImageRendering);
         const QSize windowSize = image.deviceIndependentSize().toSize();
@@ -45,14 +48,6 @@ namespace {
             QSize(device.width(), device.height()));
         // The painter's origin is the top-left corner of the printable area (not the full page).
         painter.drawPixmap(QRect(QPoint(0, 0), printed), image);
-    }
-
-    void PrintOnPrinter(const QPixmap& image, QPrinter& printer)
-    {
-        QPainter painter;
-        if (!painter.begin(&printer))
-            throw common::Failure("Cannot start printing on " + TargetName(printer));
-        PaintPage(painter, printer, image);
         if (!painter.end())
             throw common::Failure("Cannot finish printing on " + TargetName(printer));
     }
@@ -67,12 +62,7 @@ namespace {
         writer.setResolution(printer.resolution());
         writer.setCreator(printer.creator());
         writer.setTitle(printer.docName());
-        QPainter painter;
-        if (!painter.begin(&writer))
-            throw common::Failure("Cannot start printing on " + TargetName(printer));
-        PaintPage(painter, writer, image);
-        if (!painter.end())
-            throw common::Failure("Cannot finish printing on " + TargetName(printer));
+        PrintPage(writer, image, printer);
         return buffer.data();
     }
 
@@ -93,7 +83,7 @@ void PrintWindowImage(const QPixmap& image, QPrinter& printer)
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
         WriteFileSafely(printer.outputFileName(), PdfPage(image, printer));
     else
-        PrintOnPrinter(image, printer);
+        PrintPage(printer, image, printer);
 }
 
 } // namespace app
