@@ -6,16 +6,20 @@
 
 #include <new>
 #include <stdexcept>
+#include <string>
 
 namespace app {
 
 namespace {
 
+    void Report(Dialogs& dialogs, QWidget* parent, const std::string& text)
+    {
+        dialogs.Error(parent, QString::fromStdString(text));
+    }
+
     void Report(Dialogs& dialogs, QWidget* parent, const char* message)
     {
-        QString text = QString::fromUtf8(message);
-        text += QLatin1Char('.');
-        dialogs.Error(parent, text);
+        Report(dialogs, parent, std::string(message) + '.');
     }
 
 } // namespace
@@ -25,7 +29,7 @@ void RunGuarded(Dialogs& dialogs, QWidget* parent, const std::function<void()>& 
     try {
         action();
     } catch (const common::Failure& failure) {
-        Report(dialogs, parent, failure.what());
+        Report(dialogs, parent, common::FailureText(failure));
     } catch (const std::bad_alloc&) {
         Report(dialogs, parent, "Not enough memory for this command");
     } catch (const std::exception& exception) {

@@ -52,7 +52,7 @@ namespace {
         try {
             dataText = ReadDataText(options.FileName);
         } catch (const common::Failure& failure) {
-            std::cerr << failure.what() << ".\n";
+            std::cerr << common::FailureText(failure) << '\n';
             return 1;
         }
         FitSession session;

@@ -146,7 +146,7 @@ int RunFit(const CliOptions& options, std::string_view dataText, std::string_vie
             report::LsqResultsToScreen(fit, settings, resultsPane);
         }
     } catch (const common::Failure& failure) {
-        errors << failure.what() << ".\n";
+        errors << common::FailureText(failure) << '\n';
         failed = true;
     }
     if (!failed && outcome == fit::FitOutcome::NothingToFit) {

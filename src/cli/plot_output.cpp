@@ -58,7 +58,7 @@ bool WritePlot(const CliOptions& options, const FitSession& session, std::ostrea
         qtgraph::ExportGraph(
             options.PlotFileName, options.graph, session.points, session.fit, view);
     } catch (const common::Failure& failure) {
-        errors << failure.what() << ".\n";
+        errors << common::FailureText(failure) << '\n';
         return false;
     }
     return true;

@@ -24,8 +24,19 @@ namespace {
 
 } // namespace
 
-FloatingPointError::FloatingPointError(Kind kind)
-    : Failure(MessageOf(kind))
+std::string FailureText(const Failure& failure)
+{
+    std::string text = failure.what();
+    text += '.';
+    if (!failure.reason().empty()) {
+        text += '\n';
+        text += failure.reason();
+    }
+    return text;
+}
+
+FloatingPointError::FloatingPointError(Kind kind, std::string reason)
+    : Failure(MessageOf(kind), std::move(reason))
     , m_kind(kind)
 {
 }

@@ -4,22 +4,37 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace common {
 
 // Base of every failure a command can end with. The one catch site in the shell shows
-// what() followed by "." and the event loop goes on.
+// what() followed by "." and the event loop goes on. A failure may also carry the reason in the
+// user's terms, shown on a second line.
 class Failure : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit Failure(const std::string& message, std::string reason = {})
+        : std::runtime_error(message)
+        , m_reason(std::move(reason))
+    {
+    }
+    // Empty when no reason is known.
+    const std::string& reason() const { return m_reason; }
+
+private:
+    std::string m_reason;
 };
+
+// The text a failure is shown with: what() and "."; then the reason, when there is one, on a
+// second line.
+std::string FailureText(const Failure& failure);
 
 // A floating-point fault: division by zero, an invalid operation or an overflow.
 class FloatingPointError : public Failure {
 public:
     enum class Kind { DivisionByZero, InvalidOperation, Overflow };
 
-    explicit FloatingPointError(Kind kind);
+    explicit FloatingPointError(Kind kind, std::string reason = {});
     Kind kind() const { return m_kind; }
 
 private:
