@@ -359,6 +359,8 @@ std::string UsageText()
     std::string text = R"(Usage: varnek-fit [OPTION]... FILE
 Fits a curve to the x/y pairs of a data file by linear least squares and prints the
 fitting constants with their uncertainties, as the workbench's results pane shows them.
+Each uncertainty is twice the standard error; for power and exp, that of the straight
+line fitted to the logarithms, so it does not change with the units of y.
 FILE is read like a data file opened in the workbench: one point a line, x and y
 separated by spaces or tabs; - reads standard input.
 

@@ -3,6 +3,7 @@
 
 #include "common/floating_point_step.h"
 #include "fit/fitting_function.h"
+#include "fit/model_value.h"
 
 namespace fit {
 
@@ -18,6 +19,21 @@ void CalculateResiduals(const data::PointStore& points, FitState& fit)
     }
     common::EndFloatingPointStep(sum);
     fit.ResidualSumOfSquares = sum;
+}
+
+void CalculateLogResiduals(FitState& fit)
+{
+    common::ClearFloatingPointFlags();
+    // The straight line by Horner's rule, as the polynomial residual sum takes it.
+    Extended sum = 0;
+    for (int point = 1; point <= fit.FitPointCount; ++point) {
+        Extended line;
+        SetModelValue(line, StraightLine, fit.FitConstants.data(), 2, fit.FitX[point]);
+        const Extended residual = fit.FitY[point] - line;
+        sum += residual * residual;
+    }
+    common::EndFloatingPointStep(sum);
+    fit.LogResidualSumOfSquares = sum;
 }
 
 } // namespace fit

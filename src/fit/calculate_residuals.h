@@ -11,4 +11,9 @@ namespace fit {
 // Throws common::FloatingPointError when the sum faults; ResidualSumOfSquares is then unchanged.
 void CalculateResiduals(const data::PointStore& points, FitState& fit);
 
+// Power law and exponential: sets LogResidualSumOfSquares to the sum over points
+// 1..FitPointCount of (FitY - A(0) - A(1) FitX)^2, the points as fitted. Throws
+// common::FloatingPointError when the sum faults; LogResidualSumOfSquares is then unchanged.
+void CalculateLogResiduals(FitState& fit);
+
 } // namespace fit

@@ -43,7 +43,12 @@ struct FitState : FitChoice {
     int FitPointCount = 0;
     int ConstantCount = 0;
     int SystemSize = 0;
+    // The residual sum of the points as read, in y's own units: (YData - FittingFunction)^2.
     Extended ResidualSumOfSquares = 0;
+    // Power law and exponential: the residual sum of the fit that was made, the straight line
+    // through the logarithms: (FitY - A(0) - A(1) FitX)^2. The uncertainties of A and B come
+    // from it, so that they do not change with the units of y.
+    Extended LogResidualSumOfSquares = 0;
     // The significand width the results were computed in: ExtendedBits, or more where the
     // normal equations needed it (the results are then rounded to Extended).
     int SignificandBits = ExtendedBits;

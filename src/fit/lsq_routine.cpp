@@ -215,7 +215,11 @@ void LsqRoutine(const data::PointStore& points, FitState& fit)
         return;
     }
     CalculateResiduals(points, fit);
-    if (!ResidualSumSettled(points, fit, *lostBits)) {
+    const bool logarithmic = fit.FitType == PowerLaw || fit.FitType == Exponential;
+    if (logarithmic)
+        CalculateLogResiduals(fit);
+    if (!ResidualSumSettled(points, fit, *lostBits)
+        || (logarithmic && !LogResidualSumSettled(fit, *lostBits))) {
         // Residuals far below the data: their sum needs the digits Extended lost to cancellation.
         const WideSolution settled = SolveInWidePrecision(points, fit, lostBits);
         StoreWideConstants(settled, fit);

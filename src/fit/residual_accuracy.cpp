@@ -121,4 +121,23 @@ bool ResidualSumSettled(const data::PointStore& points, const FitState& fit, int
     return settled;
 }
 
+bool LogResidualSumSettled(const FitState& fit, int lostBits)
+{
+    if (fit.FitPointCount - fit.ConstantCount - 1 <= 0)
+        return true;
+    Extended scaledNorm = 0;
+    for (int row = 1; row <= 2; ++row)
+        scaledNorm += std::fabs(fit.FitConstants[row - 1]) * std::sqrt(fit.NormalMatrix(row, row));
+    // As the straight line's residual sum.
+    ResidualSumAccuracy accuracy(ExtendedBits, 2 * 2 + 2);
+    for (int point = 1; point <= fit.FitPointCount; ++point)
+        accuracy.Add(fit.FitY[point],
+            EvaluationScale(StraightLine, fit.FitConstants.data(), 2, fit.FitX[point]));
+    accuracy.AddConstantsError(ExtendedBits, lostBits, 2, scaledNorm);
+    const bool settled
+        = accuracy.Judge(fit.LogResidualSumOfSquares) != ResidualSumAccuracy::Verdict::Unsettled;
+    common::ClearFloatingPointFlags();
+    return settled;
+}
+
 } // namespace fit

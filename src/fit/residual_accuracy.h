@@ -63,4 +63,8 @@ private:
 // the sum, so it counts as settled there. Leaves the floating-point flags clear.
 bool ResidualSumSettled(const data::PointStore& points, const FitState& fit, int lostBits);
 
+// The same for the LogResidualSumOfSquares of a power law or exponential fit just made, judged
+// point by point over FitX and FitY. Leaves the floating-point flags clear.
+bool LogResidualSumSettled(const FitState& fit, int lostBits);
+
 } // namespace fit

@@ -21,7 +21,11 @@ Extended ConstantUncertainty(const FitState& fit, int index)
     // In this order: R divided by the exact integer divisor, times the diagonal element, the
     // root, then twice (for the prefactor, 2 e^A(0) formed first).
     const Extended divisor = static_cast<Extended>(fit.FitPointCount - fit.ConstantCount - 1);
-    const Extended variance = fit.ResidualSumOfSquares / divisor;
+    // Power law and exponential: the residual sum of the straight line through the logarithms,
+    // the fit whose inverse V is.
+    const Extended residualSum
+        = linearModel ? fit.ResidualSumOfSquares : fit.LogResidualSumOfSquares;
+    const Extended variance = residualSum / divisor;
     const Extended product = variance * fit.InverseMatrix(diagonal, diagonal);
     // A divisor below 0 gives no uncertainty whatever the sign of the computed diagonal: the
     // root of the negative product it should make is an invalid operation, and the -0 of a

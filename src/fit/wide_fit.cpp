@@ -64,9 +64,12 @@ namespace {
     // u^(j - 1 + f) u^(k - 1 + f) with f = 1 when forced: the power sum of j + k - 2 + 2f. So
     // sums[k] = the sum of u^(k + 2f) for k = 0..2m-2, and rightSide[j] = the sum of
     // u^(j + f) y' for j = 0..m-1, with u and y' as fitted.
+    // The points as fitted are kept in fittedX and fittedY where they are logarithms.
     void SumPowers(const data::PointStore& points, const FitState& fit, int basisCount,
-        std::vector<WideFloat>& sums, std::vector<WideFloat>& rightSide)
+        std::vector<WideFloat>& sums, std::vector<WideFloat>& rightSide,
+        std::vector<WideFloat>& fittedX, std::vector<WideFloat>& fittedY)
     {
+        const bool logarithmic = fit.FitType == PowerLaw || fit.FitType == Exponential;
         const int firstPower = fit.ZeroForce ? 1 : 0;
         const int highestPower = 2 * (basisCount - 1 + firstPower);
         WideFloat u;
@@ -76,6 +79,10 @@ namespace {
         for (int point = 1; point <= points.PointCount; ++point) {
             SetFittedAbscissa(u, fit.FitType, points.XData[point]);
             SetFittedOrdinate(y, fit.FitType, points.YData[point]);
+            if (logarithmic) {
+                fittedX.push_back(u);
+                fittedY.push_back(y);
+            }
             power = 1;
             for (int exponent = 0; exponent <= highestPower; ++exponent) {
                 if (exponent >= 2 * firstPower) {
@@ -190,6 +197,38 @@ namespace {
         return true;
     }
 
+    // The residual sum of the straight line through the logarithms fittedX and fittedY, in the
+    // wide type, judged like SumWideResiduals.
+    bool SumWideLogResiduals(const std::vector<WideFloat>& fittedX,
+        const std::vector<WideFloat>& fittedY, const std::vector<WideFloat>& constants,
+        const ResidualTerms& terms, WideFloat& sum)
+    {
+        ResidualSumAccuracy accuracy(terms.width, 2 * 2 + 2);
+        WideFloat residual;
+        WideFloat square;
+        sum = 0;
+        for (std::size_t point = 0; point < fittedX.size(); ++point) {
+            mpfr_mul(Raw(residual), Raw(constants[1]), Raw(fittedX[point]), MPFR_RNDN);
+            mpfr_add(Raw(residual), Raw(residual), Raw(constants[0]), MPFR_RNDN);
+            mpfr_sub(Raw(residual), Raw(fittedY[point]), Raw(residual), MPFR_RNDN);
+            mpfr_sqr(Raw(square), Raw(residual), MPFR_RNDN);
+            mpfr_add(Raw(sum), Raw(sum), Raw(square), MPFR_RNDN);
+            accuracy.Add(NearestExtended(fittedY[point]),
+                EvaluationScale(
+                    StraightLine, terms.constants.data(), 2, NearestExtended(fittedX[point])));
+        }
+        switch (Judged(accuracy, terms, NearestExtended(sum))) {
+        case ResidualSumAccuracy::Verdict::Unsettled:
+            return false;
+        case ResidualSumAccuracy::Verdict::ExactFit:
+            sum = 0;
+            return true;
+        case ResidualSumAccuracy::Verdict::Settled:
+            return true;
+        }
+        return true;
+    }
+
     // The polynomial of constants in powers of (x - centre), by repeated synthetic division.
     std::vector<WideFloat> CentredConstants(std::vector<WideFloat> constants, Extended centre)
     {
@@ -226,7 +265,9 @@ namespace {
 
         std::vector<WideFloat> sums(2 * basisCount - 1);
         std::vector<WideFloat> rightSide(basisCount);
-        SumPowers(points, fit, basisCount, sums, rightSide);
+        std::vector<WideFloat> fittedX;
+        std::vector<WideFloat> fittedY;
+        SumPowers(points, fit, basisCount, sums, rightSide, fittedX, fittedY);
         const NormalFromSums normal { sums };
         SquareMatrix<WideFloat> eliminated;
         for (int row = 1; row <= basisCount; ++row)
@@ -292,6 +333,10 @@ namespace {
             solution.ResidualSumOfSquares = *centredSum;
         else if (!SumWideResiduals(
                      points, fit, solution.Constants, terms, solution.ResidualSumOfSquares))
+            return std::nullopt;
+        if (!fittedX.empty()
+            && !SumWideLogResiduals(
+                fittedX, fittedY, solution.Constants, terms, solution.LogResidualSumOfSquares))
             return std::nullopt;
 
         for (int row = 1; row <= basisCount; ++row)
@@ -366,7 +411,9 @@ void StoreWideConstants(const WideSolution& solution, FitState& fit)
 
 void StoreWideResidualSum(const WideSolution& solution, FitState& fit)
 {
-    fit.ResidualSumOfSquares = RoundToExtended(solution.ResidualSumOfSquares);
+    const Extended residualSum = RoundToExtended(solution.ResidualSumOfSquares);
+    fit.LogResidualSumOfSquares = RoundToExtended(solution.LogResidualSumOfSquares);
+    fit.ResidualSumOfSquares = residualSum;
 }
 
 } // namespace fit

@@ -22,6 +22,8 @@ struct WideSolution {
     std::vector<WideFloat> InverseMatrix; // likewise
     std::vector<WideFloat> Constants; // A(0), A(1), ... with the 0 of a forced fit
     WideFloat ResidualSumOfSquares;
+    // Power law and exponential: that of the straight line through the logarithms.
+    WideFloat LogResidualSumOfSquares;
     // Straight line and polynomial: the same polynomial in powers of (x - CurveCentre).
     bool CurveCentred = false;
     Extended CurveCentre = 0;
@@ -45,8 +47,9 @@ WideSolution SolveInWidePrecision(
 // written then. A centred polynomial beyond the range is left out (the curve draws without it).
 void StoreWideConstants(const WideSolution& solution, FitState& fit);
 
-// Rounds the residual sum into ResidualSumOfSquares. Throws common::FloatingPointError
-// (overflow) when it lies beyond the Extended range, leaving ResidualSumOfSquares unchanged.
+// Rounds the residual sums into ResidualSumOfSquares and LogResidualSumOfSquares. Throws
+// common::FloatingPointError (overflow) when one lies beyond the Extended range, leaving both
+// unchanged.
 void StoreWideResidualSum(const WideSolution& solution, FitState& fit);
 
 } // namespace fit

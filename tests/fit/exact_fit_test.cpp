@@ -3,12 +3,11 @@
 #include "fit/lsq_routine.h"
 
 #include "fit/uncertainty.h"
+#include "support/exact_least_squares.h"
 #include "support/points.h"
 #include "support/tolerance.h"
 
-#include <boost/multiprecision/gmp.hpp>
 #include <gtest/gtest.h>
-#include <mpfr.h>
 
 #include <algorithm>
 #include <cmath>
@@ -18,112 +17,8 @@
 namespace {
 
 using common::Extended;
-using Integer = boost::multiprecision::mpz_int;
-using Rational = boost::multiprecision::mpq_rational;
+using test_support::ExactFit;
 using test_support::Point;
-
-// The significand of x as a whole number and the power of two it is scaled by: x = n 2^e.
-std::pair<Integer, int> Dyadic(Extended x)
-{
-    int exponent = 0;
-    const Extended fraction = std::frexp(std::fabs(x), &exponent);
-    const Integer magnitude(static_cast<unsigned long long>(std::ldexp(fraction, 64)));
-    return { x < 0 ? Integer(-magnitude) : magnitude, exponent - 64 };
-}
-
-// 2^exponent, exactly.
-Rational PowerOfTwo(int exponent)
-{
-    Integer power = 1;
-    power <<= std::abs(exponent);
-    return exponent >= 0 ? Rational(power) : Rational(1) / Rational(power);
-}
-
-// The Extended nearest to value, through 256-bit MPFR; of its square root when asked.
-Extended Nearest(const Rational& value, bool squareRoot = false)
-{
-    mpfr_t wide;
-    mpfr_init2(wide, 256);
-    mpfr_set_q(wide, value.backend().data(), MPFR_RNDN);
-    if (squareRoot)
-        mpfr_sqrt(wide, wide, MPFR_RNDN);
-    const Extended nearest = mpfr_get_ld(wide, MPFR_RNDN);
-    mpfr_clear(wide);
-    return nearest;
-}
-
-struct ExactFit {
-    std::vector<Extended> constants; // A(0), A(1), ..., 0 first when forced
-    std::vector<Extended> uncertainties; // by the rule of the report; none for a forced A(0)
-};
-
-// The least-squares polynomial of the given order by Gauss-Jordan elimination on the exact
-// normal equations, and its uncertainties 2 sqrt(R / (n - m - 1) V_kk). Every x and y is a whole
-// number times 2^shift, so the sums are taken in whole numbers.
-ExactFit ExactLeastSquares(const std::vector<Point>& points, int order, bool zeroForce)
-{
-    const int first = zeroForce ? 1 : 0;
-    const int basisCount = zeroForce ? order : order + 1;
-    int shift = 0;
-    for (const auto& [x, y] : points)
-        shift = std::min({ shift, Dyadic(x).second, Dyadic(y).second });
-    const int powerCount = 2 * (basisCount + first) - 1;
-    std::vector<Integer> powerSums(powerCount);
-    std::vector<Integer> rightSums(basisCount + first);
-    Integer squareSum = 0;
-    for (const auto& [xValue, yValue] : points) {
-        const auto [xSignificand, xExponent] = Dyadic(xValue);
-        const auto [ySignificand, yExponent] = Dyadic(yValue);
-        const Integer x = xSignificand << (xExponent - shift);
-        const Integer y = ySignificand << (yExponent - shift);
-        Integer power = 1;
-        for (int k = 0; k < powerCount; ++k) {
-            powerSums[k] += power;
-            if (k < basisCount + first)
-                rightSums[k] += power * y;
-            power *= x;
-        }
-        squareSum += y * y;
-    }
-    // Row j: the normal matrix, the identity, the right-hand side.
-    std::vector<std::vector<Rational>> rows(basisCount, std::vector<Rational>(2 * basisCount + 1));
-    for (int j = 0; j < basisCount; ++j) {
-        for (int k = 0; k < basisCount; ++k) {
-            const int power = j + k + 2 * first;
-            rows[j][k] = Rational(powerSums[power]) * PowerOfTwo(shift * power);
-        }
-        rows[j][basisCount + j] = 1;
-        rows[j][2 * basisCount]
-            = Rational(rightSums[j + first]) * PowerOfTwo(shift * (j + first + 1));
-    }
-    for (int column = 0; column < basisCount; ++column) {
-        const Rational divisor = rows[column][column];
-        for (Rational& value : rows[column])
-            value /= divisor;
-        for (int row = 0; row < basisCount; ++row) {
-            const Rational factor = rows[row][column];
-            if (row != column && factor != 0)
-                for (int k = column; k <= 2 * basisCount; ++k)
-                    rows[row][k] -= factor * rows[column][k];
-        }
-    }
-
-    // With N a = D^T y exactly, the residual sum is y^T y - a^T D^T y.
-    Rational residualSum = Rational(squareSum) * PowerOfTwo(2 * shift);
-    for (int j = 0; j < basisCount; ++j)
-        residualSum -= rows[j][2 * basisCount] * Rational(rightSums[j + first])
-            * PowerOfTwo(shift * (j + first + 1));
-    ExactFit fit;
-    if (zeroForce)
-        fit.constants.push_back(0);
-    const int divisor = static_cast<int>(points.size()) - basisCount - first - 1;
-    for (int j = 0; j < basisCount; ++j) {
-        fit.constants.push_back(Nearest(rows[j][2 * basisCount]));
-        fit.uncertainties.push_back(
-            2 * Nearest(residualSum / divisor * rows[j][basisCount + j], true));
-    }
-    return fit;
-}
 
 // Yearly values from 1990 to 2020, in steps of 1/8 so that they read exactly.
 std::vector<Point> YearlyValues()
@@ -175,8 +70,8 @@ TEST_F(ExactFitTest, IllConditionedFitsAgreeWithExactLeastSquares)
         m_fit.FitOrder = exactCase.order;
         m_fit.ZeroForce = exactCase.zeroForce;
         fit::LsqRoutine(test_support::PointsOf(exactCase.points), m_fit);
-        const ExactFit exact
-            = ExactLeastSquares(exactCase.points, exactCase.order, exactCase.zeroForce);
+        const ExactFit exact = test_support::ExactLeastSquares(
+            exactCase.points, exactCase.order, exactCase.zeroForce);
         ASSERT_EQ(m_fit.ConstantCount, static_cast<int>(exact.constants.size()));
         const int first = exactCase.zeroForce ? 1 : 0;
         for (int index = 0; index < m_fit.ConstantCount; ++index) {

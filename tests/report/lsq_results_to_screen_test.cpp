@@ -33,6 +33,7 @@ protected:
         m_fit.ConstantCount = static_cast<int>(constants.size());
         m_fit.FitPointCount = m_fit.ConstantCount + 2;
         m_fit.ResidualSumOfSquares = 1;
+        m_fit.LogResidualSumOfSquares = 1;
         const bool logarithmic = fitType == fit::PowerLaw || fitType == fit::Exponential;
         for (int index = 0; index < m_fit.ConstantCount; ++index) {
             m_fit.FitConstants[index]
