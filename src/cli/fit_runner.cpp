@@ -73,7 +73,7 @@ namespace {
             = [&](std::string_view name, common::Extended value, std::string_view uncertainty) {
                   out << name << '\t' << FullText(value) << '\t' << uncertainty << '\n';
               };
-        if (fit.FitType == fit::PowerLaw || fit.FitType == fit::Exponential) {
+        if (!fit::IsPolynomial(fit.FitType)) {
             writeLine("A", std::exp(fit.FitConstants[0]), UncertaintyText(fit, 0, residualsKnown));
             writeLine("B", fit.FitConstants[1], UncertaintyText(fit, 1, residualsKnown));
             return;
@@ -97,7 +97,7 @@ namespace {
         const data::PointStore& points, const fit::FitState& fit, std::ostream& out)
     {
         const fit::FitStatistics statistics = fit::FitStatisticsOf(points, fit);
-        const bool ofY = fit.FitType == fit::PowerLaw || fit.FitType == fit::Exponential;
+        const bool ofY = !fit::IsPolynomial(fit.FitType);
         const std::string_view kind = statistics.Uncentred ? "uncentred " : "";
         const std::string_view ofWhat = ofY ? " of y" : "";
         out << "points used\t" << statistics.PointsUsed << '\n'

@@ -14,7 +14,7 @@ std::optional<int> EstimateLostBits(const FitState& fit, int pointCount, int bas
 {
     if (basisCount < 1 || pointCount < 1)
         return 0;
-    const int firstPower = fit.ZeroForce ? 1 : 0;
+    const int firstPower = FirstPower(fit);
 
     // Scaling u by a power of two scales the normal matrix by a diagonal on both sides, which
     // the estimate does not see; with |u| at most 1, double holds every power and every sum.

@@ -1,8 +1,6 @@
 // src/fit/distinct_abscissae.cpp: counting distinct abscissae exactly.
 #include "fit/distinct_abscissae.h"
 
-#include "fit/lsq_routine.h"
-
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -11,7 +9,7 @@ namespace fit {
 
 bool HasEnoughDistinctX(const data::PointStore& points, const FitState& fit)
 {
-    const bool linearModel = fit.FitType == StraightLine || fit.FitType == Polynomial;
+    const bool linearModel = IsPolynomial(fit.FitType);
     const int needed = linearModel ? BasisFunctionCount(fit) : 2;
     if (needed < 1)
         return true;

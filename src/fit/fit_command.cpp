@@ -29,8 +29,7 @@ namespace {
         };
         if (fit.FitType == PowerLaw && HasZero(points.XData, points.PointCount))
             refuse(ZeroXMessage);
-        if (fit.FitValid && (fit.FitType == PowerLaw || fit.FitType == Exponential)
-            && HasZero(points.YData, points.PointCount))
+        if (fit.FitValid && !IsPolynomial(fit.FitType) && HasZero(points.YData, points.PointCount))
             refuse(ZeroYMessage);
         // An order that leaves no basis function has nothing to solve; forced order 0 alone
         // is a fit, of the single constant A(0) = 0.

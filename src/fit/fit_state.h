@@ -71,6 +71,22 @@ struct FitState : FitChoice {
     WorkingMatrix DesignMatrix; // 600 x 16
 };
 
+// Straight line and polynomial: the models fitted to the data themselves, in powers of x.
+// Power law and exponential are fitted to logarithms.
+constexpr bool IsPolynomial(FitModel fitType)
+{
+    return fitType == StraightLine || fitType == Polynomial;
+}
+
+// The power of the first basis function: 1 for a fit forced through the origin, else 0.
+inline int FirstPower(const FitChoice& fit) { return fit.ZeroForce ? 1 : 0; }
+
+// The number of basis functions of the chosen fit: FitOrder with ZeroForce, else FitOrder + 1.
+inline int BasisFunctionCount(const FitChoice& fit)
+{
+    return fit.ZeroForce ? fit.FitOrder : fit.FitOrder + 1;
+}
+
 // Allocates the rows of the working matrices, in the order SolveMatrix, InverseMatrix,
 // NormalMatrix, DesignTranspose, PseudoInverse, DesignMatrix. Called once at start-up.
 void AllocateWorkingStorage(FitState& fit);

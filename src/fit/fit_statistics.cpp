@@ -34,7 +34,7 @@ namespace {
 
 FitStatistics FitStatisticsOf(const data::PointStore& points, const FitState& fit)
 {
-    const bool linearModel = fit.FitType == StraightLine || fit.FitType == Polynomial;
+    const bool linearModel = IsPolynomial(fit.FitType);
     FitStatistics statistics;
     statistics.PointsUsed = fit.FitPointCount;
     statistics.ConstantsFitted

@@ -40,7 +40,7 @@ namespace {
     void BuildDesign(FitState& fit, int pointCount, int basisCount)
     {
         common::ClearFloatingPointFlags();
-        const int firstPower = fit.ZeroForce ? 1 : 0;
+        const int firstPower = FirstPower(fit);
         for (int point = 1; point <= pointCount; ++point)
             RaiseToPowers(fit.FitX[point], firstPower,
                 std::span<Extended>(&fit.DesignMatrix(point, 1), basisCount));
@@ -173,11 +173,6 @@ namespace {
     }
 
 } // namespace
-
-int BasisFunctionCount(const FitState& fit)
-{
-    return fit.ZeroForce ? fit.FitOrder : fit.FitOrder + 1;
-}
 
 void LsqRoutine(const data::PointStore& points, FitState& fit)
 {

@@ -6,9 +6,6 @@
 
 namespace fit {
 
-// The number of basis functions of the chosen fit: FitOrder with ZeroForce, else FitOrder + 1.
-int BasisFunctionCount(const FitState& fit);
-
 // Fits FitType of order FitOrder (ZeroForce for types 0 and 1) to points 1..PointCount: fills
 // FitX, FitY, FitConstants (index 0 = A(0)), FitPointCount, ConstantCount, SystemSize, the
 // normal matrix and its inverse, and ends with the residual sum. Extended carries the fit where

@@ -27,7 +27,7 @@ template <typename Real> void SetFittedOrdinate(Real& value, FitModel fitType, E
     using std::abs;
     using std::log;
     value = y;
-    if (fitType == PowerLaw || fitType == Exponential)
+    if (!IsPolynomial(fitType))
         value = log(abs(value));
 }
 

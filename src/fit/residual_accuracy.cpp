@@ -72,7 +72,7 @@ bool ResidualSumSettled(const data::PointStore& points, const FitState& fit, int
     const int count = fit.ConstantCount;
     if (fit.FitPointCount - count - 1 <= 0)
         return true;
-    const int firstIndex = fit.ZeroForce ? 1 : 0;
+    const int firstIndex = FirstPower(fit);
     Extended scaledNorm = 0;
     for (int row = 1; row <= fit.SystemSize; ++row)
         scaledNorm += std::fabs(fit.FitConstants[row - 1 + firstIndex])

@@ -11,7 +11,7 @@ namespace fit {
 Extended ConstantUncertainty(const FitState& fit, int index)
 {
     assert(index >= 0 && index < fit.ConstantCount);
-    const bool linearModel = fit.FitType == StraightLine || fit.FitType == Polynomial;
+    const bool linearModel = IsPolynomial(fit.FitType);
     assert(!(linearModel && fit.ZeroForce && index == 0));
 
     // A forced fit has no basis function for A(0): A(k) sits at row k of the inverse.

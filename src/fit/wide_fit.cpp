@@ -5,7 +5,6 @@
 #include "fit/condition_estimate.h"
 #include "fit/distinct_abscissae.h"
 #include "fit/elimination.h"
-#include "fit/lsq_routine.h"
 #include "fit/model_value.h"
 #include "fit/residual_accuracy.h"
 #include "fit/square_matrix.h"
@@ -70,7 +69,7 @@ namespace {
         std::vector<WideFloat>& fittedX, std::vector<WideFloat>& fittedY)
     {
         const bool logarithmic = fit.FitType == PowerLaw || fit.FitType == Exponential;
-        const int firstPower = fit.ZeroForce ? 1 : 0;
+        const int firstPower = FirstPower(fit);
         const int highestPower = 2 * (basisCount - 1 + firstPower);
         WideFloat u;
         WideFloat y;
@@ -164,7 +163,7 @@ namespace {
         WideFloat residual;
         WideFloat square;
         sum = 0;
-        const bool polynomial = fit.FitType == StraightLine || fit.FitType == Polynomial;
+        const bool polynomial = IsPolynomial(fit.FitType);
         for (int point = 1; point <= points.PointCount; ++point) {
             x = points.XData[point];
             if (polynomial && terms.count >= 1) {
@@ -293,7 +292,7 @@ namespace {
         solution.Bits = width;
         solution.BasisCount = basisCount;
         // The constants (D^T D)^-1 D^T y' through the inverse; a forced fit's A(0) stays 0.
-        const int firstIndex = fit.ZeroForce ? 1 : 0;
+        const int firstIndex = FirstPower(fit);
         solution.Constants.resize(basisCount + firstIndex);
         WideFloat product;
         for (int row = 1; row <= basisCount; ++row)
@@ -301,8 +300,7 @@ namespace {
                 multiply(product, inverse(row, column), rightSide[column - 1]);
                 solution.Constants[row - 1 + firstIndex] += product;
             }
-        if ((fit.FitType == StraightLine || fit.FitType == Polynomial)
-            && solution.Constants.size() >= 2) {
+        if (IsPolynomial(fit.FitType) && solution.Constants.size() >= 2) {
             solution.CurveCentred = true;
             solution.CurveCentre = CentreOf(points);
             solution.CentredConstants = CentredConstants(solution.Constants, solution.CurveCentre);

@@ -106,10 +106,9 @@ void LsqResultsToScreen(
         resultsPane.ReplaceLine(line, "");
 
     // Every text is built before any is written, so a failure shows no constant at all.
-    const std::vector<std::string> texts
-        = fit.FitType == fit::PowerLaw || fit.FitType == fit::Exponential
-        ? LogarithmicTexts(fit, settings)
-        : PolynomialTexts(fit, settings);
+    const std::vector<std::string> texts = fit::IsPolynomial(fit.FitType)
+        ? PolynomialTexts(fit, settings)
+        : LogarithmicTexts(fit, settings);
 
     for (std::size_t index = 0; index < texts.size(); ++index)
         resultsPane.ReplaceLine(static_cast<int>(index) + 2, texts[index]);
