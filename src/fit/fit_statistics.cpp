@@ -2,9 +2,11 @@
 #include "fit/fit_statistics.h"
 
 #include "common/floating_point_step.h"
+#include "fit/exact_arithmetic.h"
 
 #include <cmath>
 #include <limits>
+#include <span>
 
 namespace fit {
 
@@ -12,22 +14,12 @@ namespace {
 
     constexpr Extended NotANumber = std::numeric_limits<Extended>::quiet_NaN();
 
-    // The sum of squares of y about its mean (two passes, so that a large common offset of
-    // the y values costs no digits), or about 0.
+    // The sum of squares of y about its mean, or about 0, exactly: a large common offset of the
+    // y values costs no digits, and y all the same gives 0.
     Extended TotalSumOfSquares(const data::PointStore& points, int pointCount, bool aboutZero)
     {
-        Extended mean = 0;
-        if (!aboutZero) {
-            for (int point = 1; point <= pointCount; ++point)
-                mean += points.YData[point];
-            mean /= pointCount;
-        }
-        Extended sum = 0;
-        for (int point = 1; point <= pointCount; ++point) {
-            const Extended deviation = points.YData[point] - mean;
-            sum += deviation * deviation;
-        }
-        return sum;
+        return ExactTotalSumOfSquares(
+            std::span<const Extended>(&points.YData[1], pointCount), aboutZero);
     }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "common/floating_point_step.h"
 #include "fit/calculate_residuals.h"
 #include "fit/condition_estimate.h"
+#include "fit/exact_arithmetic.h"
 #include "fit/fitting_function.h"
 #include "fit/invert_matrix.h"
 #include "fit/model_value.h"
@@ -16,6 +17,7 @@
 #include <cmath>
 #include <optional>
 #include <span>
+#include <vector>
 
 namespace fit {
 
@@ -172,6 +174,68 @@ namespace {
         return true;
     }
 
+    // Where the points lie exactly on a polynomial of the fit's form (xs and ys from slot 1:
+    // the data, or the logarithms as fitted), sets the constants to the exact ones, rounded,
+    // and says so. Throws common::FloatingPointError (overflow) for one beyond the range.
+    bool SetExactConstants(const Extended* xs, const Extended* ys, FitState& fit)
+    {
+        const WidePrecision precision(2 * ExtendedBits);
+        std::vector<WideFloat> u;
+        std::vector<WideFloat> v;
+        for (int point = 1; point <= fit.FitPointCount; ++point) {
+            u.emplace_back(xs[point]);
+            v.emplace_back(ys[point]);
+        }
+        const bool polynomial = IsPolynomial(fit.FitType);
+        const int firstIndex = polynomial ? FirstPower(fit) : 0;
+        const std::optional<std::vector<WideFloat>> exact
+            = ExactPolynomialThrough(u, v, polynomial ? fit.SystemSize : 2, firstIndex);
+        if (!exact)
+            return false;
+        std::array<Extended, MaxConstants> constants {};
+        for (std::size_t k = 0; k < exact->size(); ++k)
+            constants[k + firstIndex] = RoundToExtended((*exact)[k]);
+        fit.FitConstants = constants;
+        return true;
+    }
+
+    // Takes the residual sums of the Extended fit just made and settles them where Extended
+    // can: false where they need the wide road. A sum that may be 0 is 0 only for points
+    // exactly on the fitted polynomial (for the power law and the exponential, the logarithms
+    // on their straight line; their sum of y is left to the wide road).
+    bool SettleResidualSumsInExtended(const data::PointStore& points, FitState& fit, int lostBits)
+    {
+        using enum ResidualSumAccuracy::Verdict;
+        if (!IsPolynomial(fit.FitType)) {
+            CalculateLogResiduals(fit);
+            switch (LogResidualSumVerdict(fit, lostBits)) {
+            case Unsettled:
+                return false;
+            case Settled:
+                break;
+            case MaybeZero:
+                if (!SetExactConstants(fit.FitX.data(), fit.FitY.data(), fit))
+                    return false;
+                fit.LogResidualSumOfSquares = 0;
+                break;
+            }
+        }
+        CalculateResiduals(points, fit);
+        switch (ResidualSumVerdict(points, fit, lostBits)) {
+        case Unsettled:
+            return false;
+        case Settled:
+            return true;
+        case MaybeZero:
+            if (!IsPolynomial(fit.FitType)
+                || !SetExactConstants(points.XData.data(), points.YData.data(), fit))
+                return false;
+            fit.ResidualSumOfSquares = 0;
+            return true;
+        }
+        return false;
+    }
+
 } // namespace
 
 void LsqRoutine(const data::PointStore& points, FitState& fit)
@@ -209,13 +273,9 @@ void LsqRoutine(const data::PointStore& points, FitState& fit)
         StoreWideResidualSum(*wide, fit);
         return;
     }
-    CalculateResiduals(points, fit);
-    const bool logarithmic = fit.FitType == PowerLaw || fit.FitType == Exponential;
-    if (logarithmic)
-        CalculateLogResiduals(fit);
-    if (!ResidualSumSettled(points, fit, *lostBits)
-        || (logarithmic && !LogResidualSumSettled(fit, *lostBits))) {
-        // Residuals far below the data: their sum needs the digits Extended lost to cancellation.
+    if (!SettleResidualSumsInExtended(points, fit, *lostBits)) {
+        // Residuals far below the data, or within their error of 0: their sum needs the digits
+        // Extended lost to cancellation.
         const WideSolution settled = SolveInWidePrecision(points, fit, lostBits);
         StoreWideConstants(settled, fit);
         StoreWideResidualSum(settled, fit);

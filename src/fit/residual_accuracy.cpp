@@ -42,7 +42,7 @@ void ResidualSumAccuracy::Add(Extended y, Extended evaluationScale, int count)
 {
     const Extended error = m_unit * (m_roundings * evaluationScale + std::fabs(y));
     m_errorSquares += count * error * error;
-    m_scale += count * (std::fabs(y) + evaluationScale) * (std::fabs(y) + evaluationScale);
+    m_dataScale += count * y * y;
     m_pointCount += count;
 }
 
@@ -54,29 +54,39 @@ void ResidualSumAccuracy::AddConstantsError(
     m_constantsError += basisCount * error * error;
 }
 
-ResidualSumAccuracy::Verdict ResidualSumAccuracy::Judge(Extended residualSum) const
+Extended ResidualSumAccuracy::Bound(Extended residualSum) const
 {
     // The sum itself rounds once a point.
-    const Extended bound = 2 * std::sqrt(residualSum * m_errorSquares) + m_errorSquares
-        + m_constantsError + m_pointCount * m_unit * residualSum;
-    if (residualSum == 0 || !std::isfinite(bound)
-        || bound <= std::ldexp(residualSum, -SettledResidualBits))
+    return 2 * std::sqrt(residualSum * m_errorSquares) + m_errorSquares + m_constantsError
+        + m_pointCount * m_unit * residualSum;
+}
+
+ResidualSumAccuracy::Verdict ResidualSumAccuracy::Judge(Extended residualSum) const
+{
+    const Extended bound = Bound(residualSum);
+    if (!std::isfinite(bound))
         return Verdict::Settled;
-    if (bound <= std::ldexp(m_scale, -PerfectFitBits))
-        return residualSum <= bound ? Verdict::ExactFit : Verdict::Settled;
+    if (residualSum <= bound)
+        return Verdict::MaybeZero;
+    if (bound <= std::ldexp(residualSum, -SettledResidualBits))
+        return Verdict::Settled;
     return Verdict::Unsettled;
 }
 
-bool ResidualSumSettled(const data::PointStore& points, const FitState& fit, int lostBits)
+bool ResidualSumAccuracy::BelowDataScale(Extended residualSum) const
 {
+    return Bound(residualSum) <= std::ldexp(m_dataScale, -ExactFitBits);
+}
+
+ResidualSumAccuracy::Verdict ResidualSumVerdict(
+    const data::PointStore& points, const FitState& fit, int lostBits)
+{
+    using enum ResidualSumAccuracy::Verdict;
     const int count = fit.ConstantCount;
     if (fit.FitPointCount - count - 1 <= 0)
-        return true;
-    const int firstIndex = FirstPower(fit);
-    Extended scaledNorm = 0;
-    for (int row = 1; row <= fit.SystemSize; ++row)
-        scaledNorm += std::fabs(fit.FitConstants[row - 1 + firstIndex])
-            * std::sqrt(fit.NormalMatrix(row, row));
+        return Settled;
+    const Extended scaledNorm = ScaledNorm(fit.FitConstants.data(), fit.SystemSize, fit.ZeroForce,
+        [&](int row) { return fit.NormalMatrix(row, row); });
     Extended smallestX = points.XData[1];
     Extended largestX = points.XData[1];
     Extended smallestMagnitude = std::fabs(points.XData[1]);
@@ -107,37 +117,33 @@ bool ResidualSumSettled(const data::PointStore& points, const FitState& fit, int
     ResidualSumAccuracy atOnce(ExtendedBits, roundings);
     atOnce.Add(largestY, largestScale, fit.FitPointCount);
     atOnce.AddConstantsError(ExtendedBits, lostBits, fit.SystemSize, scaledNorm);
-    bool settled
-        = atOnce.Judge(fit.ResidualSumOfSquares) != ResidualSumAccuracy::Verdict::Unsettled;
-    if (!settled) {
+    ResidualSumAccuracy::Verdict verdict = atOnce.Judge(fit.ResidualSumOfSquares);
+    if (verdict != Settled) {
         ResidualSumAccuracy pointByPoint(ExtendedBits, roundings);
         for (int point = 1; point <= fit.FitPointCount; ++point)
             pointByPoint.Add(points.YData[point], scaleAt(points.XData[point]));
         pointByPoint.AddConstantsError(ExtendedBits, lostBits, fit.SystemSize, scaledNorm);
-        settled = pointByPoint.Judge(fit.ResidualSumOfSquares)
-            != ResidualSumAccuracy::Verdict::Unsettled;
+        verdict = pointByPoint.Judge(fit.ResidualSumOfSquares);
     }
     common::ClearFloatingPointFlags();
-    return settled;
+    return verdict;
 }
 
-bool LogResidualSumSettled(const FitState& fit, int lostBits)
+ResidualSumAccuracy::Verdict LogResidualSumVerdict(const FitState& fit, int lostBits)
 {
     if (fit.FitPointCount - fit.ConstantCount - 1 <= 0)
-        return true;
-    Extended scaledNorm = 0;
-    for (int row = 1; row <= 2; ++row)
-        scaledNorm += std::fabs(fit.FitConstants[row - 1]) * std::sqrt(fit.NormalMatrix(row, row));
+        return ResidualSumAccuracy::Verdict::Settled;
+    const Extended scaledNorm = ScaledNorm(
+        fit.FitConstants.data(), 2, false, [&](int row) { return fit.NormalMatrix(row, row); });
     // As the straight line's residual sum.
     ResidualSumAccuracy accuracy(ExtendedBits, 2 * 2 + 2);
     for (int point = 1; point <= fit.FitPointCount; ++point)
         accuracy.Add(fit.FitY[point],
             EvaluationScale(StraightLine, fit.FitConstants.data(), 2, fit.FitX[point]));
     accuracy.AddConstantsError(ExtendedBits, lostBits, 2, scaledNorm);
-    const bool settled
-        = accuracy.Judge(fit.LogResidualSumOfSquares) != ResidualSumAccuracy::Verdict::Unsettled;
+    const ResidualSumAccuracy::Verdict verdict = accuracy.Judge(fit.LogResidualSumOfSquares);
     common::ClearFloatingPointFlags();
-    return settled;
+    return verdict;
 }
 
 } // namespace fit

@@ -5,6 +5,8 @@
 #include "data/point_store.h"
 #include "fit/fit_state.h"
 
+#include <cmath>
+
 namespace fit {
 
 // The sum of the magnitudes of what the model of fitType with constants[0..count-1] adds up at
@@ -37,34 +39,56 @@ public:
 
     enum class Verdict {
         Unsettled, // more digits are needed
-        Settled, // exactly 0, within 2^-SettledResidualBits of itself, or beyond the range
-        ExactFit, // no larger than its error bound, which lies below 2^-PerfectFitBits of the
-                  // data's own scale: 0 as far as any Extended data can tell
+        Settled, // within 2^-SettledResidualBits of itself, or beyond the range
+        MaybeZero, // no larger than its error bound: exactly 0 or not, only an exact test or
+                   // more digits can tell
     };
     // The verdict on the sum of the points added. A bound that is not finite (data beyond the
     // Extended range) counts as settled: the sum then faults in its own step.
     Verdict Judge(Extended residualSum) const;
 
-    static constexpr int PerfectFitBits = 192;
+    // Whether the error bound lies below 2^-ExactFitBits of the data's own scale, the sum of
+    // the y^2 added: a sum within it is 0 as far as the logarithmic models can tell, whose
+    // curves no finite test can match against the data exactly.
+    bool BelowDataScale(Extended residualSum) const;
+
+    static constexpr int ExactFitBits = 192;
 
 private:
+    Extended Bound(Extended residualSum) const;
+
     Extended m_unit;
     Extended m_roundings;
     Extended m_errorSquares = 0;
     Extended m_constantsError = 0;
-    Extended m_scale = 0;
+    Extended m_dataScale = 0;
     int m_pointCount = 0;
 };
 
-// Whether the ResidualSumOfSquares of the Extended fit just made (constants, NormalMatrix and
-// SystemSize formed; lostBits from EstimateLostBits) is known to within 2^-SettledResidualBits:
-// first judged from the largest |x| and |y| for every point, which settles most fits at once,
-// then point by point. With a divisor n - m - 1 of 0 or less the uncertainties fail whatever
-// the sum, so it counts as settled there. Leaves the floating-point flags clear.
-bool ResidualSumSettled(const data::PointStore& points, const FitState& fit, int lostBits);
+// The sum over the basis functions of |constant| sqrt(N_jj), the norm in which the condition
+// estimate bounds the error of the constants (constants from A(0), the forced 0 included;
+// normalDiagonal(j) the diagonal of the normal matrix from 1).
+template <typename Diagonal>
+Extended ScaledNorm(
+    const Extended* constants, int basisCount, bool zeroForce, Diagonal normalDiagonal)
+{
+    const int firstIndex = zeroForce ? 1 : 0;
+    Extended norm = 0;
+    for (int row = 1; row <= basisCount; ++row)
+        norm += std::fabs(constants[row - 1 + firstIndex]) * std::sqrt(normalDiagonal(row));
+    return norm;
+}
+
+// The verdict on the ResidualSumOfSquares of the Extended fit just made (constants,
+// NormalMatrix and SystemSize formed; lostBits from EstimateLostBits): first judged from the
+// largest |x| and |y| for every point, which settles most fits at once, then point by point.
+// With a divisor n - m - 1 of 0 or less the uncertainties fail whatever the sum, so it counts
+// as settled there. Leaves the floating-point flags clear.
+ResidualSumAccuracy::Verdict ResidualSumVerdict(
+    const data::PointStore& points, const FitState& fit, int lostBits);
 
 // The same for the LogResidualSumOfSquares of a power law or exponential fit just made, judged
 // point by point over FitX and FitY. Leaves the floating-point flags clear.
-bool LogResidualSumSettled(const FitState& fit, int lostBits);
+ResidualSumAccuracy::Verdict LogResidualSumVerdict(const FitState& fit, int lostBits);
 
 } // namespace fit

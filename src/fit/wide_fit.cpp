@@ -5,6 +5,7 @@
 #include "fit/condition_estimate.h"
 #include "fit/distinct_abscissae.h"
 #include "fit/elimination.h"
+#include "fit/exact_arithmetic.h"
 #include "fit/model_value.h"
 #include "fit/residual_accuracy.h"
 #include "fit/square_matrix.h"
@@ -12,6 +13,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <span>
 #include <utility>
 
 namespace fit {
@@ -59,173 +61,85 @@ namespace {
         return mpfr_get_ld(value.backend().data(), MPFR_RNDN);
     }
 
-    // The normal matrix element (j, k) sums the products of design columns j and k,
-    // u^(j - 1 + f) u^(k - 1 + f) with f = 1 when forced: the power sum of j + k - 2 + 2f. So
-    // sums[k] = the sum of u^(k + 2f) for k = 0..2m-2, and rightSide[j] = the sum of
-    // u^(j + f) y' for j = 0..m-1, with u and y' as fitted.
-    // The points as fitted are kept in fittedX and fittedY where they are logarithms.
-    void SumPowers(const data::PointStore& points, const FitState& fit, int basisCount,
-        std::vector<WideFloat>& sums, std::vector<WideFloat>& rightSide,
-        std::vector<WideFloat>& fittedX, std::vector<WideFloat>& fittedY)
+    // The sums the normal equations are formed from, at one width. Element (j, k) of the
+    // normal matrix sums the products of design columns j and k, u^(j - 1 + f) u^(k - 1 + f)
+    // with f = FirstPower: the power sum of j + k - 2 + 2f.
+    struct PowerSums {
+        std::vector<WideFloat> Sums; // the sum of u^(k + 2f) for k = 0..2m-2
+        std::vector<WideFloat> RightSide; // the sum of u^(j + f) y' for j = 0..m-1
+        // Power law and exponential: the points as fitted, the logarithms, from point 1.
+        std::vector<WideFloat> FittedX;
+        std::vector<WideFloat> FittedY;
+    };
+
+    PowerSums SumPowers(const data::PointStore& points, const FitState& fit, int basisCount)
     {
-        const bool logarithmic = fit.FitType == PowerLaw || fit.FitType == Exponential;
         const int firstPower = FirstPower(fit);
         const int highestPower = 2 * (basisCount - 1 + firstPower);
+        PowerSums sums;
+        sums.Sums.resize(2 * basisCount - 1);
+        sums.RightSide.resize(basisCount);
         WideFloat u;
         WideFloat y;
         WideFloat power;
-        WideFloat product;
         for (int point = 1; point <= points.PointCount; ++point) {
             SetFittedAbscissa(u, fit.FitType, points.XData[point]);
             SetFittedOrdinate(y, fit.FitType, points.YData[point]);
-            if (logarithmic) {
-                fittedX.push_back(u);
-                fittedY.push_back(y);
+            if (!IsPolynomial(fit.FitType)) {
+                sums.FittedX.push_back(u);
+                sums.FittedY.push_back(y);
             }
-            power = 1;
+            mpfr_set_ui(Raw(power), 1, MPFR_RNDN);
             for (int exponent = 0; exponent <= highestPower; ++exponent) {
                 if (exponent >= 2 * firstPower) {
-                    mpfr_ptr sum = Raw(sums[exponent - 2 * firstPower]);
+                    mpfr_ptr sum = Raw(sums.Sums[exponent - 2 * firstPower]);
                     mpfr_add(sum, sum, Raw(power), MPFR_RNDN);
                 }
                 if (exponent >= firstPower && exponent < firstPower + basisCount) {
-                    mpfr_ptr sum = Raw(rightSide[exponent - firstPower]);
-                    mpfr_mul(Raw(product), Raw(power), Raw(y), MPFR_RNDN);
-                    mpfr_add(sum, sum, Raw(product), MPFR_RNDN);
+                    mpfr_ptr sum = Raw(sums.RightSide[exponent - firstPower]);
+                    mpfr_fma(sum, Raw(power), Raw(y), sum, MPFR_RNDN);
                 }
                 if (exponent < highestPower)
                     mpfr_mul(Raw(power), Raw(power), Raw(u), MPFR_RNDN);
             }
         }
+        return sums;
     }
 
-    // The normal matrix read from its power sums (SumPowers).
+    // The normal matrix read from its power sums.
     struct NormalFromSums {
         const std::vector<WideFloat>& sums;
         const WideFloat& operator()(int row, int column) const { return sums[row + column - 2]; }
     };
 
-    // What the residual sums of one fit share: the constants rounded, the bound their own error
-    // adds to the sum, and the centred polynomial rounded, where there is one.
-    struct ResidualTerms {
-        int count = 0;
-        int basisCount = 0;
-        int width = 0;
-        int lostBits = 0;
-        std::array<Extended, MaxConstants> constants {};
-        Extended scaledNorm = 0;
-        std::optional<Extended> centre;
-        std::array<Extended, MaxConstants> centred {};
-    };
-
-    ResidualSumAccuracy::Verdict Judged(
-        ResidualSumAccuracy& accuracy, const ResidualTerms& terms, Extended residualSum)
+    // The inverse by InvertMatrix's elimination; nullopt where it has none at this width.
+    std::optional<SquareMatrix<WideFloat>> InverseOf(const NormalFromSums& normal, int basisCount)
     {
-        accuracy.AddConstantsError(terms.width, terms.lostBits, terms.basisCount, terms.scaledNorm);
-        common::ClearFloatingPointFlags();
-        return accuracy.Judge(residualSum);
-    }
-
-    // The residual sum from the centred polynomial in Extended: the cancellation that the powers
-    // of x suffer is gone, so where the rounding error bound settles it, the sum needs no wide
-    // arithmetic. nullopt where it does not.
-    std::optional<Extended> SumCentredResiduals(
-        const data::PointStore& points, const ResidualTerms& terms)
-    {
-        // Horner's rule rounds twice a constant, x - centre and the rounded constants once, the
-        // subtraction from y once more.
-        ResidualSumAccuracy accuracy(ExtendedBits, 3 * terms.count + 3);
-        Extended sum = 0;
-        for (int point = 1; point <= points.PointCount; ++point) {
-            const Extended shifted = points.XData[point] - *terms.centre;
-            Extended value;
-            SetModelValue(value, Polynomial, terms.centred.data(), terms.count, shifted);
-            const Extended residual = points.YData[point] - value;
-            sum += residual * residual;
-            accuracy.Add(points.YData[point],
-                EvaluationScale(Polynomial, terms.centred.data(), terms.count, shifted));
-        }
-        if (Judged(accuracy, terms, sum) != ResidualSumAccuracy::Verdict::Settled)
+        SquareMatrix<WideFloat> eliminated;
+        for (int row = 1; row <= basisCount; ++row)
+            for (int column = 1; column <= basisCount; ++column)
+                eliminated(row, column) = normal(row, column);
+        SquareMatrix<WideFloat> inverse;
+        try {
+            InvertEliminating<WideFloat, WideSteps>(eliminated, basisCount, inverse);
+        } catch (const SingularSystem&) {
             return std::nullopt;
-        return sum;
+        }
+        return inverse;
     }
 
-    // The residual sum over the points as read, in the wide type, and whether it is settled at
-    // this width. A sum within its rounding error of 0, far below the data's scale, is that of
-    // an exact fit: 0.
-    bool SumWideResiduals(const data::PointStore& points, const FitState& fit,
-        const std::vector<WideFloat>& constants, const ResidualTerms& terms, WideFloat& sum)
+    // The constants (D^T D)^-1 D^T y' through the inverse, from A(0); a forced fit's A(0) is 0.
+    std::vector<WideFloat> ConstantsThroughInverse(const SquareMatrix<WideFloat>& inverse,
+        const std::vector<WideFloat>& rightSide, int basisCount, int firstIndex)
     {
-        // As in the Extended residual sum.
-        ResidualSumAccuracy accuracy(terms.width, 2 * terms.count + 2);
-        WideFloat x;
-        WideFloat value;
-        WideFloat residual;
-        WideFloat square;
-        sum = 0;
-        const bool polynomial = IsPolynomial(fit.FitType);
-        for (int point = 1; point <= points.PointCount; ++point) {
-            x = points.XData[point];
-            if (polynomial && terms.count >= 1) {
-                // SetModelValue's Horner's rule, step for step.
-                mpfr_set(Raw(value), Raw(constants[terms.count - 1]), MPFR_RNDN);
-                for (int k = terms.count - 2; k >= 0; --k) {
-                    mpfr_mul(Raw(value), Raw(value), Raw(x), MPFR_RNDN);
-                    mpfr_add(Raw(value), Raw(value), Raw(constants[k]), MPFR_RNDN);
-                }
-            } else {
-                SetModelValue(value, fit.FitType, constants.data(), terms.count, x);
-            }
-            mpfr_set_ld(Raw(residual), points.YData[point], MPFR_RNDN);
-            mpfr_sub(Raw(residual), Raw(residual), Raw(value), MPFR_RNDN);
-            mpfr_sqr(Raw(square), Raw(residual), MPFR_RNDN);
-            mpfr_add(Raw(sum), Raw(sum), Raw(square), MPFR_RNDN);
-            accuracy.Add(points.YData[point],
-                EvaluationScale(
-                    fit.FitType, terms.constants.data(), terms.count, points.XData[point]));
+        std::vector<WideFloat> constants(basisCount + firstIndex);
+        for (int row = 1; row <= basisCount; ++row) {
+            mpfr_ptr constant = Raw(constants[row - 1 + firstIndex]);
+            for (int column = 1; column <= basisCount; ++column)
+                mpfr_fma(constant, Raw(inverse(row, column)), Raw(rightSide[column - 1]), constant,
+                    MPFR_RNDN);
         }
-        switch (Judged(accuracy, terms, NearestExtended(sum))) {
-        case ResidualSumAccuracy::Verdict::Unsettled:
-            return false;
-        case ResidualSumAccuracy::Verdict::ExactFit:
-            sum = 0;
-            return true;
-        case ResidualSumAccuracy::Verdict::Settled:
-            return true;
-        }
-        return true;
-    }
-
-    // The residual sum of the straight line through the logarithms fittedX and fittedY, in the
-    // wide type, judged like SumWideResiduals.
-    bool SumWideLogResiduals(const std::vector<WideFloat>& fittedX,
-        const std::vector<WideFloat>& fittedY, const std::vector<WideFloat>& constants,
-        const ResidualTerms& terms, WideFloat& sum)
-    {
-        ResidualSumAccuracy accuracy(terms.width, 2 * 2 + 2);
-        WideFloat residual;
-        WideFloat square;
-        sum = 0;
-        for (std::size_t point = 0; point < fittedX.size(); ++point) {
-            mpfr_mul(Raw(residual), Raw(constants[1]), Raw(fittedX[point]), MPFR_RNDN);
-            mpfr_add(Raw(residual), Raw(residual), Raw(constants[0]), MPFR_RNDN);
-            mpfr_sub(Raw(residual), Raw(fittedY[point]), Raw(residual), MPFR_RNDN);
-            mpfr_sqr(Raw(square), Raw(residual), MPFR_RNDN);
-            mpfr_add(Raw(sum), Raw(sum), Raw(square), MPFR_RNDN);
-            accuracy.Add(NearestExtended(fittedY[point]),
-                EvaluationScale(
-                    StraightLine, terms.constants.data(), 2, NearestExtended(fittedX[point])));
-        }
-        switch (Judged(accuracy, terms, NearestExtended(sum))) {
-        case ResidualSumAccuracy::Verdict::Unsettled:
-            return false;
-        case ResidualSumAccuracy::Verdict::ExactFit:
-            sum = 0;
-            return true;
-        case ResidualSumAccuracy::Verdict::Settled:
-            return true;
-        }
-        return true;
+        return constants;
     }
 
     // The polynomial of constants in powers of (x - centre), by repeated synthetic division.
@@ -233,12 +147,10 @@ namespace {
     {
         const int count = static_cast<int>(constants.size());
         const WideFloat shift = centre;
-        WideFloat product;
         for (int degree = 0; degree < count - 1; ++degree)
-            for (int k = count - 2; k >= degree; --k) {
-                multiply(product, shift, constants[k + 1]);
-                constants[k] += product;
-            }
+            for (int k = count - 2; k >= degree; --k)
+                mpfr_fma(Raw(constants[k]), Raw(shift), Raw(constants[k + 1]), Raw(constants[k]),
+                    MPFR_RNDN);
         return constants;
     }
 
@@ -254,95 +166,292 @@ namespace {
         return smallest / 2 + largest / 2;
     }
 
-    // The fit at one width: the solution when it is settled there, else the width to try next.
-    std::optional<WideSolution> SolveAtWidth(const data::PointStore& points, const FitState& fit,
-        int basisCount, int bits, int& nextBits)
+    // What the residual sums of one fit share: its constants rounded, what their own error adds
+    // to a sum, and, where there is one, the centred polynomial rounded.
+    struct ResidualTerms {
+        int ConstantCount = 0;
+        int BasisCount = 0;
+        int Bits = 0;
+        int LostBits = 0;
+        std::array<Extended, MaxConstants> Constants {};
+        Extended ScaledNorm = 0;
+        std::optional<Extended> CurveCentre;
+        std::array<Extended, MaxConstants> CentredConstants {};
+    };
+
+    ResidualTerms TermsOf(const WideSolution& solution, const std::vector<WideFloat>& constants,
+        const NormalFromSums& normal, int lostBits, bool zeroForce)
     {
-        const WidePrecision precision(bits);
-        const int width = precision.Bits();
-        nextBits = 2 * width;
-
-        std::vector<WideFloat> sums(2 * basisCount - 1);
-        std::vector<WideFloat> rightSide(basisCount);
-        std::vector<WideFloat> fittedX;
-        std::vector<WideFloat> fittedY;
-        SumPowers(points, fit, basisCount, sums, rightSide, fittedX, fittedY);
-        const NormalFromSums normal { sums };
-        SquareMatrix<WideFloat> eliminated;
-        for (int row = 1; row <= basisCount; ++row)
-            for (int column = 1; column <= basisCount; ++column)
-                eliminated(row, column) = normal(row, column);
-        SquareMatrix<WideFloat> inverse;
-        try {
-            InvertEliminating<WideFloat, WideSteps>(eliminated, basisCount, inverse);
-        } catch (const SingularSystem&) {
-            return std::nullopt;
-        }
-        const std::optional<int> lost = LostBits<WideFloat, WideSteps>(normal, inverse, basisCount);
-        if (!lost)
-            return std::nullopt;
-        if (*lost + SettledBits > width) {
-            // Near the width itself the estimate tells little: then at least double.
-            nextBits = *lost + ExtendedBits < width ? WidthFor(*lost)
-                                                    : std::max(WidthFor(*lost), 2 * width);
-            return std::nullopt;
-        }
-
-        WideSolution solution;
-        solution.Bits = width;
-        solution.BasisCount = basisCount;
-        // The constants (D^T D)^-1 D^T y' through the inverse; a forced fit's A(0) stays 0.
-        const int firstIndex = FirstPower(fit);
-        solution.Constants.resize(basisCount + firstIndex);
-        WideFloat product;
-        for (int row = 1; row <= basisCount; ++row)
-            for (int column = 1; column <= basisCount; ++column) {
-                multiply(product, inverse(row, column), rightSide[column - 1]);
-                solution.Constants[row - 1 + firstIndex] += product;
-            }
-        if (IsPolynomial(fit.FitType) && solution.Constants.size() >= 2) {
-            solution.CurveCentred = true;
-            solution.CurveCentre = CentreOf(points);
-            solution.CentredConstants = CentredConstants(solution.Constants, solution.CurveCentre);
-        }
-
         ResidualTerms terms;
-        terms.count = static_cast<int>(solution.Constants.size());
-        terms.basisCount = basisCount;
-        terms.width = width;
-        terms.lostBits = *lost;
+        terms.ConstantCount = static_cast<int>(constants.size());
+        terms.BasisCount = solution.BasisCount;
+        terms.Bits = solution.Bits;
+        terms.LostBits = lostBits;
         bool centredFinite = solution.CurveCentred;
-        for (int k = 0; k < terms.count; ++k) {
-            terms.constants[k] = NearestExtended(solution.Constants[k]);
+        for (int k = 0; k < terms.ConstantCount; ++k) {
+            terms.Constants[k] = NearestExtended(constants[k]);
             if (solution.CurveCentred) {
-                terms.centred[k] = NearestExtended(solution.CentredConstants[k]);
-                centredFinite = centredFinite && std::isfinite(terms.centred[k]);
+                terms.CentredConstants[k] = NearestExtended(solution.CentredConstants[k]);
+                centredFinite = centredFinite && std::isfinite(terms.CentredConstants[k]);
             }
         }
         if (centredFinite)
-            terms.centre = solution.CurveCentre;
-        for (int row = 1; row <= basisCount; ++row)
-            terms.scaledNorm += std::fabs(terms.constants[row - 1 + firstIndex])
-                * std::sqrt(NearestExtended(normal(row, row)));
-        std::optional<Extended> centredSum;
-        if (terms.centre)
-            centredSum = SumCentredResiduals(points, terms);
-        if (centredSum)
-            solution.ResidualSumOfSquares = *centredSum;
-        else if (!SumWideResiduals(
-                     points, fit, solution.Constants, terms, solution.ResidualSumOfSquares))
-            return std::nullopt;
-        if (!fittedX.empty()
-            && !SumWideLogResiduals(
-                fittedX, fittedY, solution.Constants, terms, solution.LogResidualSumOfSquares))
-            return std::nullopt;
+            terms.CurveCentre = solution.CurveCentre;
+        terms.ScaledNorm = ScaledNorm(terms.Constants.data(), terms.BasisCount, zeroForce,
+            [&](int row) { return NearestExtended(normal(row, row)); });
+        return terms;
+    }
 
-        for (int row = 1; row <= basisCount; ++row)
-            for (int column = 1; column <= basisCount; ++column) {
+    // Adds the error of the constants to accuracy, then judges residualSum.
+    ResidualSumAccuracy::Verdict JudgeWithConstantsError(
+        ResidualSumAccuracy& accuracy, const ResidualTerms& terms, Extended residualSum)
+    {
+        accuracy.AddConstantsError(terms.Bits, terms.LostBits, terms.BasisCount, terms.ScaledNorm);
+        common::ClearFloatingPointFlags();
+        return accuracy.Judge(residualSum);
+    }
+
+    // A residual sum and the verdict on it at this width.
+    struct JudgedSum {
+        WideFloat Sum;
+        ResidualSumAccuracy::Verdict Verdict = ResidualSumAccuracy::Verdict::Unsettled;
+        // Within its bound of 0 by the data's own scale (ResidualSumAccuracy::BelowDataScale).
+        bool BelowDataScale = false;
+    };
+
+    // The residual sum from the centred polynomial in Extended: the cancellation that the powers
+    // of x suffer is gone, so where the rounding error bound settles it, the sum needs no wide
+    // arithmetic. nullopt where it does not.
+    std::optional<Extended> SumCentredResiduals(
+        const data::PointStore& points, const ResidualTerms& terms)
+    {
+        // Horner's rule rounds twice a constant, x - centre and the rounded constants once, the
+        // subtraction from y once more.
+        ResidualSumAccuracy accuracy(ExtendedBits, 3 * terms.ConstantCount + 3);
+        Extended sum = 0;
+        for (int point = 1; point <= points.PointCount; ++point) {
+            const Extended shifted = points.XData[point] - *terms.CurveCentre;
+            Extended value;
+            SetModelValue(
+                value, Polynomial, terms.CentredConstants.data(), terms.ConstantCount, shifted);
+            const Extended residual = points.YData[point] - value;
+            sum += residual * residual;
+            accuracy.Add(points.YData[point],
+                EvaluationScale(
+                    Polynomial, terms.CentredConstants.data(), terms.ConstantCount, shifted));
+        }
+        if (JudgeWithConstantsError(accuracy, terms, sum) != ResidualSumAccuracy::Verdict::Settled)
+            return std::nullopt;
+        return sum;
+    }
+
+    // The residual sum over the points as read, in the wide type.
+    JudgedSum SumWideResiduals(const data::PointStore& points, FitModel fitType,
+        const std::vector<WideFloat>& constants, const ResidualTerms& terms)
+    {
+        // As in the Extended residual sum; a fused multiply-add rounds once where Horner's rule
+        // rounds twice, well within the bound.
+        ResidualSumAccuracy accuracy(terms.Bits, 2 * terms.ConstantCount + 2);
+        const int count = terms.ConstantCount;
+        WideFloat x;
+        WideFloat value;
+        WideFloat residual;
+        JudgedSum judged;
+        for (int point = 1; point <= points.PointCount; ++point) {
+            mpfr_set_ld(Raw(x), points.XData[point], MPFR_RNDN);
+            if (IsPolynomial(fitType) && count >= 1) {
+                mpfr_set(Raw(value), Raw(constants[count - 1]), MPFR_RNDN);
+                for (int k = count - 2; k >= 0; --k)
+                    mpfr_fma(Raw(value), Raw(value), Raw(x), Raw(constants[k]), MPFR_RNDN);
+            } else {
+                SetModelValue(value, fitType, constants.data(), count, x);
+            }
+            mpfr_set_ld(Raw(residual), points.YData[point], MPFR_RNDN);
+            mpfr_sub(Raw(residual), Raw(residual), Raw(value), MPFR_RNDN);
+            mpfr_fma(Raw(judged.Sum), Raw(residual), Raw(residual), Raw(judged.Sum), MPFR_RNDN);
+            accuracy.Add(points.YData[point],
+                EvaluationScale(fitType, terms.Constants.data(), count, points.XData[point]));
+        }
+        judged.Verdict = JudgeWithConstantsError(accuracy, terms, NearestExtended(judged.Sum));
+        judged.BelowDataScale = accuracy.BelowDataScale(NearestExtended(judged.Sum));
+        return judged;
+    }
+
+    // The residual sum of the straight line through the logarithms, in the wide type.
+    JudgedSum SumWideLogResiduals(
+        const PowerSums& sums, const std::vector<WideFloat>& constants, const ResidualTerms& terms)
+    {
+        ResidualSumAccuracy accuracy(terms.Bits, 2 * 2 + 2);
+        WideFloat residual;
+        JudgedSum judged;
+        for (std::size_t point = 0; point < sums.FittedX.size(); ++point) {
+            mpfr_fma(Raw(residual), Raw(constants[1]), Raw(sums.FittedX[point]), Raw(constants[0]),
+                MPFR_RNDN);
+            mpfr_sub(Raw(residual), Raw(sums.FittedY[point]), Raw(residual), MPFR_RNDN);
+            mpfr_fma(Raw(judged.Sum), Raw(residual), Raw(residual), Raw(judged.Sum), MPFR_RNDN);
+            accuracy.Add(NearestExtended(sums.FittedY[point]),
+                EvaluationScale(
+                    StraightLine, terms.Constants.data(), 2, NearestExtended(sums.FittedX[point])));
+        }
+        judged.Verdict = JudgeWithConstantsError(accuracy, terms, NearestExtended(judged.Sum));
+        judged.BelowDataScale = accuracy.BelowDataScale(NearestExtended(judged.Sum));
+        return judged;
+    }
+
+    // The exact constants where the points lie exactly on a polynomial of the fit's form, the
+    // forced 0 in front; nullopt where they do not.
+    std::optional<std::vector<WideFloat>> ExactConstants(
+        std::span<const WideFloat> u, std::span<const WideFloat> v, int basisCount, int firstIndex)
+    {
+        std::optional<std::vector<WideFloat>> exact
+            = ExactPolynomialThrough(u, v, basisCount, firstIndex);
+        if (exact && firstIndex == 1)
+            exact->insert(exact->begin(), WideFloat(0));
+        return exact;
+    }
+
+    // The points as read, in the wide type.
+    void WidePoints(
+        const data::PointStore& points, std::vector<WideFloat>& xs, std::vector<WideFloat>& ys)
+    {
+        for (int point = 1; point <= points.PointCount; ++point) {
+            xs.emplace_back(points.XData[point]);
+            ys.emplace_back(points.YData[point]);
+        }
+    }
+
+    // The constants of a polynomial fit and the curve centred on its data.
+    void SetPolynomialConstants(
+        const data::PointStore& points, std::vector<WideFloat> constants, WideSolution& solution)
+    {
+        solution.Constants = std::move(constants);
+        solution.CurveCentred = solution.Constants.size() >= 2;
+        if (solution.CurveCentred) {
+            solution.CurveCentre = CentreOf(points);
+            solution.CentredConstants = CentredConstants(solution.Constants, solution.CurveCentre);
+        }
+    }
+
+    // The residual sum of a straight line or polynomial, settled: from the centred curve in
+    // Extended where that settles it, else in the wide type; where it may be 0, the points
+    // decide, and on the curve exactly they give the exact constants and the sum 0. False
+    // where this width does not settle it.
+    bool SettlePolynomialResidualSum(const data::PointStore& points, const FitState& fit,
+        const NormalFromSums& normal, int lostBits, WideSolution& solution)
+    {
+        const ResidualTerms terms
+            = TermsOf(solution, solution.Constants, normal, lostBits, fit.ZeroForce);
+        if (terms.CurveCentre) {
+            if (const std::optional<Extended> centredSum = SumCentredResiduals(points, terms)) {
+                solution.ResidualSumOfSquares = *centredSum;
+                return true;
+            }
+        }
+        JudgedSum judged = SumWideResiduals(points, fit.FitType, solution.Constants, terms);
+        switch (judged.Verdict) {
+        case ResidualSumAccuracy::Verdict::Unsettled:
+            return false;
+        case ResidualSumAccuracy::Verdict::Settled:
+            solution.ResidualSumOfSquares = judged.Sum;
+            return true;
+        case ResidualSumAccuracy::Verdict::MaybeZero:
+            break;
+        }
+        std::vector<WideFloat> xs;
+        std::vector<WideFloat> ys;
+        WidePoints(points, xs, ys);
+        std::optional<std::vector<WideFloat>> exact
+            = ExactConstants(xs, ys, solution.BasisCount, FirstPower(fit));
+        if (!exact)
+            return false;
+        SetPolynomialConstants(points, std::move(*exact), solution);
+        solution.ResidualSumOfSquares = 0;
+        return true;
+    }
+
+    // The residual sums of a power law or exponential, settled: first that of the straight line
+    // through the logarithms, which the points as fitted may show to be exactly 0 (their
+    // constants then exact), then that of y. Where no exact test can tell, a sum counts as 0
+    // within its bound of 0 by the data's own scale. False where this width does not settle
+    // them.
+    bool SettleLogarithmicResidualSums(const data::PointStore& points, const FitState& fit,
+        const PowerSums& sums, const NormalFromSums& normal, int lostBits, WideSolution& solution)
+    {
+        const JudgedSum logarithmic = SumWideLogResiduals(sums, solution.Constants,
+            TermsOf(solution, solution.Constants, normal, lostBits, false));
+        switch (logarithmic.Verdict) {
+        case ResidualSumAccuracy::Verdict::Unsettled:
+            return false;
+        case ResidualSumAccuracy::Verdict::Settled:
+            solution.LogResidualSumOfSquares = logarithmic.Sum;
+            break;
+        case ResidualSumAccuracy::Verdict::MaybeZero: {
+            // Logarithms rounded to the width lie exactly on a line only where that line is
+            // flat or the like; elsewhere the data's own scale decides.
+            std::optional<std::vector<WideFloat>> exact
+                = ExactConstants(sums.FittedX, sums.FittedY, 2, 0);
+            if (exact)
+                solution.Constants = std::move(*exact);
+            else if (!logarithmic.BelowDataScale)
+                return false;
+            solution.LogResidualSumOfSquares = 0;
+            break;
+        }
+        }
+        const JudgedSum judged = SumWideResiduals(points, fit.FitType, solution.Constants,
+            TermsOf(solution, solution.Constants, normal, lostBits, false));
+        switch (judged.Verdict) {
+        case ResidualSumAccuracy::Verdict::Unsettled:
+            return false;
+        case ResidualSumAccuracy::Verdict::Settled:
+            solution.ResidualSumOfSquares = judged.Sum;
+            return true;
+        case ResidualSumAccuracy::Verdict::MaybeZero:
+            if (!judged.BelowDataScale)
+                return false;
+            solution.ResidualSumOfSquares = 0;
+            return true;
+        }
+        return false;
+    }
+
+    // The fit at one width whose inverse is settled (lostBits + SettledBits within it): nullopt
+    // where its residual sums are not.
+    std::optional<WideSolution> SettledSolution(const data::PointStore& points, const FitState& fit,
+        const PowerSums& sums, const SquareMatrix<WideFloat>& inverse, int width, int lostBits)
+    {
+        const NormalFromSums normal { sums.Sums };
+        WideSolution solution;
+        solution.Bits = width;
+        solution.BasisCount = static_cast<int>(sums.RightSide.size());
+        std::vector<WideFloat> constants = ConstantsThroughInverse(
+            inverse, sums.RightSide, solution.BasisCount, FirstPower(fit));
+        if (IsPolynomial(fit.FitType)) {
+            SetPolynomialConstants(points, std::move(constants), solution);
+            if (!SettlePolynomialResidualSum(points, fit, normal, lostBits, solution))
+                return std::nullopt;
+        } else {
+            solution.Constants = std::move(constants);
+            if (!SettleLogarithmicResidualSums(points, fit, sums, normal, lostBits, solution))
+                return std::nullopt;
+        }
+        for (int row = 1; row <= solution.BasisCount; ++row)
+            for (int column = 1; column <= solution.BasisCount; ++column) {
                 solution.NormalMatrix.push_back(normal(row, column));
                 solution.InverseMatrix.push_back(inverse(row, column));
             }
         return solution;
+    }
+
+    // The width to try after one whose estimate of the bits lost (nullopt: no inverse found)
+    // leaves the inverse unsettled. Near the width itself the estimate tells little: then at
+    // least double.
+    int NextWidth(std::optional<int> lostBits, int width)
+    {
+        if (!lostBits)
+            return 2 * width;
+        return *lostBits + ExtendedBits < width ? WidthFor(*lostBits)
+                                                : std::max(WidthFor(*lostBits), 2 * width);
     }
 
 } // namespace
@@ -356,13 +465,27 @@ WideSolution SolveInWidePrecision(
     const int basisCount = BasisFunctionCount(fit);
     int bits = WidthFor(lostBits.value_or(ExtendedBits));
     for (;;) {
-        int nextBits = 0;
-        std::optional<WideSolution> solution
-            = SolveAtWidth(points, fit, basisCount, bits, nextBits);
-        if (solution)
-            return std::move(*solution);
+        const WidePrecision precision(bits);
+        const int width = precision.Bits();
+        const PowerSums sums = SumPowers(points, fit, basisCount);
+        const std::optional<SquareMatrix<WideFloat>> inverse
+            = InverseOf(NormalFromSums { sums.Sums }, basisCount);
+        std::optional<int> lost;
+        if (inverse)
+            lost = LostBits<WideFloat, WideSteps>(
+                NormalFromSums { sums.Sums }, *inverse, basisCount);
+        int nextBits = NextWidth(lost, width);
+        if (lost && *lost + SettledBits <= width) {
+            std::optional<WideSolution> solution
+                = SettledSolution(points, fit, sums, *inverse, width, *lost);
+            if (solution)
+                return std::move(*solution);
+            // Residual sums within their error of 0 or near it: more digits settle them.
+            nextBits = 2 * width;
+        }
         if (bits >= MaxWideBits)
-            throw common::FloatingPointError(common::FloatingPointError::Kind::InvalidOperation);
+            throw common::FloatingPointError(common::FloatingPointError::Kind::InvalidOperation,
+                "The data need more than 4096 bits to be fitted exactly.");
         bits = std::min(nextBits, MaxWideBits);
     }
 }

@@ -30,14 +30,19 @@ struct WideSolution {
     std::vector<WideFloat> CentredConstants;
 };
 
-// Fits FitType of order FitOrder (ZeroForce) to points 1..PointCount by the steps of LsqRoutine:
-// the points as fitted, the normal matrix, its inverse by InvertMatrix's elimination, the
-// constants through that inverse, the residual sum over the points as read. The significand
-// starts from the bits lostBits says the system loses (nullopt: not known) and widens until the
-// condition estimate at that width leaves the constants, inverse and residual sum settled well
-// beyond Extended. Throws SingularSystem when the points hold fewer distinct abscissae than
-// the fit needs (HasEnoughDistinctX), and common::FloatingPointError (invalid operation) when
-// MaxWideBits do not settle the fit.
+// Fits FitType of order FitOrder (ZeroForce) to points 1..PointCount by the steps of LsqRoutine,
+// in MPFR: the normal equations formed from power sums of the points as fitted, solved by
+// InvertMatrix's elimination, the constants through the inverse, then the residual sums (that of
+// the points as read, and for the power law and the exponential that of the logarithms). The
+// significand starts from the bits lostBits says the system loses (nullopt: not known) and
+// widens until the condition estimate at that width leaves the inverse and the constants
+// settled well beyond Extended, and the residual sums too. A sum within its error of 0 is 0
+// only where the points lie exactly on the fitted polynomial (ExactPolynomialThrough; the
+// constants are then the exact ones) or, where no exact test can tell (the power law's and the
+// exponential's y, and logarithms rounded to the width), within 2^-192 of the data's own
+// scale; else the width grows. Throws SingularSystem when the points hold fewer distinct
+// abscissae than the fit needs (HasEnoughDistinctX), and common::FloatingPointError (invalid
+// operation, with the reason) when MaxWideBits do not settle the fit.
 WideSolution SolveInWidePrecision(
     const data::PointStore& points, const FitState& fit, std::optional<int> lostBits);
 

@@ -2,6 +2,7 @@
 // result of the data as read, worked out here in rational arithmetic.
 #include "fit/lsq_routine.h"
 
+#include "fit/fit_statistics.h"
 #include "fit/uncertainty.h"
 #include "support/exact_least_squares.h"
 #include "support/points.h"
@@ -118,5 +119,68 @@ TEST_F(ExactFitTest, LogarithmicFitsOfTimestampsReturnTheirConstants)
         EXPECT_TRUE(test_support::IsNear(
             m_fit.FitConstants[0], logarithmicCase.prefactorLogarithm, 1e-14L));
         EXPECT_TRUE(test_support::IsNear(m_fit.FitConstants[1], logarithmicCase.exponent, 1e-14L));
+    }
+}
+
+TEST_F(ExactFitTest, ResidualSumIsZeroOnlyOnTheModelAndStatisticsAreExact)
+{
+    // Residual sums far below the bound that cancelling powers of x set on their error, exact
+    // data whose wide constants kept a rounding residue, and a large common offset of y.
+    const std::vector<Point> spread { { 1e-10L, 1.094L }, { 3.16e-08L, 0.860L }, { 1e-05L, 0.932L },
+        { 0.00316L, 1.037L }, { 1, 0.898L }, { 316, 0.993L }, { 1e+05L, 1.018L },
+        { 3.16e+07L, 0.917L }, { 1e+10L, 0.869L } };
+    std::vector<Point> hourly;
+    for (int k = 0; k < 200; ++k)
+        hourly.emplace_back(
+            1.7e9L + 3600 * k, std::round((20 + 0.5L * std::sin(k / 3.0L)) * 1e4L) / 1e4L);
+    std::vector<Point> constant;
+    for (int k = 0; k < 45; ++k)
+        constant.emplace_back(9578.732L + 84.037L * k, 0.76746636L);
+    std::vector<Point> offset;
+    for (int k = 1; k <= 600; ++k)
+        offset.emplace_back(k, k % 2 == 1 ? 1e12L : 1000000000000.001L);
+    struct ZeroCase {
+        const char* name;
+        std::vector<Point> points;
+        int order;
+    };
+    const std::vector<ZeroCase> cases {
+        { "x from 1e-10 to 1e10, order 6", spread, 6 },
+        { "hourly Unix timestamps, order 9", hourly, 9 },
+        { "constant y on a straight line", constant, 1 },
+        { "constant y, order 4", constant, 4 },
+        { "y with a common offset of 1e12", offset, 1 },
+    };
+    for (const ZeroCase& zeroCase : cases) {
+        SCOPED_TRACE(zeroCase.name);
+        m_fit.FitType = zeroCase.order == 1 ? fit::StraightLine : fit::Polynomial;
+        m_fit.FitOrder = zeroCase.order;
+        m_fit.ZeroForce = false;
+        const data::PointStore points = test_support::PointsOf(zeroCase.points);
+        fit::LsqRoutine(points, m_fit);
+        const ExactFit exact
+            = test_support::ExactLeastSquares(zeroCase.points, zeroCase.order, false);
+        if (exact.residualSum == 0) {
+            EXPECT_EQ(m_fit.ResidualSumOfSquares, 0);
+        } else {
+            EXPECT_TRUE(
+                test_support::IsNear(m_fit.ResidualSumOfSquares, exact.residualSum, 1e-14L));
+        }
+        const fit::FitStatistics statistics = fit::FitStatisticsOf(points, m_fit);
+        if (exact.rSquared == 0) {
+            EXPECT_TRUE(std::isnan(statistics.RSquared));
+        } else {
+            EXPECT_TRUE(test_support::IsNear(statistics.RSquared, exact.rSquared, 1e-13L));
+        }
+        for (int index = 0; index < m_fit.ConstantCount; ++index) {
+            SCOPED_TRACE(index);
+            // Exact constants come back exactly, 0 as 0.
+            if (exact.residualSum == 0) {
+                EXPECT_EQ(m_fit.FitConstants[index], exact.constants[index]);
+            } else {
+                EXPECT_TRUE(test_support::IsNear(
+                    m_fit.FitConstants[index], exact.constants[index], 1e-14L));
+            }
+        }
     }
 }

@@ -182,3 +182,21 @@ TEST_F(LsqRoutineTest, SumsExactlyInTheStatedOrder)
         }
     }
 }
+
+TEST_F(LsqRoutineTest, RefusesWithItsReasonBeyondTheWidestSignificand)
+{
+    // x over thousands of decades: order 15 would need more than 4096 bits.
+    std::vector<test_support::Point> points;
+    for (int k = 1; k < 40; ++k)
+        points.emplace_back(k * std::pow(10.0L, -300 * (k % 14)), k % 3 + 0.5L);
+    m_fit.FitType = fit::Polynomial;
+    m_fit.FitOrder = 15;
+    try {
+        fit::LsqRoutine(test_support::PointsOf(points), m_fit);
+        ADD_FAILURE() << "no failure";
+    } catch (const common::FloatingPointError& fault) {
+        EXPECT_EQ(common::FailureText(fault),
+            "Invalid floating point operation.\n"
+            "The data need more than 4096 bits to be fitted exactly.");
+    }
+}
