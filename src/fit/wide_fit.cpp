@@ -82,6 +82,7 @@ namespace {
         WideFloat u;
         WideFloat y;
         WideFloat power;
+        WideFloat product;
         for (int point = 1; point <= points.PointCount; ++point) {
             SetFittedAbscissa(u, fit.FitType, points.XData[point]);
             SetFittedOrdinate(y, fit.FitType, points.YData[point]);
@@ -97,7 +98,8 @@ namespace {
                 }
                 if (exponent >= firstPower && exponent < firstPower + basisCount) {
                     mpfr_ptr sum = Raw(sums.RightSide[exponent - firstPower]);
-                    mpfr_fma(sum, Raw(power), Raw(y), sum, MPFR_RNDN);
+                    mpfr_mul(Raw(product), Raw(power), Raw(y), MPFR_RNDN);
+                    mpfr_add(sum, sum, Raw(product), MPFR_RNDN);
                 }
                 if (exponent < highestPower)
                     mpfr_mul(Raw(power), Raw(power), Raw(u), MPFR_RNDN);
@@ -133,12 +135,12 @@ namespace {
         const std::vector<WideFloat>& rightSide, int basisCount, int firstIndex)
     {
         std::vector<WideFloat> constants(basisCount + firstIndex);
-        for (int row = 1; row <= basisCount; ++row) {
-            mpfr_ptr constant = Raw(constants[row - 1 + firstIndex]);
-            for (int column = 1; column <= basisCount; ++column)
-                mpfr_fma(constant, Raw(inverse(row, column)), Raw(rightSide[column - 1]), constant,
-                    MPFR_RNDN);
-        }
+        WideFloat product;
+        for (int row = 1; row <= basisCount; ++row)
+            for (int column = 1; column <= basisCount; ++column) {
+                multiply(product, inverse(row, column), rightSide[column - 1]);
+                constants[row - 1 + firstIndex] += product;
+            }
         return constants;
     }
 
@@ -147,10 +149,12 @@ namespace {
     {
         const int count = static_cast<int>(constants.size());
         const WideFloat shift = centre;
+        WideFloat product;
         for (int degree = 0; degree < count - 1; ++degree)
-            for (int k = count - 2; k >= degree; --k)
-                mpfr_fma(Raw(constants[k]), Raw(shift), Raw(constants[k + 1]), Raw(constants[k]),
-                    MPFR_RNDN);
+            for (int k = count - 2; k >= degree; --k) {
+                multiply(product, shift, constants[k + 1]);
+                constants[k] += product;
+            }
         return constants;
     }
 
@@ -249,26 +253,30 @@ namespace {
     JudgedSum SumWideResiduals(const data::PointStore& points, FitModel fitType,
         const std::vector<WideFloat>& constants, const ResidualTerms& terms)
     {
-        // As in the Extended residual sum; a fused multiply-add rounds once where Horner's rule
-        // rounds twice, well within the bound.
+        // As in the Extended residual sum.
         ResidualSumAccuracy accuracy(terms.Bits, 2 * terms.ConstantCount + 2);
         const int count = terms.ConstantCount;
         WideFloat x;
         WideFloat value;
         WideFloat residual;
+        WideFloat square;
         JudgedSum judged;
         for (int point = 1; point <= points.PointCount; ++point) {
             mpfr_set_ld(Raw(x), points.XData[point], MPFR_RNDN);
             if (IsPolynomial(fitType) && count >= 1) {
+                // SetModelValue's Horner's rule, step for step.
                 mpfr_set(Raw(value), Raw(constants[count - 1]), MPFR_RNDN);
-                for (int k = count - 2; k >= 0; --k)
-                    mpfr_fma(Raw(value), Raw(value), Raw(x), Raw(constants[k]), MPFR_RNDN);
+                for (int k = count - 2; k >= 0; --k) {
+                    mpfr_mul(Raw(value), Raw(value), Raw(x), MPFR_RNDN);
+                    mpfr_add(Raw(value), Raw(value), Raw(constants[k]), MPFR_RNDN);
+                }
             } else {
                 SetModelValue(value, fitType, constants.data(), count, x);
             }
             mpfr_set_ld(Raw(residual), points.YData[point], MPFR_RNDN);
             mpfr_sub(Raw(residual), Raw(residual), Raw(value), MPFR_RNDN);
-            mpfr_fma(Raw(judged.Sum), Raw(residual), Raw(residual), Raw(judged.Sum), MPFR_RNDN);
+            mpfr_sqr(Raw(square), Raw(residual), MPFR_RNDN);
+            mpfr_add(Raw(judged.Sum), Raw(judged.Sum), Raw(square), MPFR_RNDN);
             accuracy.Add(points.YData[point],
                 EvaluationScale(fitType, terms.Constants.data(), count, points.XData[point]));
         }
@@ -283,12 +291,14 @@ namespace {
     {
         ResidualSumAccuracy accuracy(terms.Bits, 2 * 2 + 2);
         WideFloat residual;
+        WideFloat square;
         JudgedSum judged;
         for (std::size_t point = 0; point < sums.FittedX.size(); ++point) {
-            mpfr_fma(Raw(residual), Raw(constants[1]), Raw(sums.FittedX[point]), Raw(constants[0]),
-                MPFR_RNDN);
+            mpfr_mul(Raw(residual), Raw(constants[1]), Raw(sums.FittedX[point]), MPFR_RNDN);
+            mpfr_add(Raw(residual), Raw(residual), Raw(constants[0]), MPFR_RNDN);
             mpfr_sub(Raw(residual), Raw(sums.FittedY[point]), Raw(residual), MPFR_RNDN);
-            mpfr_fma(Raw(judged.Sum), Raw(residual), Raw(residual), Raw(judged.Sum), MPFR_RNDN);
+            mpfr_sqr(Raw(square), Raw(residual), MPFR_RNDN);
+            mpfr_add(Raw(judged.Sum), Raw(judged.Sum), Raw(square), MPFR_RNDN);
             accuracy.Add(NearestExtended(sums.FittedY[point]),
                 EvaluationScale(
                     StraightLine, terms.Constants.data(), 2, NearestExtended(sums.FittedX[point])));

@@ -98,15 +98,23 @@ void DrawMajorXTicks(
         return;
     const int rows[3] = { axes.AxisRow, graph.PlotTop, graph.PlotTop + graph.PlotHeight };
     const int top = XLabelTop(axes.XPlacement, graph, axes.AxisRow);
+    // Long labels (x near 1E9) can be wider than the step: a label is written only a blank or
+    // more right of the last one written, so none overprints its neighbour; its tick stays.
+    const int gap = canvas.TextWidth(" ");
+    std::optional<int> lastRight;
     for (long long k = 0; k < indexes->Count; ++k) {
         const Extended index = indexes->First + k;
         const Extended value = index * graph.XTickStep;
         const int column = XToPixel(graph, points, value);
         const std::string text = TickLabelText(value, graph.XDecade);
-        const int halfWidth = canvas.TextWidth(text) / 2;
+        const int width = canvas.TextWidth(text);
+        const int halfWidth = width / 2;
         if (index != 0 && column - halfWidth > graph.PlotLeft
-            && column + halfWidth < graph.PlotLeft + graph.PlotWidth)
+            && column + halfWidth < graph.PlotLeft + graph.PlotWidth
+            && (!lastRight || column - halfWidth >= *lastRight + gap)) {
             canvas.TextOut(column - halfWidth, top, text);
+            lastRight = column - halfWidth + width;
+        }
         VerticalTicks(canvas, column, rows, TickHalfLength, TickHalfLength);
     }
 }

@@ -291,3 +291,26 @@ TEST(DrawGraph, KeepsNeighbouringXLabelsApart)
         EXPECT_LE(previousRight, xLabels[i].coordinates[0]);
     }
 }
+
+TEST(DrawGraph, SkipsXLabelsThatWouldOverprintTheirNeighbour)
+{
+    // Hourly timestamps near 1.7E9: every label is long ("17000000E5"); the ticks stay, and
+    // the labels written stand at least a blank apart.
+    Scene scene;
+    scene.SetData(1.7e9L, 1.7e9L + 7.2e5L, 19, 21, { { 1.7e9L, 20 }, { 1.7e9L + 7.2e5L, 20.5L } });
+    scene.Draw();
+    std::vector<CanvasCall> xLabels;
+    for (const CanvasCall& call : scene.canvas.Of(CanvasCall::Kind::TextOut))
+        if (call.text.find('E') != std::string::npos)
+            xLabels.push_back(call);
+    ASSERT_GE(xLabels.size(), 2u);
+    for (std::size_t i = 1; i < xLabels.size(); ++i) {
+        SCOPED_TRACE(xLabels[i].Describe());
+        const int previousRight = xLabels[i - 1].coordinates[0]
+            + static_cast<int>(xLabels[i - 1].text.size())
+                * test_support::RecordingCanvas::CharacterWidth;
+        EXPECT_LE(previousRight + test_support::RecordingCanvas::CharacterWidth,
+            xLabels[i].coordinates[0]);
+    }
+    EXPECT_GT(scene.canvas.Of(CanvasCall::Kind::LineTo).size(), 3 * xLabels.size());
+}
