@@ -6,10 +6,13 @@
 #include "fit/working_matrix.h"
 
 #include <array>
+#include <memory>
 
 namespace fit {
 
 using common::Extended;
+
+struct WideSolution;
 
 constexpr int MaxBasisFunctions = 16;
 // The significand of Extended; a fit that needs more takes the wide road (LsqRoutine).
@@ -59,6 +62,11 @@ struct FitState : FitChoice {
     bool CurveCentred = false;
     Extended CurveCentre = 0;
     std::array<Extended, MaxConstants> CentredConstants {};
+
+    // A fit in the wider significand also keeps its results at their own width (normal matrix,
+    // inverse, constants, residual sums: WideSolution of wide_fit.h), for what needs more than
+    // their rounding; empty after a fit that Extended carried.
+    std::shared_ptr<const WideSolution> WideResults;
 
     // A fit in the wider significand leaves its normal matrix and inverse here, rounded; the
     // design and the pseudo-inverse are not its own (they belong to an Extended attempt or an

@@ -1,4 +1,5 @@
-// src/fit/lsq_routine.cpp: the normal equations through the explicit inverse, in Extended.
+// src/fit/lsq_routine.cpp: the normal equations through the explicit inverse in Extended, and the
+// choice of the wide road.
 #include "fit/lsq_routine.h"
 
 #include "common/floating_point_step.h"
@@ -15,8 +16,10 @@
 #include <array>
 #include <cassert>
 #include <cmath>
+#include <memory>
 #include <optional>
 #include <span>
+#include <utility>
 #include <vector>
 
 namespace fit {
@@ -247,6 +250,7 @@ void LsqRoutine(const data::PointStore& points, FitState& fit)
 
     fit.SignificandBits = ExtendedBits;
     fit.CurveCentred = false;
+    fit.WideResults.reset();
     std::optional<int> lostBits;
     std::optional<WideSolution> wide;
     try {
@@ -271,14 +275,16 @@ void LsqRoutine(const data::PointStore& points, FitState& fit)
     // From here on the constants are whole: a failure keeps FitValid as it is.
     if (wide) {
         StoreWideResidualSum(*wide, fit);
+        fit.WideResults = std::make_shared<const WideSolution>(std::move(*wide));
         return;
     }
     if (!SettleResidualSumsInExtended(points, fit, *lostBits)) {
         // Residuals far below the data, or within their error of 0: their sum needs the digits
         // Extended lost to cancellation.
-        const WideSolution settled = SolveInWidePrecision(points, fit, lostBits);
+        WideSolution settled = SolveInWidePrecision(points, fit, lostBits);
         StoreWideConstants(settled, fit);
         StoreWideResidualSum(settled, fit);
+        fit.WideResults = std::make_shared<const WideSolution>(std::move(settled));
     }
 }
 

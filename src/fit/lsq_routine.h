@@ -6,17 +6,30 @@
 
 namespace fit {
 
+// The road of a fit, in two precisions:
+//   1. The condition of the normal matrix is estimated in double (EstimateLostBits).
+//   2. Where it loses at most 12 bits, Extended carries the fit: design matrix, normal matrix,
+//      its inverse (InvertMatrix), the pseudo-inverse and the constants, then the residual sums.
+//   3. Elsewhere, or where those residual sums are not settled in Extended (residuals far below
+//      the data, or within their error of 0), the wide road (SolveInWidePrecision) takes the
+//      same normal equations formed from power sums, solves them by the same elimination and
+//      forms the constants through the inverse, in MPFR, widened until the inverse, the
+//      constants and the residual sums are settled.
+//   4. Its results are rounded into the fit state, with the polynomial centred on the data for
+//      the curve (StoreWideConstants, StoreWideResidualSum).
+// A residual sum within its error of 0 is 0 only for points exactly on the fitted polynomial
+// (ExactPolynomialThrough), whose exact constants the fit then takes.
+
 // Fits FitType of order FitOrder (ZeroForce for types 0 and 1) to points 1..PointCount: fills
 // FitX, FitY, FitConstants (index 0 = A(0)), FitPointCount, ConstantCount, SystemSize, the
-// normal matrix and its inverse, and ends with the residual sum. Extended carries the fit where
-// its results keep about 15 digits, and then fills the design and pseudo-inverse too; elsewhere
-// the same steps run in a wider significand (SignificandBits) and their results are rounded
-// into the same fields, with a centred polynomial for the curve. Needs
-// 0 <= BasisFunctionCount <= 16 and storage allocated. Throws SingularSystem when the points
-// hold too few distinct abscissae (HasEnoughDistinctX), and common::FloatingPointError at the
-// first step that faults; what was written before stays written. A failure before the
-// constants are formed also clears FitValid, so no curve is drawn from stale or half-written
-// constants.
+// normal matrix and its inverse, and ends with the residual sums (ResidualSumOfSquares, and
+// LogResidualSumOfSquares for the power law and the exponential). The Extended road also fills
+// the design and the pseudo-inverse; the wide road leaves SignificandBits and the centred
+// polynomial. Needs 0 <= BasisFunctionCount <= 16 and storage allocated. Throws SingularSystem
+// when the points hold too few distinct abscissae (HasEnoughDistinctX), and
+// common::FloatingPointError at the first step that faults; what was written before stays
+// written. A failure before the constants are formed also clears FitValid, so no curve is
+// drawn from stale or half-written constants.
 void LsqRoutine(const data::PointStore& points, FitState& fit);
 
 } // namespace fit
