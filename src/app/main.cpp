@@ -1,13 +1,25 @@
 // src/app/main.cpp: program entry of the workbench.
 #include "app/multiform.h"
+#include "common/version_text.h"
 
 #include <QApplication>
 
 #include <cstdio>
 #include <exception>
+#include <string>
+#include <string_view>
 
 int main(int argc, char* argv[])
 {
+    // --version is answered before Qt starts, so that it needs no display.
+    for (int index = 1; index < argc; ++index) {
+        if (std::string_view(argv[index]) == "--version") {
+            const std::string text = common::VersionText("varnek32");
+            const bool written = std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0;
+            return written ? 0 : 1;
+        }
+    }
+
     QApplication application(argc, argv);
     try {
         app::TMultiform window;

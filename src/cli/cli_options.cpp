@@ -199,7 +199,7 @@ namespace {
     constexpr bool ForAll = false;
 
     // Every option of the command line.
-    constexpr std::array<OptionRule, 18> OptionRules { {
+    constexpr std::array<OptionRule, 19> OptionRules { {
         { "-h", Switch, ForAll,
             [](CliOptions& options, std::string_view) -> Refusal {
                 options.ShowHelp = true;
@@ -208,6 +208,11 @@ namespace {
         { "--help", Switch, ForAll,
             [](CliOptions& options, std::string_view) -> Refusal {
                 options.ShowHelp = true;
+                return std::nullopt;
+            } },
+        { "--version", Switch, ForAll,
+            [](CliOptions& options, std::string_view) -> Refusal {
+                options.ShowVersion = true;
                 return std::nullopt;
             } },
         { "--type", Value, ForAll, ApplyFitType },
@@ -336,7 +341,7 @@ ParseResult ParseCliOptions(const std::vector<std::string_view>& arguments)
             return Refuse(*refusal);
     }
 
-    if (options.ShowHelp)
+    if (options.ShowHelp || options.ShowVersion)
         return ParseResult { options, {} };
     if (files.empty())
         return Refuse("no data file given (use - for standard input)");
@@ -391,6 +396,7 @@ separated by spaces or tabs; - reads standard input.
   --marker SHAPE              circle (default), square, equilat, upsideequilat or diamond
   --suppress-zero             plot the data ranges without stretching them to take in 0
   -h, --help                  show this help and exit
+      --version               show the version and the licence and exit
 
 The report goes to standard output: the results pane from its first line to its last
 non-empty line, then the lines of --full-precision and --stats. Messages and failures

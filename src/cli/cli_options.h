@@ -25,6 +25,7 @@ struct CliOptions {
     // After the report, how closely the fit follows the points.
     bool Statistics = false;
     bool ShowHelp = false;
+    bool ShowVersion = false;
     // The graph: a .png, .svg or .pdf file to draw it into, empty for none.
     std::string PlotFileName;
     // Size of the graph alone in pixels: title, legends, plot and tick labels.
@@ -45,7 +46,8 @@ struct ParseResult {
 };
 
 // Parses the arguments after the program name. Options may be written "--name value" or
-// "--name=value"; "--" ends the options. Exactly one file is needed unless --help is given.
+// "--name=value"; "--" ends the options. Exactly one file is needed unless --help or --version is
+// given.
 ParseResult ParseCliOptions(const std::vector<std::string_view>& arguments);
 
 // The text --help prints.

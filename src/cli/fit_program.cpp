@@ -3,6 +3,7 @@
 
 #include "cli/data_file.h"
 #include "common/failure.h"
+#include "common/version_text.h"
 
 #include <clocale>
 #include <exception>
@@ -36,10 +37,11 @@ namespace {
             return 2;
         }
         const CliOptions& options = *parsed.options;
-        if (options.ShowHelp) {
-            std::cout << UsageText();
+        if (options.ShowHelp || options.ShowVersion) {
+            std::cout << (options.ShowHelp ? UsageText() : common::VersionText("varnek-fit"));
             if (!std::cout.flush()) {
-                std::cerr << "Cannot write the help text.\n";
+                std::cerr << (options.ShowHelp ? "Cannot write the help text.\n"
+                                               : "Cannot write the version.\n");
                 return 1;
             }
             return 0;
