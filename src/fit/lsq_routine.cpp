@@ -6,6 +6,7 @@
 #include "fit/condition_estimate.h"
 #include "fit/fitting_function.h"
 #include "fit/invert_matrix.h"
+#include "fit/lsq_point_by_point.h"
 #include "fit/model_value.h"
 #include "fit/residual_accuracy.h"
 #include "fit/singular_system.h"
@@ -167,8 +168,6 @@ namespace {
 
         BuildPseudoInverse(fit, pointCount, basisCount);
         FormConstants(fit, pointCount, basisCount);
-        if (fit.ZeroForce)
-            InsertForcedZero(fit, basisCount);
         return true;
     }
 
@@ -184,22 +183,28 @@ void LsqRoutine(const data::PointStore& points, FitState& fit)
     const int pointCount = points.PointCount;
     const int basisCount = BasisFunctionCount(fit);
     assert(basisCount >= 0 && basisCount <= MaxBasisFunctions);
-    assert(pointCount >= 0 && pointCount <= data::MaxPoints);
+    // FitX, FitY and the design hold MaxPoints points; more are fitted point by point.
+    const bool pointByPoint = pointCount > data::MaxPoints;
 
     fit.SignificandBits = ExtendedBits;
     fit.CurveCentred = false;
     std::optional<int> lostBits;
     std::optional<WideSolution> wide;
     try {
-        TransformPoints(points, fit);
+        if (!pointByPoint)
+            TransformPoints(points, fit);
         fit.FitPointCount = pointCount;
         fit.ConstantCount = basisCount;
         // A system too ill-conditioned for Extended takes the same steps in a wider significand.
         // Faults of the design and of the normal matrix are the data's and pass out as they
         // are; on the wide road the same values fault where they are rounded into FitState.
-        lostBits = EstimateLostBits(fit, pointCount, basisCount);
+        lostBits = pointByPoint ? EstimateLostBits(points, fit, basisCount)
+                                : EstimateLostBits(fit, pointCount, basisCount);
         const bool inExtended = lostBits && *lostBits <= ExtendedLostBitsLimit
-            && SolveInExtended(fit, pointCount, basisCount);
+            && (pointByPoint ? SolvePointByPointInExtended(points, fit, basisCount)
+                             : SolveInExtended(fit, pointCount, basisCount));
+        if (inExtended && fit.ZeroForce)
+            InsertForcedZero(fit, basisCount);
         if (!inExtended) {
             wide = SolveInWidePrecision(points, fit, lostBits);
             StoreWideConstants(*wide, fit);

@@ -14,7 +14,9 @@ int BasisFunctionCount(const FitState& fit);
 // normal matrix and its inverse, and ends with the residual sum. Extended carries the fit where
 // its results keep about 15 digits, and then fills the design and pseudo-inverse too; elsewhere
 // the same steps run in a wider significand (SignificandBits) and their results are rounded
-// into the same fields, with a centred polynomial for the curve. Needs
+// into the same fields, with a centred polynomial for the curve. More than MaxPoints points
+// (the fitter's --all-points) are fitted without FitX, FitY and the n-long matrices, the
+// Extended sums taken point by point (SolvePointByPointInExtended). Needs
 // 0 <= BasisFunctionCount <= 16 and storage allocated. Throws SingularSystem when the points
 // hold too few distinct abscissae (HasEnoughDistinctX), and common::FloatingPointError at the
 // first step that faults; what was written before stays written. A failure before the

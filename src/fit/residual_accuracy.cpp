@@ -2,6 +2,7 @@
 #include "fit/residual_accuracy.h"
 
 #include "common/failure.h"
+#include "fit/calculate_residuals.h"
 
 #include <algorithm>
 #include <cmath>
@@ -56,9 +57,10 @@ void ResidualSumAccuracy::AddConstantsError(
 
 ResidualSumAccuracy::Verdict ResidualSumAccuracy::Judge(Extended residualSum) const
 {
-    // The sum itself rounds once a point.
+    // The sum itself rounds once a point, or as often as set.
+    const int sumRoundings = m_sumRoundings >= 0 ? m_sumRoundings : m_pointCount;
     const Extended bound = 2 * std::sqrt(residualSum * m_errorSquares) + m_errorSquares
-        + m_constantsError + m_pointCount * m_unit * residualSum;
+        + m_constantsError + sumRoundings * m_unit * residualSum;
     if (residualSum == 0 || !std::isfinite(bound)
         || bound <= std::ldexp(residualSum, -SettledResidualBits))
         return Verdict::Settled;
@@ -104,13 +106,16 @@ bool ResidualSumSettled(const data::PointStore& points, const FitState& fit, int
 
     // Horner's rule rounds twice a constant, the subtraction from y once more.
     const int roundings = 2 * count + 2;
+    const int sumRoundings = ResidualSumRoundings(fit.FitPointCount);
     ResidualSumAccuracy atOnce(ExtendedBits, roundings);
+    atOnce.SetSumRoundings(sumRoundings);
     atOnce.Add(largestY, largestScale, fit.FitPointCount);
     atOnce.AddConstantsError(ExtendedBits, lostBits, fit.SystemSize, scaledNorm);
     bool settled
         = atOnce.Judge(fit.ResidualSumOfSquares) != ResidualSumAccuracy::Verdict::Unsettled;
     if (!settled) {
         ResidualSumAccuracy pointByPoint(ExtendedBits, roundings);
+        pointByPoint.SetSumRoundings(sumRoundings);
         for (int point = 1; point <= fit.FitPointCount; ++point)
             pointByPoint.Add(points.YData[point], scaleAt(points.XData[point]));
         pointByPoint.AddConstantsError(ExtendedBits, lostBits, fit.SystemSize, scaledNorm);

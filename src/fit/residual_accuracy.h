@@ -35,6 +35,10 @@ public:
     // the basis functions of |A(j)| sqrt(N_jj).
     void AddConstantsError(int constantsBits, int lostBits, int basisCount, Extended scaledNorm);
 
+    // The sum of the squares is taken so that a square goes through at most roundings
+    // additions (ResidualSumRoundings of blocked sums), not one a point added.
+    void SetSumRoundings(int roundings) { m_sumRoundings = roundings; }
+
     enum class Verdict {
         Unsettled, // more digits are needed
         Settled, // exactly 0, within 2^-SettledResidualBits of itself, or beyond the range
@@ -54,6 +58,7 @@ private:
     Extended m_constantsError = 0;
     Extended m_scale = 0;
     int m_pointCount = 0;
+    int m_sumRoundings = -1; // the points added, unless set
 };
 
 // Whether the ResidualSumOfSquares of the Extended fit just made (constants, NormalMatrix and
