@@ -117,10 +117,10 @@ namespace {
 
 } // namespace
 
-DataFileText PaneTextFromFileBytes(std::string_view bytes)
+DataFileText PaneTextFromFileBytes(std::string_view bytes, std::size_t capacity)
 {
-    if (bytes.size() > MemoCapacity)
-        Refuse(TextTooLongMessage);
+    if (bytes.size() > capacity)
+        Refuse(capacity == LargeFileCapacity ? LargeFileMessage : TextTooLongMessage);
     DataFileText file = Decoded(std::string(bytes));
     file.Text = WithOneLineBreakEach(file.Text);
     return file;

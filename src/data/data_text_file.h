@@ -43,8 +43,9 @@ struct DataFileText {
 // common::Failure with TextTooLongMessage for more than MemoCapacity bytes, NotTextMessage for
 // a character of code 0 (Utf16WithoutByteOrderMarkMessage when the bytes read as UTF-16 without
 // a mark), and BrokenUtf16Message for bytes marked as UTF-16, zero bytes among them, that do
-// not decode.
-DataFileText PaneTextFromFileBytes(std::string_view bytes);
+// not decode. A larger capacity (LargeFileCapacity, for the fitter's reading of every point)
+// refuses only beyond it.
+DataFileText PaneTextFromFileBytes(std::string_view bytes, std::size_t capacity = MemoCapacity);
 
 // The text of a file's bytes (UTF-8, line breaks as in the file) and their encoding, told and
 // refused as PaneTextFromFileBytes does but for the size: more than capacity bytes are refused
