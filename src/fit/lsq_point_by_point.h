@@ -20,4 +20,14 @@ namespace fit {
 // points as fitted or the normal matrix fault.
 bool SolvePointByPointInExtended(const data::PointStore& points, FitState& fit, int basisCount);
 
+// The residual sum of squares of the straight line or polynomial just fitted (FitConstants,
+// ConstantCount, NormalMatrix; lostBits from the condition estimate) over points
+// 1..FitPointCount, for more points than the window holds: each residual y - p(x) taken with
+// twice Extended's significand (compensated Horner's rule and exact sums and products), so
+// that its error is about a rounding of the residual itself rather than of the data, the
+// squares summed in blocks (CalculateResiduals). Sets ResidualSumOfSquares and returns true
+// when the sum is settled as ResidualSumSettled asks; false, with nothing changed and the
+// floating-point flags clear, for the other models, an unsettled sum or one that faults.
+bool SumResidualsPointByPoint(const data::PointStore& points, FitState& fit, int lostBits);
+
 } // namespace fit

@@ -219,6 +219,8 @@ void LsqRoutine(const data::PointStore& points, FitState& fit)
         StoreWideResidualSum(*wide, fit);
         return;
     }
+    if (pointByPoint && SumResidualsPointByPoint(points, fit, *lostBits))
+        return;
     CalculateResiduals(points, fit);
     if (!ResidualSumSettled(points, fit, *lostBits)) {
         // Residuals far below the data: their sum needs the digits Extended lost to cancellation.
