@@ -1,4 +1,4 @@
-// src/cli/fit_runner.h: one fit of a data text through the fit command, reported as text.
+// src/cli/fit_session.h: one fit of a data text through the fit command, reported as text.
 #pragma once
 
 #include "cli/cli_options.h"
@@ -17,15 +17,19 @@ struct FitSession {
     fit::FitState fit;
 };
 
-// Runs the fit command on dataText as the data pane, read with decimalSeparator, from the
-// workbench defaults changed by options and a fresh results pane of instructions. Writes the
-// results pane (line 0 to its last non-empty line), with FullPrecision one line per constant
-// and with Statistics the fit's statistics (fit::FitStatisticsOf) one a line, once the report
-// was begun, to out; messages and failures (followed by ".") to errors, among them the line
-// that ended the reading when the points before it are fitted, or the first line when there
-// is text but no point. Returns the exit status: 0 when the fit was made of every data line
-// and reported, 1 otherwise. SuppressZero of options applies to the reading. Leaves the points
-// and the fit in session, which must be fresh; the working storage is released again.
+// Runs the fit command on dataText, read as the data pane with decimalSeparator, or as a table
+// (options.ReadsTable: columns, format and decimal separator of options, each detected where
+// not given), from the workbench defaults changed by options. Takes the first data::MaxPoints
+// points, or every point with options.AllPoints. Writes the results pane (from its first line
+// to its last non-empty line: nothing where no fit is reported), with FullPrecision one line
+// per constant and with Statistics the fit's statistics (fit::FitStatisticsOf) one a line, once
+// the report was begun, to out; messages and failures (followed by ".") to errors, among them
+// the line that ended the reading when the points before it are fitted, the first line when
+// there is text but no point, and the rows of a table left out (the first ten, then their
+// count). Returns the exit status: 0 when the fit was made of every point read (rows of a
+// table left out aside) and reported, 1 otherwise. SuppressZero of options applies to the
+// reading. Leaves the points and the fit in session, which must be fresh; the working storage
+// is released again.
 int RunFit(const CliOptions& options, std::string_view dataText, std::string_view decimalSeparator,
     std::ostream& out, std::ostream& errors, FitSession& session);
 
