@@ -1,12 +1,17 @@
 // tests/data/table_reader_test.cpp: tables from a file's bytes to points: delimiters, quoting,
-// headers, comments, decimal commas, encodings and the rows left out with their reasons.
+// headers, comments, decimal commas, encodings and the rows left out with their reasons; and
+// the points back as the data pane's lines.
 #include "data/table_reader.h"
 
 #include "common/failure.h"
+#include "common/memory_lines.h"
+#include "data/calculate_data.h"
 #include "data/data_text_file.h"
+#include "data/pane_text_of_points.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
@@ -174,4 +179,32 @@ TEST(ReadTable, RefusesWhatTheDataFileReaderRefuses)
     EXPECT_EQ(refusal("1,2\n\0"s, data::LargeFileCapacity), data::NotTextMessage);
     EXPECT_EQ(refusal("\xFF\xFE\x00\xD8"s, data::LargeFileCapacity), data::BrokenUtf16Message);
     EXPECT_EQ(refusal("1,2\n", 3), data::TextTooLongMessage);
+}
+
+TEST(PaneTextOfPoints, ReadsBackAsTheSameValuesInThePane)
+{
+    const std::vector<std::pair<Extended, Extended>> values {
+        { 0.1L, -0.0L },
+        { 1e-4950L, 1.18e4932L },
+        { 123456.789012345678901L, -1 / 3.0L },
+        { 1e20L, 5 },
+    };
+    data::PointStore points;
+    for (const auto& [x, y] : values) {
+        ++points.PointCount;
+        points.XData[points.PointCount] = x;
+        points.YData[points.PointCount] = y;
+    }
+    for (const std::string_view separator : { ".", ",", "\xD9\xAB" }) {
+        SCOPED_TRACE(separator);
+        const std::string text = data::PaneTextOfPoints(points, separator);
+        common::MemoryLines pane(text);
+        data::PointStore read;
+        data::CalculateData(read, pane, separator);
+        ASSERT_EQ(read.PointCount, static_cast<int>(values.size())) << text;
+        for (int point = 1; point <= read.PointCount; ++point) {
+            EXPECT_EQ(std::memcmp(&read.XData[point], &points.XData[point], 10), 0) << text;
+            EXPECT_EQ(std::memcmp(&read.YData[point], &points.YData[point], 10), 0) << text;
+        }
+    }
 }
