@@ -3,6 +3,7 @@
 
 #include "data/pane_text_of_points.h"
 
+#include <QColor>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -96,6 +97,7 @@ void ImportTableDialog::CreateControls(const QString& fileName)
     m_preview->setObjectName(QStringLiteral("Preview"));
     m_preview->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_preview->setSelectionMode(QAbstractItemView::NoSelection);
+    m_preview->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     m_summary = new QLabel(this);
     m_summary->setObjectName(QStringLiteral("SummaryLabel"));
     m_summary->setWordWrap(true);
@@ -208,10 +210,12 @@ void ImportTableDialog::ShowPreview()
     m_preview->setHorizontalHeaderLabels(columnLabels);
     QStringList rowLabels;
     // Rows are numbered by the line they start on, as the summary names them; the header rows
-    // show in grey italics.
+    // show in grey italics, the rows left out on a tinted ground with their reason.
     for (int index = 0; index < static_cast<int>(rows.size()); ++index) {
         rowLabels << QString::number(rows[index].Row);
         const bool header = index < *m_reading.Format.HeaderRows;
+        const auto leftOut = std::find_if(m_reading.LeftOut.begin(), m_reading.LeftOut.end(),
+            [&](const data::LeftOutRow& row) { return row.Row == rows[index].Row; });
         for (int column = 0; column < static_cast<int>(rows[index].Fields.size()); ++column) {
             auto* item = new QTableWidgetItem(QString::fromStdString(rows[index].Fields[column]));
             if (header) {
@@ -219,11 +223,15 @@ void ImportTableDialog::ShowPreview()
                 font.setItalic(true);
                 item->setFont(font);
                 item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
+            } else if (leftOut != m_reading.LeftOut.end()) {
+                item->setBackground(QColor(255, 228, 225));
+                item->setToolTip(QString::fromStdString(leftOut->Reason));
             }
             m_preview->setItem(index, column, item);
         }
     }
     m_preview->setVerticalHeaderLabels(rowLabels);
+    m_preview->resizeColumnsToContents();
 }
 
 QString ImportTableDialog::Summary() const
