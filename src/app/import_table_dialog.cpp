@@ -1,6 +1,7 @@
 // src/app/import_table_dialog.cpp: the Import Table dialog's controls, read again at every change.
 #include "app/import_table_dialog.h"
 
+#include "data/data_text_file.h"
 #include "data/pane_text_of_points.h"
 
 #include <QColor>
@@ -30,6 +31,9 @@ namespace {
     constexpr int PreviewRows = 20;
     // The rows left out that the summary names; its tooltip names all that were kept.
     constexpr int NamedLeftOutRows = 3;
+    // A point's line takes at most 60 bytes (two numbers of up to 21 digits, a sign, a point and
+    // an exponent each): up to this many points always fit the data pane's capacity.
+    constexpr int PointsThatAlwaysFit = static_cast<int>(data::MemoCapacity / 60);
 
     QString ColumnLabel(int number, const std::vector<std::string>& names)
     {
@@ -146,6 +150,8 @@ void ImportTableDialog::Reread()
     m_points = data::PointStore();
     m_reading
         = data::ReadTable(m_text, m_given, m_columns, std::numeric_limits<int>::max(), m_points);
+    m_fitsPane
+        = m_reading.PointsRead <= PointsThatAlwaysFit || PaneText().size() <= data::MemoCapacity;
     ShowSettings();
     ShowColumns();
     ShowPreview();
@@ -155,7 +161,7 @@ void ImportTableDialog::Reread()
         leftOut
             << QStringLiteral("Row %1: %2").arg(row.Row).arg(QString::fromStdString(row.Reason));
     m_summary->setToolTip(leftOut.join(QLatin1Char('\n')));
-    m_buttons->button(QDialogButtonBox::Ok)->setEnabled(m_reading.PointsRead > 0);
+    m_buttons->button(QDialogButtonBox::Ok)->setEnabled(m_reading.PointsRead > 0 && m_fitsPane);
 }
 
 void ImportTableDialog::ShowSettings()
@@ -261,7 +267,10 @@ QString ImportTableDialog::Summary() const
                     .arg(rowList, leftOut == 1 ? QStringLiteral("is") : QStringLiteral("are"),
                         reasons.join(QStringLiteral("; ")));
     }
-    if (points > data::MaxPoints)
+    if (!m_fitsPane)
+        text += QStringLiteral("; more than the data pane holds (16 MiB of text): "
+                               "varnek-fit --all-points fits every point");
+    else if (points > data::MaxPoints)
         text += QStringLiteral("; the first %1 of %2 points are used")
                     .arg(data::MaxPoints)
                     .arg(points);

@@ -36,7 +36,8 @@ public:
     // (data::PaneTextOfPoints with the pane's separator).
     std::string PaneText() const;
     // What OK gives, as the dialog's last line says it: "412 points; rows 18 and 40 are left
-    // out: ...", and "the first 600 of 1240 points are used" where the window uses fewer.
+    // out: ...", and "the first 600 of 1240 points are used" where the window uses fewer. OK
+    // is enabled when there is a point and the points' lines fit the data pane.
     QString Summary() const;
 
 private:
@@ -54,6 +55,8 @@ private:
     data::TableColumns m_columns;
     data::TableReading m_reading;
     data::PointStore m_points;
+    // The points' lines fit the data pane (data::MemoCapacity).
+    bool m_fitsPane = true;
 
     QComboBox* m_delimiter = nullptr;
     QSpinBox* m_headerRows = nullptr;
