@@ -1,6 +1,10 @@
 // src/data/table_rows.cpp: rows and fields of a delimited text, quotes and line numbers kept.
 #include "data/table_rows.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace data {
 
 TableRowReader::TableRowReader(
@@ -15,19 +19,46 @@ TableRowReader::TableRowReader(
     m_classes[static_cast<unsigned char>('\t')] = BlankClass;
     switch (delimiter) {
     case TableDelimiter::Comma:
-        m_classes[static_cast<unsigned char>(',')] = DelimiterClass;
+        m_delimiterByte = m_otherDelimiterByte = ',';
         break;
     case TableDelimiter::Semicolon:
-        m_classes[static_cast<unsigned char>(';')] = DelimiterClass;
+        m_delimiterByte = m_otherDelimiterByte = ';';
         break;
     case TableDelimiter::Tab:
-        m_classes[static_cast<unsigned char>('\t')] = DelimiterClass;
+        m_delimiterByte = m_otherDelimiterByte = '\t';
+        m_classes[static_cast<unsigned char>('\t')] = 0;
         break;
     case TableDelimiter::Blanks:
-        m_classes[static_cast<unsigned char>(' ')] = DelimiterClass | BlankClass;
-        m_classes[static_cast<unsigned char>('\t')] = DelimiterClass | BlankClass;
+        m_delimiterByte = ' ';
+        m_otherDelimiterByte = '\t';
         break;
     }
+    m_classes[static_cast<unsigned char>(m_delimiterByte)] |= DelimiterClass;
+    m_classes[static_cast<unsigned char>(m_otherDelimiterByte)] |= DelimiterClass;
+}
+
+std::size_t TableRowReader::NextStop(std::size_t at) const
+{
+    const char* text = m_text.data();
+    const std::size_t end = m_text.size();
+#if defined(__SSE2__)
+    // Sixteen bytes at a time: the scan passes over every byte of the file.
+    const __m128i delimiter = _mm_set1_epi8(m_delimiterByte);
+    const __m128i otherDelimiter = _mm_set1_epi8(m_otherDelimiterByte);
+    const __m128i lineFeed = _mm_set1_epi8('\n');
+    const __m128i carriageReturn = _mm_set1_epi8('\r');
+    for (; at + 16 <= end; at += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + at));
+        const __m128i stops = _mm_or_si128(
+            _mm_or_si128(_mm_cmpeq_epi8(bytes, delimiter), _mm_cmpeq_epi8(bytes, otherDelimiter)),
+            _mm_or_si128(_mm_cmpeq_epi8(bytes, lineFeed), _mm_cmpeq_epi8(bytes, carriageReturn)));
+        if (const int found = _mm_movemask_epi8(stops))
+            return at + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(found)));
+    }
+#endif
+    while (at < end && !Is(text[at], DelimiterClass | LineBreakClass))
+        ++at;
+    return at;
 }
 
 void TableRowReader::PassLineBreak()
@@ -132,8 +163,7 @@ bool TableRowReader::SplitRow(TableRow& row, bool quotesSpanLines)
             row.Fields.push_back(unescaped ? std::string_view(*buffer) : content);
         } else {
             const std::size_t start = at;
-            while (at < end && !Is(text[at], DelimiterClass | LineBreakClass))
-                ++at;
+            at = NextStop(at);
             std::size_t fieldEnd = at;
             while (fieldEnd > start && IsBlank(text[fieldEnd - 1]))
                 --fieldEnd;

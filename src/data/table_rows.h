@@ -58,6 +58,8 @@ private:
     }
     // Moves past the line break at m_position (CR LF counts once) and counts the line.
     void PassLineBreak();
+    // The first position from at on that holds a delimiter or a line break, or the text's end.
+    std::size_t NextStop(std::size_t at) const;
 
     // What each byte is to the scan, looked up rather than compared: the scan runs over every
     // byte of files of up to a gigabyte.
@@ -65,6 +67,10 @@ private:
     static constexpr unsigned char BlankClass = 2;
     static constexpr unsigned char LineBreakClass = 4;
     std::array<unsigned char, 256> m_classes {};
+
+    // The bytes that end an unquoted field: the delimiter (two for blanks).
+    char m_delimiterByte = ',';
+    char m_otherDelimiterByte = ',';
 
     std::string_view m_text;
     TableDelimiter m_delimiter;
