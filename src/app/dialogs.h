@@ -10,6 +10,8 @@ class QWidget;
 
 namespace app {
 
+class ImportTableDialog;
+
 // The answers to "Save changes to NAME?".
 enum class SaveChangesAnswer { Save, Discard, Cancel };
 
@@ -26,6 +28,12 @@ public:
     // The file dialog of Export Graph: the chosen path (a PNG, SVG or PDF file by its
     // extension), or nothing when the user cancels. startPath is shown as the starting choice.
     virtual std::optional<QString> ExportFileName(QWidget* parent, const QString& startPath) = 0;
+
+    // The file dialog of Import Table: the chosen table file, or nothing when the user cancels.
+    // startPath is shown as the starting choice.
+    virtual std::optional<QString> ImportFileName(QWidget* parent, const QString& startPath) = 0;
+    // Shows the Import Table dialog modally; true when the user confirms it with OK.
+    virtual bool ConfirmImport(ImportTableDialog& dialog) = 0;
 
     // Modal question "Save changes to <fileName>?" with the buttons Save, Discard and Cancel.
     virtual SaveChangesAnswer AskSaveChanges(QWidget* parent, const QString& fileName) = 0;

@@ -3,6 +3,8 @@
 #include "common/version_text.h"
 
 #include <QApplication>
+#include <QStringList>
+#include <QTimer>
 
 #include <cstdio>
 #include <exception>
@@ -24,6 +26,11 @@ int main(int argc, char* argv[])
     try {
         app::TMultiform window;
         window.showMaximized();
+        // varnek32 FILE opens FILE as a drop on the window would, once the window shows.
+        const QStringList arguments = QCoreApplication::arguments();
+        if (arguments.size() > 1)
+            QTimer::singleShot(
+                0, &window, [&window, path = arguments.at(1)] { window.OpenGivenFile(path); });
         return application.exec();
     } catch (const std::exception& failure) {
         // Only the window's creation can get here (the working storage could not be had):

@@ -3,6 +3,7 @@
 
 #include "app/captions.h"
 #include "app/decimal_separator.h"
+#include "app/file_drop_filter.h"
 #include "app/qt_dialogs.h"
 #include "app/qt_text_lines.h"
 #include "app/run_guarded.h"
@@ -43,6 +44,7 @@ TMultiform::TMultiform(std::unique_ptr<Dialogs> dialogs)
     m_dataLines = std::make_unique<QtTextLines>(*Memo1);
     m_resultLines = std::make_unique<QtTextLines>(*Memo2);
     FollowTyping();
+    new FileDropFilter(*this, [this](const QString& path) { OpenGivenFile(path); });
 
     // Qt's geometry excludes the window manager's frame, which is not known before the window
     // is shown: the design size is taken as the size inside the frame. Laying out now gives

@@ -63,6 +63,10 @@ public:
     // The user's decimal separator as UTF-8, read at start-up and on every locale change.
     const std::string& DecimalSeparator() const { return m_decimalSeparator; }
 
+    // Opens the file at path as a drop on the window or the command line gives it
+    // (OpenFileOrTable), a failure shown by the general error report.
+    void OpenGivenFile(const QString& path);
+
 protected:
     void changeEvent(QEvent* event) override;
     // Closing the window asks about unsaved changes first, as Exit does.
@@ -104,6 +108,21 @@ private:
     // cannot be read or is too long throws before anything has changed. A file with characters
     // the editor shows as line breaks is loaded with a word to the user.
     void Open1Click();
+    // After the question about unsaved changes: a table (named .csv or .tsv, or whose first
+    // line the data pane cannot read) through the Import Table dialog, any other file as Open
+    // loads it.
+    void OpenFileOrTable(const QString& path);
+    // Loads the data file at path into the data pane and names it in the caption, as a confirmed
+    // Open does; throws before anything changes when it cannot be read.
+    void LoadDataFile(const QString& path);
+    // File, Import Table: after the question about unsaved changes, the chosen table file in
+    // the Import Table dialog (ImportTableFrom).
+    void ImportTable1Click();
+    // The Import Table dialog on text, the table file at path; OK puts its points into the data
+    // pane as a new untitled document (the start-up caption, no current file, unsaved), drops
+    // the fitted curve, reads the pane and draws. The table file is never written. Throws
+    // "Text exceeds memo capacity" when the points' lines would not fit the pane.
+    void ImportTableFrom(const QString& path, std::string text);
     // File, Save: writes the data pane to the current file, or runs Save As when there is none.
     void Save1Click();
     // File, Save As: writes the data pane to the chosen file, which becomes the current file
@@ -208,6 +227,7 @@ private:
     QMenu* File1 = nullptr;
     QAction* New1 = nullptr;
     QAction* Open1 = nullptr;
+    QAction* ImportTable1 = nullptr;
     QAction* Save1 = nullptr;
     QAction* SaveAs1 = nullptr;
     QAction* ExportGraph1 = nullptr;
@@ -228,6 +248,8 @@ private:
 
     // File and print commands
     QString m_currentFileName;
+    // The table file last imported, the Import dialog's starting choice.
+    QString m_importFileName;
     // The graph file Export Graph wrote last, its dialog's starting choice.
     QString m_exportFileName;
     // How the current file's bytes were read, so that saving writes them back the same way.

@@ -1,25 +1,33 @@
-// src/app/multiform_files.cpp: the File menu's commands New, Open, Save, Save As, Printer Setup,
-// Print and Exit, and the question about unsaved changes before the pane is replaced.
+// src/app/multiform_files.cpp: the File menu's commands New, Open, Import Table, Save, Save As,
+// Printer Setup, Print and Exit, files dropped or given at start, and the question about unsaved
+// changes before the pane is replaced.
 #include "app/multiform.h"
 
 #include "app/captions.h"
 #include "app/client_surface.h"
 #include "app/editor_line_breaks.h"
+#include "app/import_table_dialog.h"
 #include "app/print_command.h"
 #include "app/qt_line_editor.h"
 #include "app/qt_text_lines.h"
 #include "app/run_guarded.h"
 #include "app/safe_file_write.h"
+#include "common/failure.h"
 #include "data/data_text_file.h"
+#include "data/unread_line_reason.h"
 #include "qtgraph/graph_file.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPixmap>
 
 #include <algorithm>
 #include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
 
 namespace app {
 
@@ -74,24 +82,79 @@ void TMultiform::Open1Click()
 {
     if (!MayReplacePaneText())
         return;
-    bool holdsLineBreakCharacters = false;
     if (const std::optional<QString> path = m_dialogs->OpenFileName(this, m_currentFileName)) {
-        // Reading throws before anything changes: a later Save cannot overwrite the file that
-        // failed to open with the old pane.
-        const DataFileText file = ReadDataFile(*path);
-        m_currentFileName = *path;
-        m_fileEncoding = file.Encoding;
-        m_savedText = file.Text.toStdString();
-        // Set as decoded: the UTF-8 seam would drop a leading U+FEFF that belongs to the text.
-        Memo1->setPlainText(file.Text);
-        setWindowTitle(QString::fromLatin1(OpenedCaption) + NameWithoutDirectory(*path));
-        holdsLineBreakCharacters = data::HoldsEditorLineBreakCharacters(m_savedText);
+        LoadDataFile(*path);
+        return;
     }
     workbench.fit.FitValid = false;
     ReadDataPane();
     DrawGraphOnClientArea();
-    if (holdsLineBreakCharacters)
+}
+
+void TMultiform::LoadDataFile(const QString& path)
+{
+    // Reading throws before anything changes: a later Save cannot overwrite the file that
+    // failed to open with the old pane.
+    const DataFileText file = ReadDataFile(path);
+    m_currentFileName = path;
+    m_fileEncoding = file.Encoding;
+    m_savedText = file.Text.toStdString();
+    // Set as decoded: the UTF-8 seam would drop a leading U+FEFF that belongs to the text.
+    Memo1->setPlainText(file.Text);
+    setWindowTitle(QString::fromLatin1(OpenedCaption) + NameWithoutDirectory(path));
+    workbench.fit.FitValid = false;
+    ReadDataPane();
+    DrawGraphOnClientArea();
+    if (data::HoldsEditorLineBreakCharacters(m_savedText))
         m_dialogs->Information(this, QString::fromLatin1(LineBreakCharactersNotice));
+}
+
+void TMultiform::ImportTable1Click()
+{
+    if (!MayReplacePaneText())
+        return;
+    if (const std::optional<QString> path = m_dialogs->ImportFileName(this, m_importFileName))
+        ImportTableFrom(*path, ReadTableFile(*path));
+}
+
+void TMultiform::ImportTableFrom(const QString& path, std::string text)
+{
+    m_importFileName = path;
+    ImportTableDialog dialog(std::move(text), NameWithoutDirectory(path), m_decimalSeparator, this);
+    if (!m_dialogs->ConfirmImport(dialog))
+        return;
+    const std::string paneText = dialog.PaneText();
+    if (paneText.size() > data::MemoCapacity)
+        throw common::Failure(std::string(data::TextTooLongMessage));
+    // A new document that no file holds yet: Save asks for a name, so the table stays as it is.
+    Memo1->setPlainText(QString::fromStdString(paneText));
+    m_currentFileName.clear();
+    m_fileEncoding = TextEncoding::Utf8;
+    m_savedText.clear();
+    setWindowTitle(QString::fromLatin1(StartCaption));
+    workbench.fit.FitValid = false;
+    ReadDataPane();
+    DrawGraphOnClientArea();
+}
+
+void TMultiform::OpenGivenFile(const QString& path)
+{
+    RunGuarded(*m_dialogs, this, [&] { OpenFileOrTable(path); });
+}
+
+void TMultiform::OpenFileOrTable(const QString& path)
+{
+    if (!MayReplacePaneText())
+        return;
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    std::string text = ReadTableFile(path);
+    const std::string_view firstLine = std::string_view(text).substr(0, text.find_first_of("\r\n"));
+    const bool table = suffix == QStringLiteral("csv") || suffix == QStringLiteral("tsv")
+        || !data::UnreadLineReason(firstLine, m_decimalSeparator).empty();
+    if (table)
+        ImportTableFrom(path, std::move(text));
+    else
+        LoadDataFile(path);
 }
 
 void TMultiform::Save1Click()

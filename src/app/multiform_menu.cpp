@@ -24,6 +24,7 @@ void TMultiform::CreateMenu()
     };
     New1 = addItem("New1", "&New", Qt::CTRL | Qt::Key_N);
     Open1 = addItem("Open1", "&Open", Qt::CTRL | Qt::Key_O);
+    ImportTable1 = addItem("ImportTable1", "&Import Table...", Qt::CTRL | Qt::Key_I);
     File1->addSeparator();
     Save1 = addItem("Save1", "&Save", Qt::CTRL | Qt::Key_S);
     SaveAs1 = addItem("SaveAs1", "Save &As", Qt::CTRL | Qt::SHIFT | Qt::Key_S);
@@ -48,6 +49,7 @@ void TMultiform::CreateMenu()
 
     ConnectGuarded(New1, &TMultiform::New1Click);
     ConnectGuarded(Open1, &TMultiform::Open1Click);
+    ConnectGuarded(ImportTable1, &TMultiform::ImportTable1Click);
     ConnectGuarded(Save1, &TMultiform::Save1Click);
     ConnectGuarded(SaveAs1, &TMultiform::SaveAs1Click);
     ConnectGuarded(ExportGraph1, &TMultiform::ExportGraph1Click);

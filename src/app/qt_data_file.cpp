@@ -71,6 +71,21 @@ DataFileText ReadDataFile(const QString& path)
     return { FromUtf8KeepingLeadingMark(read.Text), read.Encoding };
 }
 
+std::string ReadTableFile(const QString& path)
+{
+    QFile file;
+    OpenRegularFile(file, path);
+    const auto capacity = qint64(data::LargeFileCapacity);
+    if (!file.isSequential() && file.size() > capacity)
+        throw common::Failure(std::string(data::LargeFileMessage));
+    const QByteArray bytes = file.read(capacity + 1);
+    if (file.error() != QFileDevice::NoError)
+        ThrowCannotOpen(path);
+    return data::TextFromFileBytes(
+        std::string(bytes.constData(), std::size_t(bytes.size())), data::LargeFileCapacity)
+        .Text;
+}
+
 void WriteDataFile(const QString& path, std::string_view paneText, TextEncoding encoding)
 {
     const std::string bytes = data::FileBytesFromPaneText(paneText, encoding);

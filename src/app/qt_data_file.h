@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <string>
 #include <string_view>
 
 namespace app {
@@ -22,6 +23,11 @@ struct DataFileText {
 // does. Throws common::Failure "Cannot open file <full path>" when it cannot be read or is not a
 // regular file (a folder, a FIFO, a device), and the refusals of data::PaneTextFromFileBytes.
 DataFileText ReadDataFile(const QString& path);
+
+// The text (UTF-8, line breaks as in the file) of the table file at path, read whole and told
+// as data::TextFromFileBytes does, up to data::LargeFileCapacity bytes. Throws as ReadDataFile
+// does, and LargeFileMessage for a larger file.
+std::string ReadTableFile(const QString& path);
 
 // Replaces the content of the file at path by paneText (UTF-8, lines separated by "\n") as
 // data::FileBytesFromPaneText writes it in encoding: so a file that was read comes back byte

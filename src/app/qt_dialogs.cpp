@@ -2,6 +2,7 @@
 #include "app/qt_dialogs.h"
 
 #include "app/captions.h"
+#include "app/import_table_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -88,6 +89,25 @@ std::optional<QString> QtDialogs::ExportFileName(QWidget* parent, const QString&
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().front();
+}
+
+std::optional<QString> QtDialogs::ImportFileName(QWidget* parent, const QString& startPath)
+{
+    QFileDialog dialog(parent, QStringLiteral("Import Table"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(
+        { QStringLiteral("Tables (*.csv *.tsv *.txt *.dat)"), QStringLiteral("All files (*)") });
+    if (!startPath.isEmpty())
+        dialog.selectFile(startPath);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().front();
+}
+
+bool QtDialogs::ConfirmImport(ImportTableDialog& dialog)
+{
+    return dialog.exec() == QDialog::Accepted;
 }
 
 SaveChangesAnswer QtDialogs::AskSaveChanges(QWidget* parent, const QString& fileName)

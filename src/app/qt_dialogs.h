@@ -15,6 +15,8 @@ public:
     std::optional<QString> OpenFileName(QWidget* parent, const QString& startPath) override;
     std::optional<QString> SaveFileName(QWidget* parent, const QString& startPath) override;
     std::optional<QString> ExportFileName(QWidget* parent, const QString& startPath) override;
+    std::optional<QString> ImportFileName(QWidget* parent, const QString& startPath) override;
+    bool ConfirmImport(ImportTableDialog& dialog) override;
     SaveChangesAnswer AskSaveChanges(QWidget* parent, const QString& fileName) override;
     void Information(QWidget* parent, const QString& text) override;
     void Error(QWidget* parent, const QString& text) override;

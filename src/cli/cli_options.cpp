@@ -9,6 +9,7 @@
 #include <array>
 #include <cctype>
 #include <charconv>
+#include <limits>
 
 namespace cli {
 
@@ -185,99 +186,217 @@ namespace {
         return message;
     }
 
+    Refusal ApplyColumns(CliOptions& options, std::string_view value)
+    {
+        const std::size_t comma = value.find(',');
+        std::array<data::TableColumn, 2> columns;
+        bool usable = comma != std::string_view::npos
+            && value.find(',', comma + 1) == std::string_view::npos;
+        for (int index = 0; usable && index < 2; ++index) {
+            const std::string_view part
+                = index == 0 ? value.substr(0, comma) : value.substr(comma + 1);
+            const bool digits = !part.empty() && std::all_of(part.begin(), part.end(), [](char c) {
+                return c >= '0' && c <= '9';
+            });
+            if (digits) {
+                const std::optional<int> number
+                    = WholeNumber(part, 1, std::numeric_limits<int>::max());
+                usable = number.has_value();
+                columns[index].Number = number.value_or(0);
+            } else {
+                usable = !part.empty();
+                columns[index].Name = std::string(part);
+            }
+        }
+        if (!usable) {
+            std::string message = "the columns must be X,Y, each a number from 1 or a name in "
+                                  "the header, not ";
+            message += Quoted(value);
+            return message;
+        }
+        options.Columns.X = columns[0];
+        options.Columns.Y = columns[1];
+        return std::nullopt;
+    }
+
+    Refusal ApplyDelimiter(CliOptions& options, std::string_view value)
+    {
+        if (value == ",")
+            options.Table.Delimiter = data::TableDelimiter::Comma;
+        else if (value == ";")
+            options.Table.Delimiter = data::TableDelimiter::Semicolon;
+        else if (value == "tab" || value == "\t")
+            options.Table.Delimiter = data::TableDelimiter::Tab;
+        else if (value == "blank")
+            options.Table.Delimiter = data::TableDelimiter::Blanks;
+        else
+            return "the delimiter must be , ; tab or blank, not " + Quoted(value);
+        return std::nullopt;
+    }
+
+    Refusal ApplyHeader(CliOptions& options, std::string_view value)
+    {
+        const std::optional<int> rows = WholeNumber(value, 0, std::numeric_limits<int>::max());
+        if (!rows)
+            return "the header rows must be a whole number from 0, not " + Quoted(value);
+        options.Table.HeaderRows = *rows;
+        return std::nullopt;
+    }
+
+    Refusal ApplyComment(CliOptions& options, std::string_view value)
+    {
+        const bool usable = value.empty()
+            || (value.size() == 1 && value[0] > ' ' && value[0] < 0x7F && value[0] != '"');
+        if (!usable)
+            return "the comment character must be one character other than a space or a quote, "
+                   "or empty for none, not "
+                + Quoted(value);
+        options.Table.CommentCharacter = value.empty() ? '\0' : value[0];
+        return std::nullopt;
+    }
+
+    Refusal SetFlag(bool& flag)
+    {
+        flag = true;
+        return std::nullopt;
+    }
+
     struct OptionRule {
         std::string_view name;
-        bool takesValue;
+        // A short form, or empty.
+        std::string_view alias;
+        // What the value is called in the help; empty for a switch.
+        std::string_view value;
         // Only the graph uses it, so it needs --plot.
         bool graphOnly;
+        // Only a table uses it, so it makes the file be read as one.
+        bool tableOnly;
         ApplyOption apply;
+        // The lines of its help, joined by line breaks.
+        std::string_view help;
     };
 
-    constexpr bool Switch = false;
-    constexpr bool Value = true;
     constexpr bool ForGraph = true;
-    constexpr bool ForAll = false;
+    constexpr bool ForTable = true;
 
-    // Every option of the command line.
-    constexpr std::array<OptionRule, 19> OptionRules { {
-        { "-h", Switch, ForAll,
-            [](CliOptions& options, std::string_view) -> Refusal {
-                options.ShowHelp = true;
-                return std::nullopt;
-            } },
-        { "--help", Switch, ForAll,
-            [](CliOptions& options, std::string_view) -> Refusal {
-                options.ShowHelp = true;
-                return std::nullopt;
-            } },
-        { "--version", Switch, ForAll,
-            [](CliOptions& options, std::string_view) -> Refusal {
-                options.ShowVersion = true;
-                return std::nullopt;
-            } },
-        { "--type", Value, ForAll, ApplyFitType },
-        { "--order", Value, ForAll, ApplyOrder },
-        { "--origin", Switch, ForAll,
-            [](CliOptions& options, std::string_view) -> Refusal {
-                options.fit.ZeroForce = true;
-                return std::nullopt;
-            } },
-        { "--extra-digit", Switch, ForAll,
+    static_assert(fit::HighestOrder == 15, "the help of --order names the highest order");
+
+    // Every option of the command line, in the order --help lists them.
+    constexpr std::array<OptionRule, 23> OptionRules { {
+        { "--type", {}, "line|poly|power|exp", false, false, ApplyFitType,
+            "the kind of fit: straight line (default), polynomial,\n"
+            "power law y = A*|x|^B, exponential y = A*e^(B*x)" },
+        { "--order", {}, "K", false, false, ApplyOrder,
+            "highest power of x of a polynomial fit, 0 to 15 (default 0)" },
+        { "--origin", {}, {}, false, false,
+            [](CliOptions& options, std::string_view) { return SetFlag(options.fit.ZeroForce); },
+            "force a straight line or polynomial through the origin" },
+        { "--extra-digit", {}, {}, false, false,
             [](CliOptions& options, std::string_view) -> Refusal {
                 options.report.PrecisionFlag = 1;
                 return std::nullopt;
-            } },
-        { "--x-units", Value, ForAll,
+            },
+            "write every constant with one more digit of precision" },
+        { "--x-units", {}, "TEXT", false, false,
             [](CliOptions& options, std::string_view value) -> Refusal {
                 options.report.XUnitsText = std::string(value);
                 return std::nullopt;
-            } },
-        { "--y-units", Value, ForAll,
+            },
+            "units of x (default XUnits)" },
+        { "--y-units", {}, "TEXT", false, false,
             [](CliOptions& options, std::string_view value) -> Refusal {
                 options.report.YUnitsText = std::string(value);
                 return std::nullopt;
-            } },
-        { "--decimal-separator", Value, ForAll, ApplyDecimalSeparator },
-        { "--full-precision", Switch, ForAll,
-            [](CliOptions& options, std::string_view) -> Refusal {
-                options.FullPrecision = true;
-                return std::nullopt;
-            } },
-        { "--stats", Switch, ForAll,
-            [](CliOptions& options, std::string_view) -> Refusal {
-                options.Statistics = true;
-                return std::nullopt;
-            } },
-        { "--plot", Value, ForAll, ApplyPlot },
-        { "--size", Value, ForGraph, ApplySize },
-        { "--title", Value, ForGraph,
+            },
+            "units of y (default YUnits)" },
+        { "--decimal-separator", {}, "C", false, false, ApplyDecimalSeparator,
+            "the decimal separator of the data (default: the locale's;\n"
+            "in a table, \",\" where the numbers have it and the\n"
+            "delimiter is not a comma, else \".\")" },
+        { "--columns", {}, "X,Y", false, ForTable, ApplyColumns,
+            "the columns of x and y in a table, each a number from 1\n"
+            "or a name in the header rows (default 1,2)" },
+        { "--delimiter", {}, ",|;|tab|blank", false, ForTable, ApplyDelimiter,
+            "what separates the fields of a table: a comma, a\n"
+            "semicolon, a tab, or blanks (one or more spaces or tabs)\n"
+            "(default: told from the first rows)" },
+        { "--header", {}, "N", false, ForTable, ApplyHeader,
+            "the rows of names at the top of a table (default: the\n"
+            "leading rows whose x and y fields are not numbers)" },
+        { "--comment", {}, "C", false, ForTable, ApplyComment,
+            "a table's lines that start with C are comments (default\n"
+            "#, or % where more lines start with it; '' for none)" },
+        { "--all-points", {}, {}, false, false,
+            [](CliOptions& options, std::string_view) { return SetFlag(options.AllPoints); },
+            "fit every point of the file, not only the first 600;\n"
+            "the file may then hold up to 1 GiB" },
+        { "--full-precision", {}, {}, false, false,
+            [](CliOptions& options, std::string_view) { return SetFlag(options.FullPrecision); },
+            "after the report, one line per constant: its name, its value\n"
+            "and its uncertainty with 20 significant digits, tab-separated\n"
+            "(nan for an uncertainty that cannot be computed)" },
+        { "--stats", {}, {}, false, false,
+            [](CliOptions& options, std::string_view) { return SetFlag(options.Statistics); },
+            "after the report (and the --full-precision lines), how\n"
+            "closely the fit follows the points, one item a line, its\n"
+            "name and its value tab-separated (see STATISTICS)" },
+        { "--plot", {}, "FILE", false, false, ApplyPlot,
+            "also draw the graph of the points and the fitted curve\n"
+            "into FILE: a PNG image (.png), or an SVG drawing (.svg) or\n"
+            "a one-page PDF (.pdf) whose lines and text stay sharp" },
+        { "--size", {}, "WxH", ForGraph, false, ApplySize,
+            "the size of the graph in pixels: title, legends, plot and\n"
+            "tick labels (default 1024x768; a PDF page at 96 per inch)" },
+        { "--title", {}, "TEXT", ForGraph, false,
             [](CliOptions& options, std::string_view value) -> Refusal {
                 options.TitleCaption = std::string(value);
                 return std::nullopt;
-            } },
-        { "--x-legend", Value, ForGraph,
+            },
+            "the graph's title (default Title)" },
+        { "--x-legend", {}, "TEXT", ForGraph, false,
             [](CliOptions& options, std::string_view value) -> Refusal {
                 options.XLegendCaption = std::string(value);
                 return std::nullopt;
-            } },
-        { "--y-legend", Value, ForGraph,
+            },
+            "the x axis legend (default XAxisLabel)" },
+        { "--y-legend", {}, "TEXT", ForGraph, false,
             [](CliOptions& options, std::string_view value) -> Refusal {
                 options.YLegendCaption = std::string(value);
                 return std::nullopt;
-            } },
-        { "--marker", Value, ForGraph, ApplyMarker },
-        { "--suppress-zero", Switch, ForGraph,
-            [](CliOptions& options, std::string_view) -> Refusal {
-                options.SuppressZero = true;
-                return std::nullopt;
-            } },
+            },
+            "the y axis legend (default YAxisLabel)" },
+        { "--marker", {}, "SHAPE", ForGraph, false, ApplyMarker,
+            "circle (default), square, equilat, upsideequilat or diamond" },
+        { "--suppress-zero", {}, {}, ForGraph, false,
+            [](CliOptions& options, std::string_view) { return SetFlag(options.SuppressZero); },
+            "plot the data ranges without stretching them to take in 0" },
+        { "--help", "-h", {}, false, false,
+            [](CliOptions& options, std::string_view) { return SetFlag(options.ShowHelp); },
+            "show this help and exit" },
+        { "--version", {}, {}, false, false,
+            [](CliOptions& options, std::string_view) { return SetFlag(options.ShowVersion); },
+            "show the version and the licence and exit" },
     } };
 
     const OptionRule* RuleOf(std::string_view name)
     {
-        const auto rule = std::find_if(OptionRules.begin(), OptionRules.end(),
-            [name](const OptionRule& candidate) { return candidate.name == name; });
+        const auto rule = std::find_if(
+            OptionRules.begin(), OptionRules.end(), [name](const OptionRule& candidate) {
+                return candidate.name == name
+                    || (!candidate.alias.empty() && candidate.alias == name);
+            });
         return rule == OptionRules.end() ? nullptr : &*rule;
+    }
+
+    // A name ending in .csv or .tsv, in any letter case.
+    bool NamesATable(std::string_view fileName)
+    {
+        if (fileName.size() < 4)
+            return false;
+        std::string extension(fileName.substr(fileName.size() - 4));
+        for (char& character : extension)
+            character = static_cast<char>(std::tolower(static_cast<unsigned char>(character)));
+        return extension == ".csv" || extension == ".tsv";
     }
 
 } // namespace
@@ -289,6 +408,7 @@ ParseResult ParseCliOptions(const std::vector<std::string_view>& arguments)
     bool optionsEnded = false;
     // The first option given that only a graph uses.
     std::string_view firstGraphOption;
+    bool tableOptionGiven = false;
 
     for (std::size_t position = 0; position < arguments.size(); ++position) {
         const std::string_view argument = arguments[position];
@@ -317,13 +437,14 @@ ParseResult ParseCliOptions(const std::vector<std::string_view>& arguments)
         }
 
         std::string_view value;
-        if (!rule->takesValue && attached) {
+        const bool takesValue = !rule->value.empty();
+        if (!takesValue && attached) {
             std::string message = "option ";
             message += Quoted(name);
             message += " takes no value";
             return Refuse(message);
         }
-        if (rule->takesValue) {
+        if (takesValue) {
             if (attached) {
                 value = *attached;
             } else if (position + 1 < arguments.size()) {
@@ -337,6 +458,7 @@ ParseResult ParseCliOptions(const std::vector<std::string_view>& arguments)
         }
         if (rule->graphOnly && firstGraphOption.empty())
             firstGraphOption = rule->name;
+        tableOptionGiven = tableOptionGiven || rule->tableOnly;
         if (const Refusal refusal = rule->apply(options, value))
             return Refuse(*refusal);
     }
@@ -356,6 +478,7 @@ ParseResult ParseCliOptions(const std::vector<std::string_view>& arguments)
         return Refuse(message);
     }
     options.FileName = std::string(files.front());
+    options.ReadsTable = tableOptionGiven || NamesATable(options.FileName);
     return ParseResult { options, {} };
 }
 
@@ -367,43 +490,44 @@ fitting constants with their uncertainties, as the workbench's results pane show
 Each uncertainty is twice the standard error; for power and exp, that of the straight
 line fitted to the logarithms, so it does not change with the units of y.
 FILE is read like a data file opened in the workbench: one point a line, x and y
-separated by spaces or tabs; - reads standard input.
+separated by spaces or tabs; - reads standard input. A file whose name ends in .csv
+or .tsv, or any file with --columns, --delimiter, --header or --comment, is read as a
+table: fields separated by a comma, a semicolon, a tab or blanks, quoted with "" as
+spreadsheets write them, header rows naming the columns, # comment lines.
 
-  --type line|poly|power|exp  the kind of fit: straight line (default), polynomial,
-                              power law y = A*|x|^B, exponential y = A*e^(B*x)
-  --order K                   highest power of x of a polynomial fit, 0 to )";
-    text += std::to_string(fit::HighestOrder);
-    text += R"( (default 0)
-  --origin                    force a straight line or polynomial through the origin
-  --extra-digit               write every constant with one more digit of precision
-  --x-units TEXT              units of x (default XUnits)
-  --y-units TEXT              units of y (default YUnits)
-  --decimal-separator C       the decimal separator of the data (default: the locale's)
-  --full-precision            after the report, one line per constant: its name, its value
-                              and its uncertainty with 20 significant digits, tab-separated
-                              (nan for an uncertainty that cannot be computed)
-  --stats                     after the report (and the --full-precision lines), how
-                              closely the fit follows the points, one item a line, its
-                              name and its value tab-separated (see STATISTICS)
-  --plot FILE                 also draw the graph of the points and the fitted curve
-                              into FILE: a PNG image (.png), or an SVG drawing (.svg) or
-                              a one-page PDF (.pdf) whose lines and text stay sharp
-  --size WxH                  the size of the graph in pixels: title, legends, plot and
-                              tick labels (default 1024x768; a PDF page at 96 per inch)
-  --title TEXT                the graph's title (default Title)
-  --x-legend TEXT             the x axis legend (default XAxisLabel)
-  --y-legend TEXT             the y axis legend (default YAxisLabel)
-  --marker SHAPE              circle (default), square, equilat, upsideequilat or diamond
-  --suppress-zero             plot the data ranges without stretching them to take in 0
-  -h, --help                  show this help and exit
-      --version               show the version and the licence and exit
-
+)";
+    // The option's names and value, then its help from column 31.
+    constexpr std::size_t HelpColumn = 30;
+    for (const OptionRule& rule : OptionRules) {
+        std::string names = "  ";
+        if (!rule.alias.empty()) {
+            names += rule.alias;
+            names += ", ";
+        }
+        names += rule.name;
+        if (!rule.value.empty()) {
+            names += ' ';
+            names += rule.value;
+        }
+        names.resize(std::max(names.size() + 2, HelpColumn), ' ');
+        std::string_view help = rule.help;
+        for (bool first = true; !help.empty(); first = false) {
+            const std::size_t lineEnd = std::min(help.find('\n'), help.size());
+            text += first ? names : std::string(HelpColumn, ' ');
+            text += help.substr(0, lineEnd);
+            text += '\n';
+            help.remove_prefix(std::min(lineEnd + 1, help.size()));
+        }
+    }
+    text += R"(
 The report goes to standard output: the results pane from its first line to its last
-non-empty line, then the lines of --full-precision and --stats. Messages and failures
-go to standard error. The graph is drawn as the workbench draws its graph, alone,
-without a display, also when the fit was refused or failed (the points without a
-curve); a file without data lines gives only the background. A graph file is written
-whole or not at all: one that cannot be written leaves the file of that name as it was.
+non-empty line, then the lines of --full-precision and --stats; nothing when no fit
+was made. Messages and failures go to standard error, and so do the rows of a table
+that give no point (the first ten, then their count). The graph is drawn as the
+workbench draws its graph, alone, without a display, also when the fit was refused or
+failed (the points without a curve); a file without data lines gives only the
+background. A graph file is written whole or not at all: one that cannot be written
+leaves the file of that name as it was.
 
 STATISTICS (--stats), with n points, p constants fitted and R the residual sum:
   points used                  n, the points of the data file the fit used
@@ -420,13 +544,22 @@ exponential they are "R^2 of y" and "adjusted R^2 of y": y itself against the fi
 curve, not ln y against the straight line fitted to the logarithms. nan stands for a
 value that cannot be formed (no degree of freedom left, or every y the same).
 
-Exit status: 0 when the fit was made of every data line and reported (and the graph
-written), 1 when a message or a failure was shown (the file cannot be read, a line is
-not an x/y pair, so that only the points before it are fitted and reported, no point
+Exit status: 0 when the fit was made of every point read and reported (and the graph
+written; rows of a table left out do not count), 1 when a message or a failure was
+shown (the file cannot be read, a line is not an x/y pair, so that only the points
+before it are fitted and reported, more than 600 points without --all-points, no point
 was read, the fit was refused or failed, the report or the graph file cannot be
 written), 2 when the command line cannot be used.
 )";
     return text;
+}
+
+std::vector<ListedOption> ListedOptions()
+{
+    std::vector<ListedOption> listed;
+    for (const OptionRule& rule : OptionRules)
+        listed.push_back({ rule.name, rule.alias, rule.value });
+    return listed;
 }
 
 } // namespace cli

@@ -1,6 +1,7 @@
 // src/cli/cli_options.h: the command line of varnek-fit, parsed into the choices of one fit.
 #pragma once
 
+#include "data/table_reader.h"
 #include "fit/fit_state.h"
 #include "graph/graph_state.h"
 #include "layout/window_design.h"
@@ -35,6 +36,14 @@ struct CliOptions {
     std::string XLegendCaption { layout::XAxisStart.Caption };
     std::string YLegendCaption { layout::YAxisStart.Caption };
     bool SuppressZero = false;
+    // Read the file as a table: its name ends in .csv or .tsv, or a table option was given.
+    bool ReadsTable = false;
+    // A table's x and y columns and how it is written; empty settings are detected (the
+    // decimal separator is DecimalSeparator).
+    data::TableColumns Columns;
+    data::TableFormat Table;
+    // Fit every point read, not only the first data::MaxPoints.
+    bool AllPoints = false;
     // The data file; "-" is standard input.
     std::string FileName;
 };
@@ -50,7 +59,18 @@ struct ParseResult {
 // given.
 ParseResult ParseCliOptions(const std::vector<std::string_view>& arguments);
 
-// The text --help prints.
+// The text --help prints, its options listed from the option table.
 std::string UsageText();
+
+// An option as the help and the manual page list it: its name, its short form (or empty) and
+// what its value is called (empty for a switch).
+struct ListedOption {
+    std::string_view Name;
+    std::string_view Alias;
+    std::string_view Value;
+};
+
+// Every option of the command line, in the order --help lists them.
+std::vector<ListedOption> ListedOptions();
 
 } // namespace cli

@@ -1,6 +1,7 @@
 // src/cli/data_file.h: a data file or standard input read as the data pane's text.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace cli {
@@ -11,5 +12,9 @@ namespace cli {
 // folder, say), "Cannot read standard input" when standard input is closed or a read of it
 // fails, and the refusals of data::PaneTextFromFileBytes.
 std::string ReadDataText(const std::string& fileName);
+
+// The bytes of the file fileName, or of standard input for "-", at most capacity + 1 of them,
+// failing as ReadDataText does.
+std::string ReadDataBytes(const std::string& fileName, std::size_t capacity);
 
 } // namespace cli

@@ -14,7 +14,8 @@ namespace cli {
 bool AsksForGraph(const std::vector<std::string_view>& arguments)
 {
     const ParseResult parsed = ParseCliOptions(arguments);
-    return parsed.options && !parsed.options->ShowHelp && !parsed.options->PlotFileName.empty();
+    return parsed.options && !parsed.options->ShowHelp && !parsed.options->ShowVersion
+        && !parsed.options->PlotFileName.empty();
 }
 
 std::optional<std::filesystem::path> PlotProgramPath()

@@ -40,33 +40,38 @@ namespace {
         return powers;
     }();
 
+    // The digits of a mantissa as an integer while they fit: at most 19 significant digits,
+    // exact in the 64-bit significand. Leading zeros are not significant.
+    struct Significand {
+        std::uint64_t value = 0;
+        int digits = 0;
+
+        void Take(char digit)
+        {
+            if (value == 0 && digit == '0')
+                return;
+            if (++digits <= SignificandDigitLimit)
+                value = value * 10 + static_cast<std::uint64_t>(digit - '0');
+        }
+        static constexpr int SignificandDigitLimit = 19;
+    };
+
     // The common case, done without the C library: when the decimal digits form an integer of
     // at most 19 digits (exact in the 64-bit significand) and the power of ten is exact, one
     // multiplication or division rounds correctly. It cannot overflow. nullopt: not this case.
     std::optional<Extended> ConvertExactly(
-        std::string_view integerDigits, std::string_view fractionDigits, int exponent)
+        const Significand& significand, std::size_t fractionDigitCount, int exponent)
     {
-        constexpr int SignificandDigitLimit = 19;
-        if (fractionDigits.size()
-            > static_cast<std::size_t>(SignificandDigitLimit + ExactPowerLimit))
+        if (significand.digits > Significand::SignificandDigitLimit
+            || fractionDigitCount
+                > static_cast<std::size_t>(Significand::SignificandDigitLimit + ExactPowerLimit))
             return std::nullopt;
-        std::uint64_t significand = 0;
-        int significantDigits = 0;
-        for (const std::string_view digits : { integerDigits, fractionDigits }) {
-            for (const char digit : digits) {
-                if (significand == 0 && digit == '0')
-                    continue; // leading zeros
-                if (++significantDigits > SignificandDigitLimit)
-                    return std::nullopt;
-                significand = significand * 10 + static_cast<std::uint64_t>(digit - '0');
-            }
-        }
-        if (significand == 0)
+        if (significand.value == 0)
             return Extended(0);
-        const int scale = exponent - static_cast<int>(fractionDigits.size());
+        const int scale = exponent - static_cast<int>(fractionDigitCount);
         if (scale < -ExactPowerLimit || scale > ExactPowerLimit)
             return std::nullopt;
-        const Extended value = static_cast<Extended>(significand);
+        const Extended value = static_cast<Extended>(significand.value);
         return scale >= 0 ? value * ExactPowersOfTen[scale] : value / ExactPowersOfTen[-scale];
     }
 
@@ -103,10 +108,12 @@ std::optional<Extended> ReadNumber(std::string_view text, std::string_view decim
         while (position < length && text[position] == ' ')
             ++position;
     };
+    // The digits are also taken into the significand as they are passed.
+    Significand significand;
     auto takeDigits = [&] {
         const std::size_t start = position;
         while (position < length && IsDigit(text[position]))
-            ++position;
+            significand.Take(text[position++]);
         return text.substr(start, position - start);
     };
 
@@ -121,7 +128,10 @@ std::optional<Extended> ReadNumber(std::string_view text, std::string_view decim
     const std::string_view integerDigits = takeDigits();
     bool hasSeparator = false;
     std::string_view fractionDigits;
-    if (!decimalSeparator.empty() && text.substr(position).starts_with(decimalSeparator)) {
+    const bool separatorFollows = decimalSeparator.size() == 1
+        ? position < length && text[position] == decimalSeparator[0]
+        : !decimalSeparator.empty() && text.substr(position).starts_with(decimalSeparator);
+    if (separatorFollows) {
         hasSeparator = true;
         position += decimalSeparator.size();
         fractionDigits = takeDigits();
@@ -147,7 +157,8 @@ std::optional<Extended> ReadNumber(std::string_view text, std::string_view decim
     if (position != length)
         return std::nullopt;
 
-    std::optional<Extended> magnitude = ConvertExactly(integerDigits, fractionDigits, exponent);
+    std::optional<Extended> magnitude
+        = ConvertExactly(significand, fractionDigits.size(), exponent);
     if (!magnitude) {
         magnitude = ConvertInC(integerDigits, fractionDigits, exponent);
         if (!magnitude)

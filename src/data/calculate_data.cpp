@@ -48,53 +48,56 @@ namespace {
         return true;
     }
 
-    // Range of slots 1..PointCount, starting from slot 1 even when PointCount is 0; x and y
-    // independently. Margins are taken from the widths before either bound moves.
-    void SetPlottedRange(PointStore& points)
-    {
-        points.XMin = points.XMax = points.XData[1];
-        points.YMin = points.YMax = points.YData[1];
-        for (int i = 2; i <= points.PointCount; ++i) {
-            const Extended x = points.XData[i];
-            if (x < points.XMin)
-                points.XMin = x;
-            else if (x > points.XMax)
-                points.XMax = x;
-            const Extended y = points.YData[i];
-            if (y < points.YMin)
-                points.YMin = y;
-            else if (y > points.YMax)
-                points.YMax = y;
-        }
+} // namespace
 
-        // Extended throughout, in this order: percent times width, then the hundredth.
-        const Extended dx = points.MarginPercent * (points.XMax - points.XMin) * 0.01L;
-        const Extended dy = points.MarginPercent * (points.YMax - points.YMin) * 0.01L;
-        points.XMin -= dx;
-        points.XMax += dx;
-        points.YMin -= dy;
-        points.YMax += dy;
-
-        // Stretch each range to take in 0, so the axes through zero are on the plot.
-        if (!points.SuppressZero) {
-            if (points.XMin > 0)
-                points.XMin = 0;
-            else if (points.XMax < 0)
-                points.XMax = 0;
-            if (points.YMin > 0)
-                points.YMin = 0;
-            else if (points.YMax < 0)
-                points.YMax = 0;
-        }
+void SetPlottedRange(PointStore& points)
+{
+    // Extreme data can overflow the widths; the range then holds infinities, which the drawing
+    // pass skips. That is no fault of the reading, so no flag may stay for a later check.
+    std::fenv_t savedEnvironment;
+    std::feholdexcept(&savedEnvironment);
+    points.XMin = points.XMax = points.XData[1];
+    points.YMin = points.YMax = points.YData[1];
+    for (int i = 2; i <= points.PointCount; ++i) {
+        const Extended x = points.XData[i];
+        if (x < points.XMin)
+            points.XMin = x;
+        else if (x > points.XMax)
+            points.XMax = x;
+        const Extended y = points.YData[i];
+        if (y < points.YMin)
+            points.YMin = y;
+        else if (y > points.YMax)
+            points.YMax = y;
     }
 
-} // namespace
+    // Extended throughout, in this order: percent times width, then the hundredth.
+    const Extended dx = points.MarginPercent * (points.XMax - points.XMin) * 0.01L;
+    const Extended dy = points.MarginPercent * (points.YMax - points.YMin) * 0.01L;
+    points.XMin -= dx;
+    points.XMax += dx;
+    points.YMin -= dy;
+    points.YMax += dy;
+
+    // Stretch each range to take in 0, so the axes through zero are on the plot.
+    if (!points.SuppressZero) {
+        if (points.XMin > 0)
+            points.XMin = 0;
+        else if (points.XMax < 0)
+            points.XMax = 0;
+        if (points.YMin > 0)
+            points.YMin = 0;
+        else if (points.YMax < 0)
+            points.YMax = 0;
+    }
+    std::fesetenv(&savedEnvironment);
+}
 
 void CalculateData(
     PointStore& points, common::TextLines& dataLines, std::string_view decimalSeparator)
 {
     const int lastDataLine = LastDataLine(dataLines);
-    points.LinesLeftUnread = lastDataLine > MaxPoints;
+    points.LinesLeftUnread = lastDataLine > points.Capacity();
     std::vector<int> unreadLines; // editor indexes, from 0
     if (lastDataLine == 0) {
         // Nothing to read: the points and the range stay as they were.
@@ -104,7 +107,7 @@ void CalculateData(
     }
 
     // Lines beyond the store's capacity are not read, and not marked either.
-    const int readLines = std::min(lastDataLine, MaxPoints);
+    const int readLines = std::min(lastDataLine, points.Capacity());
     points.PointCount = readLines;
     for (int i = 1; i <= readLines; ++i) {
         if (ReadPair(dataLines.Line(i - 1), decimalSeparator, points.XData[i], points.YData[i]))
@@ -117,12 +120,7 @@ void CalculateData(
         unreadLines.push_back(i - 1);
     }
 
-    // Extreme data can overflow the widths; the range then holds infinities, which the drawing
-    // pass skips. That is no fault of the reading, so no flag may stay for a later check.
-    std::fenv_t savedEnvironment;
-    std::feholdexcept(&savedEnvironment);
     SetPlottedRange(points);
-    std::fesetenv(&savedEnvironment);
     points.DataPresent = true;
     dataLines.MarkUnreadLines(unreadLines);
 }

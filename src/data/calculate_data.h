@@ -9,12 +9,17 @@
 namespace data {
 
 // Reads data lines 1..N of dataLines (line i is editor index i - 1, into slot i; at most
-// MaxPoints lines, LinesLeftUnread tells whether more were there) with decimalSeparator. Sets
-// PointCount (ending before the first line that fails, whose slots read 0), the plotted ranges
+// points.Capacity() lines, LinesLeftUnread tells whether more were there) with decimalSeparator.
+// Sets PointCount (ending before the first line that fails, whose slots read 0), the plotted ranges
 // with margins and zero stretching, DataPresent, and marks exactly the lines that failed.
 // An empty pane only clears DataPresent, LinesLeftUnread and the marks. Never changes the
 // text; raises no floating-point fault and leaves no flag.
 void CalculateData(
     PointStore& points, common::TextLines& dataLines, std::string_view decimalSeparator);
+
+// The plotted ranges of slots 1..PointCount, starting from slot 1 even when PointCount is 0, x
+// and y independently: widened by MarginPercent of their widths at each end and, unless
+// SuppressZero, stretched to take in 0. Raises no floating-point fault and leaves no flag.
+void SetPlottedRange(PointStore& points);
 
 } // namespace data

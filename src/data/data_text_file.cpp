@@ -40,13 +40,15 @@ namespace {
         return false;
     }
 
-    // The encoding and the UTF-8 text of bytes, line breaks still as in the file.
-    DataFileText Decoded(std::string_view bytes)
+    // The encoding and the UTF-8 text of bytes, line breaks still as in the file. UTF-8 bytes
+    // become the text without a copy.
+    DataFileText Decoded(std::string bytes)
     {
         for (const bool bigEndian : { false, true }) {
             if (!bytes.starts_with(bigEndian ? Utf16BigEndianMark : Utf16LittleEndianMark))
                 continue;
-            if (std::optional<std::string> text = Utf8FromUtf16(bytes.substr(2), bigEndian)) {
+            if (std::optional<std::string> text
+                = Utf8FromUtf16(std::string_view(bytes).substr(2), bigEndian)) {
                 if (HoldsCodeZero(*text))
                     Refuse(NotTextMessage);
                 return { std::move(*text),
@@ -62,11 +64,12 @@ namespace {
                 LooksLikeUnmarkedUtf16(bytes) ? Utf16WithoutByteOrderMarkMessage : NotTextMessage);
 
         if (bytes.starts_with(Utf8ByteOrderMark)) {
-            const std::string_view rest = bytes.substr(Utf8ByteOrderMark.size());
-            if (IsUtf8(rest))
-                return { std::string(rest), TextEncoding::Utf8WithByteOrderMark };
+            if (IsUtf8(std::string_view(bytes).substr(Utf8ByteOrderMark.size()))) {
+                bytes.erase(0, Utf8ByteOrderMark.size());
+                return { std::move(bytes), TextEncoding::Utf8WithByteOrderMark };
+            }
         } else if (IsUtf8(bytes)) {
-            return { std::string(bytes), TextEncoding::Utf8 };
+            return { std::move(bytes), TextEncoding::Utf8 };
         }
         // Every byte is a character here, a leading EF BB BF included.
         return { Utf8FromLatin1(bytes), TextEncoding::Latin1 };
@@ -76,7 +79,7 @@ namespace {
     bool OpensAs(std::string_view bytes, std::string_view text)
     {
         try {
-            return Decoded(bytes).Text == text;
+            return Decoded(std::string(bytes)).Text == text;
         } catch (const common::Failure&) {
             return false;
         }
@@ -114,13 +117,20 @@ namespace {
 
 } // namespace
 
-DataFileText PaneTextFromFileBytes(std::string_view bytes)
+DataFileText PaneTextFromFileBytes(std::string_view bytes, std::size_t capacity)
 {
-    if (bytes.size() > MemoCapacity)
-        Refuse(TextTooLongMessage);
-    DataFileText file = Decoded(bytes);
+    if (bytes.size() > capacity)
+        Refuse(capacity == LargeFileCapacity ? LargeFileMessage : TextTooLongMessage);
+    DataFileText file = Decoded(std::string(bytes));
     file.Text = WithOneLineBreakEach(file.Text);
     return file;
+}
+
+DataFileText TextFromFileBytes(std::string bytes, std::size_t capacity)
+{
+    if (bytes.size() > capacity)
+        Refuse(capacity == LargeFileCapacity ? LargeFileMessage : TextTooLongMessage);
+    return Decoded(std::move(bytes));
 }
 
 std::string FileBytesFromPaneText(std::string_view text, TextEncoding encoding)
@@ -153,10 +163,16 @@ bool HoldsEditorLineBreakCharacters(std::string_view text)
         [&](std::string_view character) { return text.find(character) != std::string_view::npos; });
 }
 
-std::string ReadDataFileBytes(std::istream& stream)
+std::string ReadDataFileBytes(std::istream& stream, std::size_t capacity)
 {
-    constexpr std::size_t Limit = MemoCapacity + 1;
+    const std::size_t Limit = capacity + 1;
     std::string bytes;
+    // Room for a file whole, so a large one is not copied as the text grows.
+    std::streambuf& buffer = *stream.rdbuf();
+    const std::streamoff here = buffer.pubseekoff(0, std::ios::cur, std::ios::in);
+    const std::streamoff end = buffer.pubseekoff(0, std::ios::end, std::ios::in);
+    if (here >= 0 && end >= here && buffer.pubseekpos(here, std::ios::in) == here)
+        bytes.reserve(std::min(static_cast<std::size_t>(end - here), Limit));
     std::array<char, 64 * 1024> chunk;
     while (bytes.size() < Limit) {
         const std::size_t wanted = std::min(chunk.size(), Limit - bytes.size());

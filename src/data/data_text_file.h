@@ -16,6 +16,11 @@ namespace data {
 // the editor in a few seconds; a larger file is refused instead of freezing the window.
 constexpr std::size_t MemoCapacity = std::size_t { 16 } * 1024 * 1024;
 
+// The largest file a table or the fitter's reading of every point takes: 1 GiB, and why it
+// refuses a larger one.
+constexpr std::size_t LargeFileCapacity = std::size_t { 1 } << 30;
+constexpr std::string_view LargeFileMessage = "The file is larger than 1 GiB";
+
 // Why PaneTextFromFileBytes refuses a file, as the user reads it (without the final ".").
 constexpr std::string_view TextTooLongMessage = "Text exceeds memo capacity";
 constexpr std::string_view NotTextMessage
@@ -38,8 +43,15 @@ struct DataFileText {
 // common::Failure with TextTooLongMessage for more than MemoCapacity bytes, NotTextMessage for
 // a character of code 0 (Utf16WithoutByteOrderMarkMessage when the bytes read as UTF-16 without
 // a mark), and BrokenUtf16Message for bytes marked as UTF-16, zero bytes among them, that do
-// not decode.
-DataFileText PaneTextFromFileBytes(std::string_view bytes);
+// not decode. A larger capacity (LargeFileCapacity, for the fitter's reading of every point)
+// refuses only beyond it.
+DataFileText PaneTextFromFileBytes(std::string_view bytes, std::size_t capacity = MemoCapacity);
+
+// The text of a file's bytes (UTF-8, line breaks as in the file) and their encoding, told and
+// refused as PaneTextFromFileBytes does but for the size: more than capacity bytes are refused
+// with TextTooLongMessage, or LargeFileMessage for LargeFileCapacity. bytes is taken over, so
+// a UTF-8 file is not copied.
+DataFileText TextFromFileBytes(std::string bytes, std::size_t capacity);
 
 // The bytes of a data file holding text (UTF-8, lines separated by "\n") in encoding: each
 // "\n" becomes CR LF, no line break is added after the last line, and the encoding's byte order
@@ -58,10 +70,10 @@ constexpr std::array<std::string_view, 3> EditorLineBreakCharacters { "\xE2\x80\
 // CR LF in its place.
 bool HoldsEditorLineBreakCharacters(std::string_view text);
 
-// Reads stream from where it stands up to MemoCapacity + 1 bytes: enough for
-// PaneTextFromFileBytes to refuse a file that is too long, without reading an endless one whole.
-// Failures of the stream's buffer pass out as it raises them (a file buffer throws
-// std::ios_base::failure when reading a folder).
-std::string ReadDataFileBytes(std::istream& stream);
+// Reads stream from where it stands up to capacity + 1 bytes: enough for PaneTextFromFileBytes
+// (or TextFromFileBytes with that capacity) to refuse a file that is too long, without reading
+// an endless one whole. Failures of the stream's buffer pass out as it raises them (a file
+// buffer throws std::ios_base::failure when reading a folder).
+std::string ReadDataFileBytes(std::istream& stream, std::size_t capacity = MemoCapacity);
 
 } // namespace data

@@ -3,7 +3,9 @@
 
 #include "common/extended.h"
 
-#include <array>
+#include <algorithm>
+#include <cassert>
+#include <vector>
 
 namespace data {
 
@@ -11,11 +13,43 @@ using common::Extended;
 
 constexpr int MaxPoints = 600;
 
+// One coordinate of the points, slots from 1 (slot 0 unused): MaxPoints slots, all 0 at first,
+// as the window has them; a reading that keeps every point (the fitter's --all-points) makes
+// room for more with Resize.
+class PointSlots {
+public:
+    PointSlots()
+        : m_values(MaxPoints + 1)
+    {
+    }
+
+    Extended& operator[](int slot)
+    {
+        assert(slot >= 0 && slot <= SlotCount());
+        return m_values[static_cast<std::size_t>(slot)];
+    }
+    const Extended& operator[](int slot) const
+    {
+        assert(slot >= 0 && slot <= SlotCount());
+        return m_values[static_cast<std::size_t>(slot)];
+    }
+    int SlotCount() const { return static_cast<int>(m_values.size()) - 1; }
+    // Slots 1..slotCount, never fewer than MaxPoints: new ones read 0, those kept keep theirs.
+    void Resize(int slotCount)
+    {
+        m_values.resize(static_cast<std::size_t>(std::max(slotCount, MaxPoints)) + 1);
+        m_values.shrink_to_fit();
+    }
+
+private:
+    std::vector<Extended> m_values;
+};
+
 // Slots count from 1: slot i belongs to line i of the data pane; slot 0 is unused.
 // Points in use are slots 1..PointCount; slots above keep what an earlier reading left.
 struct PointStore {
-    std::array<Extended, MaxPoints + 1> XData {};
-    std::array<Extended, MaxPoints + 1> YData {};
+    PointSlots XData;
+    PointSlots YData;
     int PointCount = 0;
     // At the last reading the pane held at least one line with a character in it.
     bool DataPresent = false;
@@ -26,8 +60,17 @@ struct PointStore {
     Extended YMax = 0;
     int MarginPercent = 10;
     bool SuppressZero = false;
-    // The last reading found more than MaxPoints data lines and read only the first MaxPoints.
+    // The last reading found more points than the store's slots and kept only the first ones.
     bool LinesLeftUnread = false;
+
+    // The points the store holds: MaxPoints unless Reserve gave it more.
+    int Capacity() const { return XData.SlotCount(); }
+    // Room for pointCount points (at least MaxPoints) in both coordinates.
+    void Reserve(int pointCount)
+    {
+        XData.Resize(pointCount);
+        YData.Resize(pointCount);
+    }
 };
 
 } // namespace data

@@ -3,6 +3,7 @@
 #include "data/text_encoding.h"
 
 #include <cstdint>
+#include <cstring>
 
 namespace data {
 
@@ -93,9 +94,19 @@ namespace {
 bool IsUtf8(std::string_view bytes)
 {
     std::size_t position = 0;
-    while (position < bytes.size())
+    while (position < bytes.size()) {
+        // Eight ASCII bytes at a time: most of a data file.
+        if (position + 8 <= bytes.size()) {
+            std::uint64_t eight;
+            std::memcpy(&eight, bytes.data() + position, sizeof eight);
+            if ((eight & 0x8080808080808080u) == 0) {
+                position += 8;
+                continue;
+            }
+        }
         if (!DecodeUtf8(bytes, position))
             return false;
+    }
     return true;
 }
 

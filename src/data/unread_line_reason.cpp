@@ -72,24 +72,28 @@ namespace {
 
 } // namespace
 
+std::string NotANumberReason(std::string_view word, std::string_view decimalSeparator)
+{
+    if (common::ReadNumber(word, decimalSeparator))
+        return std::string();
+    const std::string_view otherSeparator = decimalSeparator == "." ? "," : ".";
+    if (common::ReadNumber(word, otherSeparator))
+        return Quoted(word) + ": the decimal separator here is " + Quoted(decimalSeparator);
+    if (LooksLikeNumber(word, decimalSeparator))
+        return Quoted(word) + ": too large a number";
+    return "not a number: " + Quoted(word);
+}
+
 std::string UnreadLineReason(std::string_view line, std::string_view decimalSeparator)
 {
     std::string spaced(line);
     for (char& character : spaced)
         if (static_cast<unsigned char>(character) < 32)
             character = ' ';
-    const std::string_view otherSeparator = decimalSeparator == "." ? "," : ".";
-
     const std::vector<std::string_view> words = Words(spaced);
-    for (const std::string_view word : words) {
-        if (common::ReadNumber(word, decimalSeparator))
-            continue;
-        if (common::ReadNumber(word, otherSeparator))
-            return Quoted(word) + ": the decimal separator here is " + Quoted(decimalSeparator);
-        if (LooksLikeNumber(word, decimalSeparator))
-            return Quoted(word) + ": too large a number";
-        return "not a number: " + Quoted(word);
-    }
+    for (const std::string_view word : words)
+        if (std::string reason = NotANumberReason(word, decimalSeparator); !reason.empty())
+            return reason;
     if (line.empty())
         return "an empty line";
     if (words.size() != 2)

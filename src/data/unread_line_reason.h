@@ -15,4 +15,8 @@ namespace data {
 // characters count as spaces, as the reading takes them.
 std::string UnreadLineReason(std::string_view line, std::string_view decimalSeparator);
 
+// Why word does not read as a number with decimalSeparator, as UnreadLineReason words it for
+// the first such word; empty when it reads.
+std::string NotANumberReason(std::string_view word, std::string_view decimalSeparator);
+
 } // namespace data

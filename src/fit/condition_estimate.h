@@ -2,6 +2,7 @@
 // equations may lose.
 #pragma once
 
+#include "data/point_store.h"
 #include "fit/fit_state.h"
 
 #include <array>
@@ -64,5 +65,10 @@ std::optional<int> LostBits(const Matrix& normal, const Inverse& inverse, int si
 // carries, and a guide beyond. 0 without basis functions; nullopt when double finds no inverse.
 // Raises no failure and leaves the floating-point flags clear.
 std::optional<int> EstimateLostBits(const FitState& fit, int pointCount, int basisCount);
+
+// The same for points 1..PointCount as the fit will take them (SetFittedAbscissa of XData), for
+// more points than FitX holds; the same bits as the estimate from FitX holding them.
+std::optional<int> EstimateLostBits(
+    const data::PointStore& points, const FitState& fit, int basisCount);
 
 } // namespace fit

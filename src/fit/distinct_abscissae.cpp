@@ -2,8 +2,8 @@
 #include "fit/distinct_abscissae.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
-#include <vector>
 
 namespace fit {
 
@@ -13,18 +13,24 @@ bool HasEnoughDistinctX(const data::PointStore& points, const FitState& fit)
     const int needed = linearModel ? BasisFunctionCount(fit) : 2;
     if (needed < 1)
         return true;
-    std::vector<Extended> values;
+    // Stops at the needed count: a few comparisons a point, however many points there are.
+    std::array<Extended, MaxBasisFunctions> distinct {};
+    int found = 0;
     for (int point = 1; point <= points.PointCount; ++point) {
         const Extended x = points.XData[point];
         // A forced fit has no column of ones: x = 0 adds nothing to its normal matrix.
         if (linearModel && fit.ZeroForce && x == 0)
             continue;
-        values.push_back(fit.FitType == PowerLaw ? std::fabs(x) : x);
+        const Extended value = fit.FitType == PowerLaw ? std::fabs(x) : x;
+        // -0 and 0 are one value.
+        if (std::find(distinct.begin(), distinct.begin() + found, value)
+            != distinct.begin() + found)
+            continue;
+        distinct[found++] = value;
+        if (found >= needed)
+            return true;
     }
-    // Equal values, -0 and 0 among them, sort next to each other.
-    std::sort(values.begin(), values.end());
-    const auto distinct = std::unique(values.begin(), values.end()) - values.begin();
-    return distinct >= needed;
+    return false;
 }
 
 } // namespace fit

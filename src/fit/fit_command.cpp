@@ -9,7 +9,7 @@ namespace fit {
 
 namespace {
 
-    bool HasZero(const std::array<Extended, data::MaxPoints + 1>& values, int count)
+    bool HasZero(const data::PointSlots& values, int count)
     {
         for (int point = 1; point <= count; ++point)
             if (values[point] == 0)

@@ -8,6 +8,7 @@
 #include "fit/exact_arithmetic.h"
 #include "fit/fitting_function.h"
 #include "fit/invert_matrix.h"
+#include "fit/lsq_point_by_point.h"
 #include "fit/model_value.h"
 #include "fit/residual_accuracy.h"
 #include "fit/singular_system.h"
@@ -172,22 +173,21 @@ namespace {
 
         BuildPseudoInverse(fit, pointCount, basisCount);
         FormConstants(fit, pointCount, basisCount);
-        if (fit.ZeroForce)
-            InsertForcedZero(fit, basisCount);
         return true;
     }
 
-    // Where the points lie exactly on a polynomial of the fit's form (xs and ys from slot 1:
-    // the data, or the logarithms as fitted), sets the constants to the exact ones, rounded,
-    // and says so. Throws common::FloatingPointError (overflow) for one beyond the range.
-    bool SetExactConstants(const Extended* xs, const Extended* ys, FitState& fit)
+    // Where the points lie exactly on a polynomial of the fit's form (pointAt(i) for i from 1:
+    // the data, or the points as fitted), sets the constants to the exact ones, rounded, and
+    // says so. Throws common::FloatingPointError (overflow) for one beyond the range.
+    template <typename PointAt> bool SetExactConstants(PointAt pointAt, FitState& fit)
     {
         const WidePrecision precision(2 * ExtendedBits);
         std::vector<WideFloat> u;
         std::vector<WideFloat> v;
         for (int point = 1; point <= fit.FitPointCount; ++point) {
-            u.emplace_back(xs[point]);
-            v.emplace_back(ys[point]);
+            const FittedPoint fitted = pointAt(point);
+            u.emplace_back(fitted.u);
+            v.emplace_back(fitted.v);
         }
         const bool polynomial = IsPolynomial(fit.FitType);
         const int firstIndex = polynomial ? FirstPower(fit) : 0;
@@ -210,14 +210,15 @@ namespace {
     {
         using enum ResidualSumAccuracy::Verdict;
         if (!IsPolynomial(fit.FitType)) {
-            CalculateLogResiduals(fit);
-            switch (LogResidualSumVerdict(fit, lostBits)) {
+            CalculateLogResiduals(points, fit);
+            switch (LogResidualSumVerdict(points, fit, lostBits)) {
             case Unsettled:
                 return false;
             case Settled:
                 break;
             case MaybeZero:
-                if (!SetExactConstants(fit.FitX.data(), fit.FitY.data(), fit))
+                if (!SetExactConstants(
+                        [&](int point) { return FittedPointAt(points, fit, point); }, fit))
                     return false;
                 fit.LogResidualSumOfSquares = 0;
                 break;
@@ -231,7 +232,11 @@ namespace {
             return true;
         case MaybeZero:
             if (!IsPolynomial(fit.FitType)
-                || !SetExactConstants(points.XData.data(), points.YData.data(), fit))
+                || !SetExactConstants(
+                    [&](int point) {
+                        return FittedPoint { points.XData[point], points.YData[point] };
+                    },
+                    fit))
                 return false;
             fit.ResidualSumOfSquares = 0;
             return true;
@@ -246,7 +251,8 @@ void LsqRoutine(const data::PointStore& points, FitState& fit)
     const int pointCount = points.PointCount;
     const int basisCount = BasisFunctionCount(fit);
     assert(basisCount >= 0 && basisCount <= MaxBasisFunctions);
-    assert(pointCount >= 0 && pointCount <= data::MaxPoints);
+    // FitX, FitY and the design hold MaxPoints points; more are fitted point by point.
+    const bool pointByPoint = pointCount > data::MaxPoints;
 
     fit.SignificandBits = ExtendedBits;
     fit.CurveCentred = false;
@@ -254,15 +260,20 @@ void LsqRoutine(const data::PointStore& points, FitState& fit)
     std::optional<int> lostBits;
     std::optional<WideSolution> wide;
     try {
-        TransformPoints(points, fit);
+        if (!pointByPoint)
+            TransformPoints(points, fit);
         fit.FitPointCount = pointCount;
         fit.ConstantCount = basisCount;
         // A system too ill-conditioned for Extended takes the same steps in a wider significand.
         // Faults of the design and of the normal matrix are the data's and pass out as they
         // are; on the wide road the same values fault where they are rounded into FitState.
-        lostBits = EstimateLostBits(fit, pointCount, basisCount);
+        lostBits = pointByPoint ? EstimateLostBits(points, fit, basisCount)
+                                : EstimateLostBits(fit, pointCount, basisCount);
         const bool inExtended = lostBits && *lostBits <= ExtendedLostBitsLimit
-            && SolveInExtended(fit, pointCount, basisCount);
+            && (pointByPoint ? SolvePointByPointInExtended(points, fit, basisCount)
+                             : SolveInExtended(fit, pointCount, basisCount));
+        if (inExtended && fit.ZeroForce)
+            InsertForcedZero(fit, basisCount);
         if (!inExtended) {
             wide = SolveInWidePrecision(points, fit, lostBits);
             StoreWideConstants(*wide, fit);
@@ -278,6 +289,10 @@ void LsqRoutine(const data::PointStore& points, FitState& fit)
         fit.WideResults = std::make_shared<const WideSolution>(std::move(*wide));
         return;
     }
+    // Beyond the window's points the straight line and polynomial take their residual sum with
+    // twice Extended's significand first, which settles most of them.
+    if (pointByPoint && SumResidualsPointByPoint(points, fit, *lostBits))
+        return;
     if (!SettleResidualSumsInExtended(points, fit, *lostBits)) {
         // Residuals far below the data, or within their error of 0: their sum needs the digits
         // Extended lost to cancellation.

@@ -25,8 +25,10 @@ namespace fit {
 // normal matrix and its inverse, and ends with the residual sums (ResidualSumOfSquares, and
 // LogResidualSumOfSquares for the power law and the exponential). The Extended road also fills
 // the design and the pseudo-inverse; the wide road leaves SignificandBits and the centred
-// polynomial. Needs 0 <= BasisFunctionCount <= 16 and storage allocated. Throws SingularSystem
-// when the points hold too few distinct abscissae (HasEnoughDistinctX), and
+// polynomial. More than MaxPoints points (the fitter's --all-points) are fitted without FitX,
+// FitY and the n-long matrices, the Extended sums taken point by point
+// (SolvePointByPointInExtended). Needs 0 <= BasisFunctionCount <= 16 and storage allocated. Throws
+// SingularSystem when the points hold too few distinct abscissae (HasEnoughDistinctX), and
 // common::FloatingPointError at the first step that faults; what was written before stays
 // written. A failure before the constants are formed also clears FitValid, so no curve is
 // drawn from stale or half-written constants.

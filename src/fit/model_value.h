@@ -31,6 +31,27 @@ template <typename Real> void SetFittedOrdinate(Real& value, FitModel fitType, E
         value = log(abs(value));
 }
 
+// A point as fitted: its abscissa u and ordinate v.
+struct FittedPoint {
+    Extended u = 0;
+    Extended v = 0;
+};
+
+// Point point (from 1) as fitted: from FitX and FitY where they hold the points (at most
+// MaxPoints), else formed from the data as the fit forms them, to the same bits.
+inline FittedPoint FittedPointAt(const data::PointStore& points, const FitState& fit, int point)
+{
+    FittedPoint fitted;
+    if (fit.FitPointCount <= data::MaxPoints) {
+        fitted.u = fit.FitX[point];
+        fitted.v = fit.FitY[point];
+    } else {
+        SetFittedAbscissa(fitted.u, fit.FitType, points.XData[point]);
+        SetFittedOrdinate(fitted.v, fit.FitType, points.YData[point]);
+    }
+    return fitted;
+}
+
 // value := the model of fitType with constants[0..count-1] (A(0) first) at x:
 // exp(A(1) ln|x| + A(0)) for the power law (0 at x = 0), exp(A(1) x + A(0)) for the exponential,
 // otherwise the polynomial by Horner's rule from the highest constant down (0 when count < 1).

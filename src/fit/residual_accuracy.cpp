@@ -2,6 +2,8 @@
 #include "fit/residual_accuracy.h"
 
 #include "common/failure.h"
+#include "fit/calculate_residuals.h"
+#include "fit/model_value.h"
 
 #include <algorithm>
 #include <cmath>
@@ -56,9 +58,10 @@ void ResidualSumAccuracy::AddConstantsError(
 
 Extended ResidualSumAccuracy::Bound(Extended residualSum) const
 {
-    // The sum itself rounds once a point.
+    // The sum itself rounds once a point, or as often as set.
+    const int sumRoundings = m_sumRoundings >= 0 ? m_sumRoundings : m_pointCount;
     return 2 * std::sqrt(residualSum * m_errorSquares) + m_errorSquares + m_constantsError
-        + m_pointCount * m_unit * residualSum;
+        + sumRoundings * m_unit * residualSum;
 }
 
 ResidualSumAccuracy::Verdict ResidualSumAccuracy::Judge(Extended residualSum) const
@@ -114,12 +117,15 @@ ResidualSumAccuracy::Verdict ResidualSumVerdict(
 
     // Horner's rule rounds twice a constant, the subtraction from y once more.
     const int roundings = 2 * count + 2;
+    const int sumRoundings = ResidualSumRoundings(fit.FitPointCount);
     ResidualSumAccuracy atOnce(ExtendedBits, roundings);
+    atOnce.SetSumRoundings(sumRoundings);
     atOnce.Add(largestY, largestScale, fit.FitPointCount);
     atOnce.AddConstantsError(ExtendedBits, lostBits, fit.SystemSize, scaledNorm);
     ResidualSumAccuracy::Verdict verdict = atOnce.Judge(fit.ResidualSumOfSquares);
     if (verdict != Settled) {
         ResidualSumAccuracy pointByPoint(ExtendedBits, roundings);
+        pointByPoint.SetSumRoundings(sumRoundings);
         for (int point = 1; point <= fit.FitPointCount; ++point)
             pointByPoint.Add(points.YData[point], scaleAt(points.XData[point]));
         pointByPoint.AddConstantsError(ExtendedBits, lostBits, fit.SystemSize, scaledNorm);
@@ -129,7 +135,8 @@ ResidualSumAccuracy::Verdict ResidualSumVerdict(
     return verdict;
 }
 
-ResidualSumAccuracy::Verdict LogResidualSumVerdict(const FitState& fit, int lostBits)
+ResidualSumAccuracy::Verdict LogResidualSumVerdict(
+    const data::PointStore& points, const FitState& fit, int lostBits)
 {
     if (fit.FitPointCount - fit.ConstantCount - 1 <= 0)
         return ResidualSumAccuracy::Verdict::Settled;
@@ -137,9 +144,11 @@ ResidualSumAccuracy::Verdict LogResidualSumVerdict(const FitState& fit, int lost
         fit.FitConstants.data(), 2, false, [&](int row) { return fit.NormalMatrix(row, row); });
     // As the straight line's residual sum.
     ResidualSumAccuracy accuracy(ExtendedBits, 2 * 2 + 2);
-    for (int point = 1; point <= fit.FitPointCount; ++point)
-        accuracy.Add(fit.FitY[point],
-            EvaluationScale(StraightLine, fit.FitConstants.data(), 2, fit.FitX[point]));
+    accuracy.SetSumRoundings(ResidualSumRoundings(fit.FitPointCount));
+    for (int point = 1; point <= fit.FitPointCount; ++point) {
+        const FittedPoint fitted = FittedPointAt(points, fit, point);
+        accuracy.Add(fitted.v, EvaluationScale(StraightLine, fit.FitConstants.data(), 2, fitted.u));
+    }
     accuracy.AddConstantsError(ExtendedBits, lostBits, 2, scaledNorm);
     const ResidualSumAccuracy::Verdict verdict = accuracy.Judge(fit.LogResidualSumOfSquares);
     common::ClearFloatingPointFlags();

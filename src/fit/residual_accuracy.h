@@ -37,6 +37,10 @@ public:
     // the basis functions of |A(j)| sqrt(N_jj).
     void AddConstantsError(int constantsBits, int lostBits, int basisCount, Extended scaledNorm);
 
+    // The sum of the squares is taken so that a square goes through at most roundings
+    // additions (ResidualSumRoundings of blocked sums), not one a point added.
+    void SetSumRoundings(int roundings) { m_sumRoundings = roundings; }
+
     enum class Verdict {
         Unsettled, // more digits are needed
         Settled, // within 2^-SettledResidualBits of itself, or beyond the range
@@ -63,6 +67,7 @@ private:
     Extended m_constantsError = 0;
     Extended m_dataScale = 0;
     int m_pointCount = 0;
+    int m_sumRoundings = -1; // the points added, unless set
 };
 
 // The sum over the basis functions of |constant| sqrt(N_jj), the norm in which the condition
@@ -88,7 +93,8 @@ ResidualSumAccuracy::Verdict ResidualSumVerdict(
     const data::PointStore& points, const FitState& fit, int lostBits);
 
 // The same for the LogResidualSumOfSquares of a power law or exponential fit just made, judged
-// point by point over FitX and FitY. Leaves the floating-point flags clear.
-ResidualSumAccuracy::Verdict LogResidualSumVerdict(const FitState& fit, int lostBits);
+// point by point over the points as fitted. Leaves the floating-point flags clear.
+ResidualSumAccuracy::Verdict LogResidualSumVerdict(
+    const data::PointStore& points, const FitState& fit, int lostBits);
 
 } // namespace fit

@@ -68,7 +68,7 @@ void DrawMarkers(const GraphState& graph, const data::PointStore& points, Canvas
     canvas.SetPenColor(common::Black);
     canvas.SetBrushColor(graph.MarkerColor);
     const int halfSize = MarkerHalfSize(graph.MarkerType, graph.MarkerSize);
-    const int count = std::min(points.PointCount, data::MaxPoints);
+    const int count = std::min(points.PointCount, points.Capacity());
     for (int i = 1; i <= count; ++i) {
         const Extended x = points.XData[i];
         const Extended y = points.YData[i];

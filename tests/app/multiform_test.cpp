@@ -52,8 +52,8 @@ TEST_F(Multiform, ShowsItsCaptionAndMenu)
     const QList<QAction*> bar = window->menuBar()->actions();
     EXPECT_EQ(Captions(bar), (QStringList { "&File", "Forma&t", "Fit &Data" }));
     EXPECT_EQ(Captions(File1()->actions()),
-        (QStringList { "&New", "&Open", "-", "&Save", "Save &As", "Export &Graph...", "-",
-            "Printer Se&tup", "&Print", "-", "E&xit" }));
+        (QStringList { "&New", "&Open", "&Import Table...", "-", "&Save", "Save &As",
+            "Export &Graph...", "-", "Printer Se&tup", "&Print", "-", "E&xit" }));
     // Format and Fit Data act themselves: no menu drops down from them.
     EXPECT_EQ(MenuItem("Format1")->menu(), nullptr);
     EXPECT_EQ(MenuItem("FitData1")->menu(), nullptr);
@@ -66,7 +66,8 @@ TEST_F(Multiform, ShortcutsShowInTheMenuAndWorkFromTheDataPane)
         if (!item->isSeparator())
             keys << item->shortcut().toString();
     EXPECT_EQ(keys,
-        (QStringList { "Ctrl+N", "Ctrl+O", "Ctrl+S", "Ctrl+Shift+S", "", "", "Ctrl+P", "Ctrl+Q" }));
+        (QStringList {
+            "Ctrl+N", "Ctrl+O", "Ctrl+I", "Ctrl+S", "Ctrl+Shift+S", "", "", "Ctrl+P", "Ctrl+Q" }));
 
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));

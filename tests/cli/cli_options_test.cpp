@@ -6,7 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -201,4 +205,115 @@ TEST(ParseCliOptions, TakesSizesFromOneToTheLargestImage)
             EXPECT_EQ(result.error, error);
         }
     }
+}
+
+TEST(ParseCliOptions, ReadsTheTableOptions)
+{
+    EXPECT_FALSE(Parse({ "run.dat" }).options->ReadsTable);
+    EXPECT_TRUE(Parse({ "run.CSV" }).options->ReadsTable);
+    EXPECT_TRUE(Parse({ "run.tsv" }).options->ReadsTable);
+
+    const cli::ParseResult result = Parse({ "--columns", "time,3", "--delimiter", "tab",
+        "--header=2", "--comment", "%", "--all-points", "log.txt" });
+    ASSERT_TRUE(result.options) << result.error;
+    const cli::CliOptions& options = *result.options;
+    EXPECT_TRUE(options.ReadsTable);
+    EXPECT_TRUE(options.AllPoints);
+    EXPECT_EQ(options.Columns.X.Name, "time");
+    EXPECT_EQ(options.Columns.Y.Number, 3);
+    EXPECT_EQ(options.Columns.Y.Name, "");
+    EXPECT_EQ(options.Table.Delimiter, data::TableDelimiter::Tab);
+    EXPECT_EQ(options.Table.HeaderRows, 2);
+    EXPECT_EQ(options.Table.CommentCharacter, '%');
+    EXPECT_EQ(Parse({ "--comment=", "a" }).options->Table.CommentCharacter, '\0');
+    EXPECT_EQ(
+        Parse({ "--delimiter=;", "a" }).options->Table.Delimiter, data::TableDelimiter::Semicolon);
+
+    const std::vector<std::pair<std::vector<std::string_view>, std::string>> refused {
+        { { "--columns", "1", "a" },
+            "the columns must be X,Y, each a number from 1 or a name in the header, not '1'" },
+        { { "--columns", "0,2", "a" },
+            "the columns must be X,Y, each a number from 1 or a name in the header, not '0,2'" },
+        { { "--columns", "1,,2", "a" },
+            "the columns must be X,Y, each a number from 1 or a name in the header, not "
+            "'1,,2'" },
+        { { "--delimiter", "|", "a" }, "the delimiter must be , ; tab or blank, not '|'" },
+        { { "--header", "-1", "a" }, "the header rows must be a whole number from 0, not '-1'" },
+        { { "--comment", "//", "a" },
+            "the comment character must be one character other than a space or a quote, or "
+            "empty for none, not '//'" },
+    };
+    for (const auto& [arguments, error] : refused) {
+        SCOPED_TRACE(error);
+        EXPECT_EQ(Parse(arguments).error, error);
+    }
+}
+
+TEST(ParseCliOptions, TheManualPageListsTheOptionsOfTheHelp)
+{
+    // Each tag of the OPTIONS section names options as "--name VALUE", several separated by
+    // ", ", in troff's escapes.
+    std::ifstream page(VARNEK_FIT_MANUAL_PAGE);
+    ASSERT_TRUE(page) << VARNEK_FIT_MANUAL_PAGE;
+    std::map<std::string, std::string> listed;
+    bool inOptions = false;
+    bool tagFollows = false;
+    for (std::string line; std::getline(page, line);) {
+        if (line.starts_with(".SH"))
+            inOptions = line == ".SH OPTIONS";
+        if (!inOptions)
+            continue;
+        if (line == ".TP") {
+            tagFollows = true;
+            continue;
+        }
+        if (!tagFollows)
+            continue;
+        tagFollows = false;
+        std::string tag;
+        for (std::size_t at = 0; at < line.size(); ++at) {
+            if (line.compare(at, 3, "\\fB") == 0 || line.compare(at, 3, "\\fR") == 0
+                || line.compare(at, 3, "\\fI") == 0) {
+                at += 2;
+                continue;
+            }
+            if (line.compare(at, 2, "\\-") == 0)
+                ++at;
+            tag += line[at];
+        }
+        if (tag.starts_with(".B "))
+            tag.erase(0, 3);
+        // .BR joins its arguments, each a word or a quoted text, without spaces.
+        if (tag.starts_with(".BR ")) {
+            std::string joined;
+            bool quoted = false;
+            for (const char character : tag.substr(4)) {
+                if (character == '"')
+                    quoted = !quoted;
+                else if (character != ' ' || quoted)
+                    joined += character;
+            }
+            tag = joined;
+        }
+        for (std::size_t start = 0; start < tag.size();) {
+            const std::size_t end = std::min(tag.find(", ", start), tag.size());
+            const std::string mention = tag.substr(start, end - start);
+            start = end + 2;
+            const std::size_t space = mention.find(' ');
+            if (mention.starts_with('-'))
+                listed[mention.substr(0, space)]
+                    = space == std::string::npos ? "" : mention.substr(space + 1);
+        }
+    }
+
+    std::map<std::string, std::string> expected;
+    for (const cli::ListedOption& option : cli::ListedOptions()) {
+        expected[std::string(option.Name)] = std::string(option.Value);
+        if (!option.Alias.empty())
+            expected[std::string(option.Alias)] = std::string(option.Value);
+    }
+    EXPECT_EQ(listed, expected);
+    const std::string help = cli::UsageText();
+    for (const auto& [name, value] : expected)
+        EXPECT_NE(help.find(value.empty() ? name : name + ' ' + value), std::string::npos) << name;
 }

@@ -190,3 +190,55 @@ TEST(VarnekFit, FitsTheCertifiedFilipSetToFourteenDigits)
             set.standardDeviations[estimate], 1e-14L));
     }
 }
+
+TEST(VarnekFit, FitsATableAsItFitsTheSamePairs)
+{
+    // A spreadsheet's export: header, the x and y of the plain file in columns 1 and 3, and
+    // twelve rows that give no point, the first ten named and the rest counted.
+    const std::string plain = cli_test::TemporaryPath(".dat");
+    const std::string table = cli_test::TemporaryPath(".csv");
+    {
+        std::ofstream plainFile(plain, std::ios::binary);
+        std::ofstream tableFile(table, std::ios::binary);
+        tableFile << "\"time\",temp,dist\r\n";
+        for (int row = 0; row < 20; ++row) {
+            const std::string x = std::to_string(row) + ".5";
+            const std::string y = std::to_string(3 * row + row % 3) + ".25";
+            plainFile << x << ' ' << y << '\n';
+            tableFile << x << ",20," << y << "\r\n";
+            if (row < 12)
+                tableFile << row << ",20,-\r\n";
+        }
+    }
+    const Outcome reference = RunVarnekFit("--full-precision '" + plain + "'");
+    const Outcome outcome = RunVarnekFit("--columns time,dist --full-precision '" + table + "'");
+    std::remove(plain.c_str());
+    std::remove(table.c_str());
+    EXPECT_EQ(reference.status, 0);
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.out, reference.out);
+    std::string errors;
+    for (int row = 0; row < 10; ++row)
+        errors += "Row " + std::to_string(3 + 2 * row) + " is left out: not a number: '-'.\n";
+    errors += "2 more rows are left out.\n";
+    EXPECT_EQ(outcome.errors, errors);
+}
+
+TEST(VarnekFit, FitsEveryPointWhenAsked)
+{
+    const std::string path = cli_test::TemporaryPath(".dat");
+    {
+        std::ofstream file(path, std::ios::binary);
+        for (int point = 1; point <= 1000; ++point)
+            file << point << ' ' << 2 * point + point % 7 << "\r\n";
+    }
+    const Outcome first = RunVarnekFit("--stats '" + path + "'");
+    const Outcome every = RunVarnekFit("--stats --all-points '" + path + "'");
+    std::remove(path.c_str());
+    EXPECT_EQ(first.status, 1);
+    EXPECT_EQ(first.errors, "Only the first 600 points are used.\n");
+    EXPECT_NE(first.out.find("points used\t600\n"), std::string::npos) << first.out;
+    EXPECT_EQ(every.status, 0);
+    EXPECT_EQ(every.errors, "");
+    EXPECT_NE(every.out.find("points used\t1000\n"), std::string::npos) << every.out;
+}

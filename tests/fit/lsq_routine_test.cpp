@@ -200,3 +200,53 @@ TEST_F(LsqRoutineTest, RefusesWithItsReasonBeyondTheWidestSignificand)
             "The data need more than 4096 bits to be fitted exactly.");
     }
 }
+
+TEST_F(LsqRoutineTest, FitsEveryPointOfRepeatedCertifiedSets)
+{
+    // More points than the window holds go point by point, in Extended where the normal
+    // matrix loses few bits (the residual sum then taken with twice Extended's significand),
+    // else on the wide road: a set repeated k times has the certified constants and k times
+    // the certified residual sum.
+    struct RepeatedCase {
+        CertifiedCase set;
+        bool inExtended;
+    };
+    const std::vector<RepeatedCase> cases {
+        { { "Norris.dat", fit::StraightLine, 1, false }, true },
+        { { "NoInt1.dat", fit::StraightLine, 1, true }, true },
+        { { "Pontius.dat", fit::Polynomial, 2, false }, true },
+        { { "Filip.dat", fit::Polynomial, 10, false }, false },
+        { { "Wampler4.dat", fit::Polynomial, 5, false }, false },
+    };
+    for (const auto& [certified, inExtended] : cases) {
+        SCOPED_TRACE(certified.file);
+        const test_support::ReferenceSet set = test_support::LoadReferenceSet(
+            test_support::FixturePath(std::string("nist/") + certified.file));
+        ASSERT_FALSE(set.x.empty());
+        const int repeats = static_cast<int>(data::MaxPoints / set.x.size()) + 1;
+        data::PointStore points;
+        points.Reserve(repeats * static_cast<int>(set.x.size()));
+        for (int repeat = 0; repeat < repeats; ++repeat)
+            for (std::size_t index = 0; index < set.x.size(); ++index) {
+                ++points.PointCount;
+                points.XData[points.PointCount] = set.x[index];
+                points.YData[points.PointCount] = set.y[index];
+            }
+        points.DataPresent = true;
+        m_fit.FitType = certified.fitType;
+        m_fit.FitOrder = certified.fitOrder;
+        m_fit.ZeroForce = certified.zeroForce;
+
+        fit::LsqRoutine(points, m_fit);
+
+        const int firstEstimated = certified.zeroForce ? 1 : 0;
+        EXPECT_EQ(m_fit.FitPointCount, points.PointCount);
+        EXPECT_EQ(m_fit.SignificandBits == fit::ExtendedBits, inExtended);
+        for (std::size_t estimate = 0; estimate < set.estimates.size(); ++estimate)
+            EXPECT_TRUE(test_support::IsNear(m_fit.FitConstants[firstEstimated + estimate],
+                set.estimates[estimate], CertifiedTolerance))
+                << estimate;
+        EXPECT_TRUE(test_support::IsNear(
+            m_fit.ResidualSumOfSquares, repeats * set.residualSumOfSquares, CertifiedTolerance));
+    }
+}

@@ -1,6 +1,8 @@
 // tests/support/scripted_dialogs.cpp: scripted answers instead of modal dialogs.
 #include "support/scripted_dialogs.h"
 
+#include "app/import_table_dialog.h"
+
 namespace test_support {
 
 namespace {
@@ -43,6 +45,17 @@ app::SaveChangesAnswer ScriptedDialogs::AskSaveChanges(QWidget*, const QString& 
 std::optional<QString> ScriptedDialogs::ExportFileName(QWidget*, const QString&)
 {
     return NextAnswer(exportAnswers);
+}
+
+std::optional<QString> ScriptedDialogs::ImportFileName(QWidget*, const QString&)
+{
+    return NextAnswer(importAnswers);
+}
+
+bool ScriptedDialogs::ConfirmImport(app::ImportTableDialog& dialog)
+{
+    ++importDialogCount;
+    return importChoices ? importChoices(dialog) : true;
 }
 
 void ScriptedDialogs::Information(QWidget*, const QString& text)

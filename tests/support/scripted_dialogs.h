@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -21,6 +22,11 @@ public:
     // Starting choices the file dialogs were shown with.
     std::vector<QString> openStartPaths;
     std::vector<QString> saveStartPaths;
+    std::deque<QString> importAnswers;
+    // What the user does in the Import Table dialog: confirms it with OK (true) or cancels.
+    // Unset: OK on the dialog as it opened. The dialogs shown are counted.
+    std::function<bool(app::ImportTableDialog&)> importChoices;
+    int importDialogCount = 0;
     // Answers to "Save changes to NAME?", in order; none left is Discard. The names asked about.
     std::deque<app::SaveChangesAnswer> saveChangesAnswers;
     std::vector<QString> saveChangesNames;
@@ -36,6 +42,8 @@ public:
     std::optional<QString> OpenFileName(QWidget* parent, const QString& startPath) override;
     std::optional<QString> SaveFileName(QWidget* parent, const QString& startPath) override;
     std::optional<QString> ExportFileName(QWidget* parent, const QString& startPath) override;
+    std::optional<QString> ImportFileName(QWidget* parent, const QString& startPath) override;
+    bool ConfirmImport(app::ImportTableDialog& dialog) override;
     app::SaveChangesAnswer AskSaveChanges(QWidget* parent, const QString& fileName) override;
     void Information(QWidget* parent, const QString& text) override;
     void Error(QWidget* parent, const QString& text) override;

@@ -1,17 +1,21 @@
-// src/cli/fit_runner.cpp: the fit command with a text data pane, standard error and a text report.
-#include "cli/fit_runner.h"
+// src/cli/fit_session.cpp: the fit command on a data text or a table, with standard error and a
+// text report.
+#include "cli/fit_session.h"
 
 #include "common/failure.h"
 #include "common/memory_lines.h"
 #include "data/calculate_data.h"
+#include "data/table_reader.h"
 #include "fit/fit_command.h"
 #include "fit/fit_statistics.h"
 #include "fit/uncertainty.h"
 #include "report/initial_results_text.h"
 #include "report/lsq_results_to_screen.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
 
 namespace cli {
@@ -19,6 +23,41 @@ namespace cli {
 namespace {
 
     constexpr std::string_view NothingToFitMessage = "No data points to fit";
+
+    // As many empty lines as the window's results pane starts with: the report's lines, and
+    // nothing where no fit is reported (the window's instructions are no command-line report).
+    std::string EmptyResultsText()
+    {
+        return std::string(static_cast<std::size_t>(std::count(report::InitialResultsText.begin(),
+                               report::InitialResultsText.end(), '\n')),
+            '\n');
+    }
+
+    // The rows of a table that gave no point: the first ones by their row and reason, then how
+    // many more there were.
+    void WriteLeftOutRows(const data::TableReading& reading, std::ostream& errors)
+    {
+        for (const data::LeftOutRow& row : reading.LeftOut)
+            errors << "Row " << row.Row << " is left out: " << row.Reason << ".\n";
+        const int more = reading.LeftOutCount - static_cast<int>(reading.LeftOut.size());
+        if (more > 0)
+            errors << more
+                   << (more == 1 ? " more row is left out.\n" : " more rows are left out.\n");
+    }
+
+    // Reads the table dataText into points, with the options' columns, format and decimal
+    // separator: every point with AllPoints, else the first data::MaxPoints.
+    void ReadTablePoints(const CliOptions& options, std::string_view dataText,
+        data::PointStore& points, std::ostream& errors)
+    {
+        data::TableFormat format = options.Table;
+        if (!options.DecimalSeparator.empty())
+            format.DecimalSeparator = options.DecimalSeparator;
+        const int limit = options.AllPoints ? std::numeric_limits<int>::max() : data::MaxPoints;
+        const data::TableReading reading
+            = data::ReadTable(dataText, format, options.Columns, limit, points);
+        WriteLeftOutRows(reading, errors);
+    }
 
     // The number, from 1, of the first line the reading could not take as a pair.
     int FirstUnreadLine(const common::MemoryLines& dataPane)
@@ -122,8 +161,8 @@ int RunFit(const CliOptions& options, std::string_view dataText, std::string_vie
     static_cast<fit::FitChoice&>(fit) = options.fit;
     const report::ReportSettings& settings = options.report;
 
-    common::MemoryLines dataPane(dataText);
-    common::MemoryLines resultsPane(report::InitialResultsText);
+    common::MemoryLines dataPane(options.ReadsTable ? std::string_view() : dataText);
+    common::MemoryLines resultsPane(EmptyResultsText());
 
     fit::AllocateWorkingStorage(fit);
     bool failed = false;
@@ -132,7 +171,13 @@ int RunFit(const CliOptions& options, std::string_view dataText, std::string_vie
     bool reportStarted = false;
     fit::FitOutcome outcome = fit::FitOutcome::NothingToFit;
     try {
-        data::CalculateData(points, dataPane, decimalSeparator);
+        if (options.ReadsTable) {
+            ReadTablePoints(options, dataText, points, errors);
+        } else {
+            if (options.AllPoints)
+                points.Reserve(dataPane.LineCount());
+            data::CalculateData(points, dataPane, decimalSeparator);
+        }
         if (!dataPane.UnreadLines().empty() && points.PointCount > 0) {
             errors << ReadingStoppedMessage(dataPane, points.PointCount) << '\n';
             messageShown = true;

@@ -1,6 +1,6 @@
-// tests/cli/plot_output_test.cpp: graphs drawn by the built varnek-fit, read back and checked at
-// pixels computed by the graph's own routines.
-#include "cli/plot_output.h"
+// tests/cli/plot/plot_output_test.cpp: graphs drawn by the built varnek-fit, read back and checked
+// at pixels computed by the graph's own routines.
+#include "cli/plot/plot_output.h"
 
 #include "cli/run_varnek_fit.h"
 #include "common/memory_lines.h"

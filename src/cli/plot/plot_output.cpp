@@ -1,5 +1,5 @@
-// src/cli/plot_output.cpp: the graph alone drawn into a PNG, SVG or PDF file.
-#include "cli/plot_output.h"
+// src/cli/plot/plot_output.cpp: the graph alone drawn into a PNG, SVG or PDF file.
+#include "cli/plot/plot_output.h"
 
 #include "common/failure.h"
 #include "graph/graph_state.h"

@@ -1,14 +1,17 @@
-// src/cli/fit_program.cpp: options, data, fit, report and graph of one varnek-fit run.
-#include "cli/fit_program.h"
+// src/cli/program_main.cpp: options, data, fit, report and graph of one varnek-fit run, for
+// both programs.
+#include "cli/program_main.h"
 
 #include "cli/data_file.h"
 #include "common/failure.h"
 #include "common/version_text.h"
+#include "data/data_text_file.h"
 
 #include <clocale>
 #include <exception>
 #include <iostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace cli {
@@ -23,6 +26,18 @@ namespace {
             || conventions->decimal_point[0] == '\0')
             return ".";
         return conventions->decimal_point;
+    }
+
+    // The data file's text: the pane's, or a table's (line breaks as in the file). A table and
+    // the reading of every point take up to data::LargeFileCapacity bytes.
+    std::string ReadText(const CliOptions& options)
+    {
+        if (!options.ReadsTable && !options.AllPoints)
+            return ReadDataText(options.FileName);
+        std::string bytes = ReadDataBytes(options.FileName, data::LargeFileCapacity);
+        if (!options.ReadsTable)
+            return data::PaneTextFromFileBytes(bytes, data::LargeFileCapacity).Text;
+        return data::TextFromFileBytes(std::move(bytes), data::LargeFileCapacity).Text;
     }
 
     int Run(int argc, char* argv[], const PlotWriter& writePlot)
@@ -52,7 +67,7 @@ namespace {
         std::string dataText;
         // Every file that cannot be read says so in one form, as the window's Open does.
         try {
-            dataText = ReadDataText(options.FileName);
+            dataText = ReadText(options);
         } catch (const common::Failure& failure) {
             std::cerr << common::FailureText(failure) << '\n';
             return 1;
@@ -65,14 +80,8 @@ namespace {
             std::cerr << "Cannot write the report.\n";
             status = 1;
         }
-        if (!options.PlotFileName.empty()) {
-            if (!writePlot) {
-                std::cerr << "varnek-fit: this build draws no graphs.\n";
-                status = 1;
-            } else if (!writePlot(options, session, std::cerr)) {
-                status = 1;
-            }
-        }
+        if (!options.PlotFileName.empty() && !writePlot(options, session, std::cerr))
+            status = 1;
         return status;
     }
 

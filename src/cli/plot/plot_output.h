@@ -1,9 +1,9 @@
-// src/cli/plot_output.h: the graph of a fit drawn alone into a PNG image, an SVG drawing or a
+// src/cli/plot/plot_output.h: the graph of a fit drawn alone into a PNG image, an SVG drawing or a
 // one-page PDF, without a display.
 #pragma once
 
 #include "cli/cli_options.h"
-#include "cli/fit_runner.h"
+#include "cli/fit_session.h"
 
 #include <ostream>
 
