@@ -113,6 +113,9 @@ private:
     // the text of the last Open or Save, that text itself, so characters the editor shows as
     // line breaks are kept.
     void SavePaneTo(const QString& path);
+    // Tells the user what a write says about the file it wrote (an owner it could not keep),
+    // in the information box; nothing for an empty note.
+    void ShowWriteNote(const std::string& note);
     // The data pane no longer shows the text of the last Open, Save or New.
     bool PaneChanged() const;
     // Whether a command that replaces the data pane may go on: asks "Save changes to NAME?"

@@ -5,11 +5,11 @@
 #include "app/captions.h"
 #include "app/client_surface.h"
 #include "app/editor_line_breaks.h"
+#include "app/local_file_name.h"
 #include "app/print_command.h"
 #include "app/qt_line_editor.h"
 #include "app/qt_text_lines.h"
 #include "app/run_guarded.h"
-#include "app/safe_file_write.h"
 #include "data/data_text_file.h"
 #include "qtgraph/graph_file.h"
 
@@ -116,8 +116,15 @@ void TMultiform::SaveAs1Click()
 void TMultiform::SavePaneTo(const QString& path)
 {
     const std::string text = PaneChanged() ? m_dataLines->Text() : m_savedText;
-    WriteDataFile(path, text, m_fileEncoding);
+    const std::string note = WriteDataFile(path, text, m_fileEncoding);
     m_savedText = text;
+    ShowWriteNote(note);
+}
+
+void TMultiform::ShowWriteNote(const std::string& note)
+{
+    if (!note.empty())
+        m_dialogs->Information(this, QString::fromStdString(note + "."));
 }
 
 void TMultiform::PrinterSetup1Click() { m_dialogs->PrinterSetup(this); }
@@ -130,7 +137,7 @@ void TMultiform::Print1Click()
     // Taking the image paints the client area and its visible children; its paint runs the
     // repaint pass, so the data pane is read again and the graph drawn afresh.
     const QPixmap image = ClientArea->grab();
-    PrintWindowImage(image, *printer);
+    ShowWriteNote(PrintWindowImage(image, *printer));
 }
 
 void TMultiform::ExportGraph1Click()
@@ -148,10 +155,8 @@ void TMultiform::ExportGraph1Click()
     view.Legends.XLegend = { XAxisLabel->text(), XAxisLabel->pos() };
     view.Legends.YLegend = { YAxisLabel->text(), YAxisLabel->pos() };
     view.EmptyNotice = EmptyGraphNotice();
-    ReplaceFile(*path, [&] {
-        qtgraph::ExportGraph(
-            LocalFileName(*path), workbench.graph, workbench.points, workbench.fit, view);
-    });
+    ShowWriteNote(qtgraph::ExportGraph(
+        LocalFileName(*path), workbench.graph, workbench.points, workbench.fit, view));
 }
 
 void TMultiform::Exit1Click()

@@ -2,14 +2,13 @@
 #include "cli/data_file.h"
 
 #include "common/failure.h"
-#include "common/safe_file_write.h"
+#include "data/data_file_reading.h"
 #include "data/data_text_file.h"
 
 #include <cstdio>
 #include <fcntl.h>
-#include <fstream>
-#include <ios>
 #include <iostream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace cli {
@@ -30,26 +29,22 @@ namespace {
         return bytes;
     }
 
-    std::string ReadFile(const std::string& fileName)
-    {
-        const common::Failure cannotOpen("Cannot open file " + common::FullPath(fileName));
-        std::ifstream file(fileName, std::ios::binary);
-        if (!file)
-            throw cannotOpen;
-        // The file buffer throws when a read fails, as it does on a folder.
-        try {
-            return data::ReadDataFileBytes(file);
-        } catch (const std::ios_base::failure&) {
-            throw cannotOpen;
-        }
-    }
-
 } // namespace
 
 std::string ReadDataText(const std::string& fileName)
 {
-    const std::string bytes = fileName == "-" ? ReadStandardInput() : ReadFile(fileName);
+    const std::string bytes
+        = fileName == "-" ? ReadStandardInput() : data::ReadDataFileBytes(fileName);
     return data::PaneTextFromFileBytes(bytes).Text;
+}
+
+bool IsDataFile(const std::string& fileName, const std::string& dataFileName)
+{
+    struct stat file { };
+    struct stat dataFile { };
+    return dataFileName != "-" && ::stat(fileName.c_str(), &file) == 0
+        && ::stat(dataFileName.c_str(), &dataFile) == 0 && file.st_dev == dataFile.st_dev
+        && file.st_ino == dataFile.st_ino;
 }
 
 } // namespace cli

@@ -3,6 +3,7 @@
 
 #include "cli/data_file.h"
 #include "common/failure.h"
+#include "common/safe_file_write.h"
 
 #include <clocale>
 #include <exception>
@@ -66,6 +67,12 @@ namespace {
         if (!options.PlotFileName.empty()) {
             if (!writePlot) {
                 std::cerr << "varnek-fit: this build draws no graphs.\n";
+                status = 1;
+            } else if (IsDataFile(options.PlotFileName, options.FileName)) {
+                const common::Failure sameFile(
+                    "Cannot create file " + common::FullPath(options.PlotFileName),
+                    "It is the data file, which the graph would replace.");
+                std::cerr << common::FailureText(sameFile) << '\n';
                 status = 1;
             } else if (!writePlot(options, session, std::cerr)) {
                 status = 1;

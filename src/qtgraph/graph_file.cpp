@@ -132,7 +132,7 @@ QByteArray RenderGraphFile(graph::GraphFileFormat format, const graph::GraphStat
     return QByteArray();
 }
 
-void ExportGraph(const std::string& fileName, const graph::GraphState& graph,
+std::string ExportGraph(const std::string& fileName, const graph::GraphState& graph,
     const data::PointStore& points, const fit::FitState& fit, const GraphView& view)
 {
     const std::string failure = "Cannot create file " + common::FullPath(fileName);
@@ -142,7 +142,7 @@ void ExportGraph(const std::string& fileName, const graph::GraphState& graph,
     const QByteArray bytes = RenderGraphFile(*format, graph, points, fit, view);
     if (bytes.isEmpty())
         throw common::Failure(failure);
-    common::WriteFileSafely(
+    return common::WriteFileSafely(
         fileName, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 

@@ -50,10 +50,11 @@ QByteArray RenderGraphFile(graph::GraphFileFormat format, const graph::GraphStat
     const data::PointStore& points, const fit::FitState& fit, const GraphView& view);
 
 // RenderGraphFile in the format fileName's extension names (.png, .svg, .pdf), written with
-// common::WriteFileSafely. Throws common::Failure "Cannot create file <full path>" when the
-// extension is none of these (with the reason after a colon), the drawing fails or the file
-// cannot be written whole; a file of that name is then left as it was.
-void ExportGraph(const std::string& fileName, const graph::GraphState& graph,
+// common::WriteFileSafely, whose note about the written file it returns. Throws common::Failure
+// "Cannot create file <full path>" when the extension is none of these (with the reason after a
+// colon), the drawing fails or the file cannot be written whole; a file of that name is then
+// left as it was.
+[[nodiscard]] std::string ExportGraph(const std::string& fileName, const graph::GraphState& graph,
     const data::PointStore& points, const fit::FitState& fit, const GraphView& view);
 
 } // namespace qtgraph

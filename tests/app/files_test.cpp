@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -197,13 +199,15 @@ TEST_F(Files, FailedOpenChangesNothing)
         QString path;
         QString message;
     } cases[] = {
-        { "missing", PathOf("missing.dat"), "Cannot open file " + PathOf("missing.dat") + "." },
-        { "a folder", PathOf("folder.dat"), "Cannot open file " + PathOf("folder.dat") + "." },
+        { "missing", PathOf("missing.dat"),
+            "Cannot open file " + PathOf("missing.dat") + ": " + std::strerror(ENOENT) + "." },
+        { "a folder", PathOf("folder.dat"),
+            "Cannot open file " + PathOf("folder.dat") + ": " + std::strerror(EISDIR) + "." },
         { "too long", tooLong.fileName(), "Text exceeds memo capacity." },
         { "not text", binary, "The file is not a text file: it holds a character of code 0." },
-        { "a FIFO", fifo, "Cannot open file " + fifo + "." },
+        { "a FIFO", fifo, "Cannot open file " + fifo + ".\nIt is not a regular file." },
         // Endless.
-        { "a device", "/dev/zero", "Cannot open file /dev/zero." },
+        { "a device", "/dev/zero", "Cannot open file /dev/zero.\nIt is not a regular file." },
     };
     for (const auto& failing : cases) {
         SCOPED_TRACE(failing.name);
@@ -230,9 +234,10 @@ TEST_F(Files, FailedSaveChangesNeitherCaptionNorFile)
     Open(path);
     const QString unwritable = PathOf("no such folder/out.dat");
 
+    const QString missing = QString(": ") + std::strerror(ENOENT) + ".";
     SaveAs(unwritable);
-    EXPECT_EQ(
-        dialogs->errorTexts, (std::vector<QString> { "Cannot create file " + unwritable + "." }));
+    EXPECT_EQ(dialogs->errorTexts,
+        (std::vector<QString> { "Cannot create file " + unwritable + missing }));
     EXPECT_EQ(window->windowTitle(), OpenedCaption + "run.dat");
     EXPECT_EQ(window->CurrentFileName(), path);
 
@@ -244,7 +249,8 @@ TEST_F(Files, FailedSaveChangesNeitherCaptionNorFile)
     ASSERT_TRUE(QDir(PathOf("gone")).removeRecursively());
     dialogs->errorTexts.clear();
     MenuItem("Save1")->trigger();
-    EXPECT_EQ(dialogs->errorTexts, (std::vector<QString> { "Cannot create file " + gone + "." }));
+    EXPECT_EQ(
+        dialogs->errorTexts, (std::vector<QString> { "Cannot create file " + gone + missing }));
 }
 
 TEST_F(Files, SaveThatCannotFinishLeavesTheOldFileWhole)
@@ -262,7 +268,8 @@ TEST_F(Files, SaveThatCannotFinishLeavesTheOldFileWhole)
         MenuItem("Save1")->trigger();
     }
     ASSERT_EQ(dialogs->errorTexts.size(), 2u);
-    EXPECT_EQ(dialogs->errorTexts[0], "Cannot create file " + path + ".");
+    EXPECT_EQ(
+        dialogs->errorTexts[0], "Cannot create file " + path + ": " + std::strerror(EFBIG) + ".");
     EXPECT_TRUE(dialogs->errorTexts[1].startsWith("Cannot create file " + path + ": its folder"));
     EXPECT_EQ(ReadFile(path), "1 2");
 }

@@ -105,7 +105,7 @@ TEST(ExportGraph, RefusesANameOfNoGraphFormat)
 {
     const Scene scene;
     try {
-        qtgraph::ExportGraph(
+        (void)qtgraph::ExportGraph(
             "/graph.txt", scene.graph, scene.points, scene.fit, GraphAreaOf(scene));
         ADD_FAILURE() << "no failure";
     } catch (const common::Failure& failure) {

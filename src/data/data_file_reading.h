@@ -1,0 +1,16 @@
+// src/data/data_file_reading.h: a data file's bytes, read from the file system as Open reads them.
+#pragma once
+
+#include <string>
+
+namespace data {
+
+// The bytes of the data file fileName, no more than MemoCapacity + 1 of them: enough for
+// PaneTextFromFileBytes to refuse a longer one. Opens only a regular file: a FIFO would wait for
+// a writer and a device may never end. Throws common::Failure "Cannot open file <full path>" with
+// the system's reason after a colon when the file cannot be opened or read (a folder among
+// them), with the reason "It is not a regular file." for a FIFO, a device or a socket, and
+// TextTooLongMessage for a file larger than MemoCapacity.
+std::string ReadDataFileBytes(const std::string& fileName);
+
+} // namespace data
