@@ -44,8 +44,10 @@ GraphView GraphAloneView(const graph::GraphState& graph, const data::PointStore&
 // view.Window (PaintEmptyGraphArea, with view.EmptyNotice set): a PNG image of the area's size (96
 // pixels per inch); an SVG drawing or a one-page PDF of that size in pixels at 96 per inch (the
 // page to the nearest point), whose lines, fills and text are shapes, not pixels. The title's
-// caption is the document's title. Empty when the area has no pixels or the drawing fails. graph is
-// not changed (the pass runs on a copy). Needs a QGuiApplication.
+// caption is the document's title. An SVG drawing is always well-formed XML: its captions lose
+// the characters XML cannot carry (common::XmlCharacters) and its title is escaped. Empty when
+// the area has no pixels or the drawing fails. graph is not changed (the pass runs on a copy).
+// Needs a QGuiApplication.
 QByteArray RenderGraphFile(graph::GraphFileFormat format, const graph::GraphState& graph,
     const data::PointStore& points, const fit::FitState& fit, const GraphView& view);
 
