@@ -31,6 +31,7 @@ class OptionsNotebook;
 
 namespace app {
 
+class PaneFiller;
 class QtTextLines;
 class WindowNotebookHost;
 
@@ -226,6 +227,8 @@ private:
 
     // The data pane (Memo1) and the results pane (Memo2) as editor lines.
     std::unique_ptr<QtTextLines> m_dataLines;
+    // Puts an opened file's text into the data pane (owned by Memo1).
+    PaneFiller* m_paneFiller = nullptr;
     std::unique_ptr<QtTextLines> m_resultLines;
     std::unique_ptr<WindowNotebookHost> m_notebookHost;
 

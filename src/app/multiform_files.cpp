@@ -6,6 +6,7 @@
 #include "app/client_surface.h"
 #include "app/editor_line_breaks.h"
 #include "app/local_file_name.h"
+#include "app/pane_filler.h"
 #include "app/print_command.h"
 #include "app/qt_line_editor.h"
 #include "app/qt_text_lines.h"
@@ -37,6 +38,9 @@ namespace {
 
 bool TMultiform::PaneChanged() const
 {
+    // Read-only until the file is all in.
+    if (m_paneFiller->Filling())
+        return false;
     return m_dataLines->Text() != AsTheEditorShowsIt(m_savedText);
 }
 
@@ -63,6 +67,7 @@ void TMultiform::New1Click()
 {
     if (!MayReplacePaneText())
         return;
+    m_paneFiller->Cancel();
     m_dataLines->Clear();
     // A new text: whatever the last file was, Save writes the pane as it stands.
     m_fileEncoding = TextEncoding::Utf8;
@@ -83,7 +88,8 @@ void TMultiform::Open1Click()
         m_fileEncoding = file.Encoding;
         m_savedText = file.Text.toStdString();
         // Set as decoded: the UTF-8 seam would drop a leading U+FEFF that belongs to the text.
-        Memo1->setPlainText(file.Text);
+        // A long text goes in a slice at a time; the first lines, all that is read, at once.
+        m_paneFiller->Fill(file.Text);
         setWindowTitle(QString::fromLatin1(OpenedCaption) + NameWithoutDirectory(*path));
         holdsLineBreakCharacters = data::HoldsEditorLineBreakCharacters(m_savedText);
     }

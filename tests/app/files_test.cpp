@@ -1,5 +1,6 @@
 // tests/app/files_test.cpp: New, Open, Save and Save As against real files: captions, the
 // current file, the bytes written and read, and the failures.
+#include "app/pane_filler.h"
 #include "app/qt_data_file.h"
 #include "file_window_fixture.h"
 #include "support/write_failures.h"
@@ -47,6 +48,32 @@ TEST_F(Files, CancelledOpenKeepsTheFileButDropsTheCurve)
     EXPECT_EQ(window->workbench.points.PointCount, 2);
     // The open dialog starts from the current file.
     EXPECT_EQ(dialogs->openStartPaths, (std::vector<QString> { QString(), path }));
+    EXPECT_TRUE(dialogs->errorTexts.empty());
+}
+
+TEST_F(Files, OpensALongFileASliceAtATimeAndSavesItWhole)
+{
+    std::string bytes = "x y\r\n";
+    for (int line = 1; line < app::PaneFiller::FirstLines + 50000; ++line)
+        bytes += std::to_string(line) + " " + std::to_string(line % 7) + "\r\n";
+    const QString path = WriteFile("long.dat", bytes);
+    Open(path);
+    // The first lines are in and read at once, the first one marked; typing waits meanwhile.
+    EXPECT_TRUE(Memo1()->isReadOnly());
+    EXPECT_EQ(DataLines().Line(1), "1 1");
+    EXPECT_TRUE(window->workbench.points.DataPresent);
+    EXPECT_LT(DataLines().LineCount(), app::PaneFiller::FirstLines + 50000);
+    // Whatever comes, Save writes the file as it was opened.
+    MenuItem("Save1")->trigger();
+    EXPECT_EQ(ReadFile(path), bytes);
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !Memo1()->isReadOnly(); }, 60000));
+    EXPECT_EQ(DataLines().LineCount(), app::PaneFiller::FirstLines + 50000);
+    EXPECT_FALSE(Memo1()->document()->isUndoAvailable());
+    EXPECT_EQ(Memo1()->extraSelections().size(), 1);
+    DataLines().ReplaceLine(0, "0 0");
+    MenuItem("Save1")->trigger();
+    EXPECT_EQ(ReadFile(path), "0 0" + bytes.substr(3));
     EXPECT_TRUE(dialogs->errorTexts.empty());
 }
 
