@@ -12,8 +12,8 @@
 namespace data {
 
 // The largest data file Open takes, in bytes of the file: 16 MiB. Far beyond any data the
-// window can use (600 points of a few dozen characters), yet a file this size still loads into
-// the editor in a few seconds; a larger file is refused instead of freezing the window.
+// window can use (600 points of a few dozen characters), yet a file this size still goes into
+// the editor within seconds, a slice at a time; a larger file is refused.
 constexpr std::size_t MemoCapacity = std::size_t { 16 } * 1024 * 1024;
 
 // The most lines the window's data pane takes from a file: its editor spends about 130 bytes
