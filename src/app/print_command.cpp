@@ -5,11 +5,11 @@
 #include "app/local_file_name.h"
 #include "common/failure.h"
 #include "common/integer_conversions.h"
+#include "common/printable_text.h"
 #include "common/safe_file_write.h"
 #include "layout/window_design.h"
 
 #include <QBuffer>
-#include <QDir>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPixmap>
@@ -25,8 +25,8 @@ namespace {
     std::string TargetName(const QPrinter& printer)
     {
         if (!printer.outputFileName().isEmpty())
-            return QDir::toNativeSeparators(printer.outputFileName()).toStdString();
-        return printer.printerName().toStdString();
+            return common::FullPath(LocalFileName(printer.outputFileName()));
+        return common::PrintableText(printer.printerName().toStdString());
     }
 
     int Stretched(int windowPixels, int printerPixelsPerInch)
