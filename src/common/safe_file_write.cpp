@@ -5,6 +5,7 @@
 #include "common/failure.h"
 #include "common/printable_text.h"
 
+#include <array>
 #include <cerrno>
 #include <climits>
 #include <csignal>
@@ -20,7 +21,6 @@
 #include <vector>
 
 #include <fcntl.h>
-#include <pthread.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 
@@ -207,24 +207,40 @@ namespace {
         }
     }
 
-    // Interrupt, terminate, hang-up and quit signals wait while it lives, so that a new file
-    // that has a name is put in place or removed before they end the process.
-    class SignalsHeld {
+    // The interrupt, terminate, hang-up and quit signals that arrived while SignalsDeferred was
+    // in place; 0 for none.
+    volatile std::sig_atomic_t deferredSignal = 0;
+
+    extern "C" void DeferSignal(int signal) { deferredSignal = signal; }
+
+    // Interrupt, terminate, hang-up and quit wait while it lives, in whichever thread they
+    // arrive, so that a new file that has a name is put in place or removed before they end
+    // the process; then each goes as it would have gone.
+    class SignalsDeferred {
     public:
-        SignalsHeld()
+        SignalsDeferred()
         {
-            sigset_t held;
-            sigemptyset(&held);
-            for (const int signal : { SIGINT, SIGTERM, SIGHUP, SIGQUIT })
-                sigaddset(&held, signal);
-            ::pthread_sigmask(SIG_BLOCK, &held, &m_previous);
+            deferredSignal = 0;
+            struct sigaction deferring { };
+            deferring.sa_handler = DeferSignal;
+            deferring.sa_flags = SA_RESTART;
+            sigemptyset(&deferring.sa_mask);
+            for (std::size_t index = 0; index < Signals.size(); ++index)
+                ::sigaction(Signals[index], &deferring, &m_previous[index]);
         }
-        ~SignalsHeld() { ::pthread_sigmask(SIG_SETMASK, &m_previous, nullptr); }
-        SignalsHeld(const SignalsHeld&) = delete;
-        SignalsHeld& operator=(const SignalsHeld&) = delete;
+        ~SignalsDeferred()
+        {
+            for (std::size_t index = 0; index < Signals.size(); ++index)
+                ::sigaction(Signals[index], &m_previous[index], nullptr);
+            if (deferredSignal != 0)
+                ::raise(deferredSignal);
+        }
+        SignalsDeferred(const SignalsDeferred&) = delete;
+        SignalsDeferred& operator=(const SignalsDeferred&) = delete;
 
     private:
-        sigset_t m_previous;
+        static constexpr std::array<int, 4> Signals { SIGINT, SIGTERM, SIGHUP, SIGQUIT };
+        std::array<struct sigaction, 4> m_previous {};
     };
 
     // A new file under a temporary name in folder, removed unless it was put in place.
@@ -470,14 +486,14 @@ namespace {
         std::string note;
         if (Descriptor file = CreateUnnamed(place, mode); file.Get() >= 0) {
             note = Fill(place, file.Get(), bytes, write, shownName);
-            const SignalsHeld held;
+            const SignalsDeferred deferred;
             NameUnnamed(file.Get(), folder, temporary);
             NamedNewFile named(folder, temporary);
             if (!file.Close())
                 StopWith(errno);
             named.PutInPlaceOf(place.name);
         } else {
-            const SignalsHeld held;
+            const SignalsDeferred deferred;
             Descriptor namedFile = CreateNamed(place, temporary, mode);
             NamedNewFile named(folder, temporary);
             note = Fill(place, namedFile.Get(), bytes, write, shownName);

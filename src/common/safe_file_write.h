@@ -35,9 +35,10 @@ std::string TemporaryNameOf(std::string_view fileName);
 // a file that was written (the owner or group that could not be kept), empty when nothing.
 // Throws common::Failure "Cannot create file <full path>" with the system's reason after a colon,
 // or with a reason of its own for a link it does not follow, a dangling link, or a file that is
-// not a regular file. The file is then as it was and no new file is left behind; interrupt and
-// terminate signals wait until the new file is in place or gone. write is the call the bytes go
-// out through.
+// not a regular file. The file is then as it was and no new file is left behind: interrupt,
+// terminate, hang-up and quit signals that arrive while the new file has a name wait until it
+// is in place or gone (its handlers are the process's meanwhile). write is the call the bytes
+// go out through.
 [[nodiscard]] std::string WriteFileSafely(
     const std::string& fileName, std::string_view bytes, WriteCall write = ::write);
 
