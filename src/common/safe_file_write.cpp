@@ -13,14 +13,14 @@
 #include <cstring>
 #include <deque>
 #include <filesystem>
-#include <grp.h>
 #include <optional>
-#include <pwd.h>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include <fcntl.h>
+#include <grp.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 
