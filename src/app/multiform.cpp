@@ -4,6 +4,7 @@
 #include "app/captions.h"
 #include "app/decimal_separator.h"
 #include "app/file_drop_filter.h"
+#include "app/pane_filler.h"
 #include "app/qt_dialogs.h"
 #include "app/qt_text_lines.h"
 #include "app/run_guarded.h"
@@ -42,6 +43,7 @@ TMultiform::TMultiform(std::unique_ptr<Dialogs> dialogs)
     new MouseEventRouter(*this, workbench.layout, *m_dialogs,
         { DataWindow, Memo1, FitResultsWindow, Memo2, YAxisLabel }, this);
     m_dataLines = std::make_unique<QtTextLines>(*Memo1);
+    m_paneFiller = new PaneFiller(*Memo1);
     m_resultLines = std::make_unique<QtTextLines>(*Memo2);
     FollowTyping();
     new FileDropFilter(*this, [this](const QString& path) { OpenGivenFile(path); });

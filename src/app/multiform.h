@@ -31,6 +31,7 @@ class OptionsNotebook;
 
 namespace app {
 
+class PaneFiller;
 class QtTextLines;
 class WindowNotebookHost;
 
@@ -132,6 +133,9 @@ private:
     // the text of the last Open or Save, that text itself, so characters the editor shows as
     // line breaks are kept.
     void SavePaneTo(const QString& path);
+    // Tells the user what a write says about the file it wrote (an owner it could not keep),
+    // in the information box; nothing for an empty note.
+    void ShowWriteNote(const std::string& note);
     // The data pane no longer shows the text of the last Open, Save or New.
     bool PaneChanged() const;
     // Whether a command that replaces the data pane may go on: asks "Save changes to NAME?"
@@ -243,6 +247,8 @@ private:
 
     // The data pane (Memo1) and the results pane (Memo2) as editor lines.
     std::unique_ptr<QtTextLines> m_dataLines;
+    // Puts an opened file's text into the data pane (owned by Memo1).
+    PaneFiller* m_paneFiller = nullptr;
     std::unique_ptr<QtTextLines> m_resultLines;
     std::unique_ptr<WindowNotebookHost> m_notebookHost;
 

@@ -7,11 +7,12 @@
 #include "app/client_surface.h"
 #include "app/editor_line_breaks.h"
 #include "app/import_table_dialog.h"
+#include "app/local_file_name.h"
+#include "app/pane_filler.h"
 #include "app/print_command.h"
 #include "app/qt_line_editor.h"
 #include "app/qt_text_lines.h"
 #include "app/run_guarded.h"
-#include "app/safe_file_write.h"
 #include "common/failure.h"
 #include "data/data_text_file.h"
 #include "data/unread_line_reason.h"
@@ -45,6 +46,9 @@ namespace {
 
 bool TMultiform::PaneChanged() const
 {
+    // Read-only until the file is all in.
+    if (m_paneFiller->Filling())
+        return false;
     return m_dataLines->Text() != AsTheEditorShowsIt(m_savedText);
 }
 
@@ -71,6 +75,7 @@ void TMultiform::New1Click()
 {
     if (!MayReplacePaneText())
         return;
+    m_paneFiller->Cancel();
     m_dataLines->Clear();
     // A new text: whatever the last file was, Save writes the pane as it stands.
     m_fileEncoding = TextEncoding::Utf8;
@@ -100,7 +105,8 @@ void TMultiform::LoadDataFile(const QString& path)
     m_fileEncoding = file.Encoding;
     m_savedText = file.Text.toStdString();
     // Set as decoded: the UTF-8 seam would drop a leading U+FEFF that belongs to the text.
-    Memo1->setPlainText(file.Text);
+    // A long text goes in a slice at a time; the first lines, all that is read, at once.
+    m_paneFiller->Fill(file.Text);
     setWindowTitle(QString::fromLatin1(OpenedCaption) + NameWithoutDirectory(path));
     workbench.fit.FitValid = false;
     ReadDataPane();
@@ -127,7 +133,7 @@ void TMultiform::ImportTableFrom(const QString& path, std::string text)
     if (paneText.size() > data::MemoCapacity)
         throw common::Failure(std::string(data::TextTooLongMessage));
     // A new document that no file holds yet: Save asks for a name, so the table stays as it is.
-    Memo1->setPlainText(QString::fromStdString(paneText));
+    m_paneFiller->Fill(QString::fromStdString(paneText));
     m_currentFileName.clear();
     m_fileEncoding = TextEncoding::Utf8;
     m_savedText.clear();
@@ -179,8 +185,15 @@ void TMultiform::SaveAs1Click()
 void TMultiform::SavePaneTo(const QString& path)
 {
     const std::string text = PaneChanged() ? m_dataLines->Text() : m_savedText;
-    WriteDataFile(path, text, m_fileEncoding);
+    const std::string note = WriteDataFile(path, text, m_fileEncoding);
     m_savedText = text;
+    ShowWriteNote(note);
+}
+
+void TMultiform::ShowWriteNote(const std::string& note)
+{
+    if (!note.empty())
+        m_dialogs->Information(this, QString::fromStdString(note + "."));
 }
 
 void TMultiform::PrinterSetup1Click() { m_dialogs->PrinterSetup(this); }
@@ -193,7 +206,7 @@ void TMultiform::Print1Click()
     // Taking the image paints the client area and its visible children; its paint runs the
     // repaint pass, so the data pane is read again and the graph drawn afresh.
     const QPixmap image = ClientArea->grab();
-    PrintWindowImage(image, *printer);
+    ShowWriteNote(PrintWindowImage(image, *printer));
 }
 
 void TMultiform::ExportGraph1Click()
@@ -211,10 +224,8 @@ void TMultiform::ExportGraph1Click()
     view.Legends.XLegend = { XAxisLabel->text(), XAxisLabel->pos() };
     view.Legends.YLegend = { YAxisLabel->text(), YAxisLabel->pos() };
     view.EmptyNotice = EmptyGraphNotice();
-    ReplaceFile(*path, [&] {
-        qtgraph::ExportGraph(
-            LocalFileName(*path), workbench.graph, workbench.points, workbench.fit, view);
-    });
+    ShowWriteNote(qtgraph::ExportGraph(
+        LocalFileName(*path), workbench.graph, workbench.points, workbench.fit, view));
 }
 
 void TMultiform::Exit1Click()

@@ -2,13 +2,14 @@
 // as far as the page allows.
 #include "app/print_command.h"
 
-#include "app/safe_file_write.h"
+#include "app/local_file_name.h"
 #include "common/failure.h"
 #include "common/integer_conversions.h"
+#include "common/printable_text.h"
+#include "common/safe_file_write.h"
 #include "layout/window_design.h"
 
 #include <QBuffer>
-#include <QDir>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPixmap>
@@ -24,8 +25,8 @@ namespace {
     std::string TargetName(const QPrinter& printer)
     {
         if (!printer.outputFileName().isEmpty())
-            return QDir::toNativeSeparators(printer.outputFileName()).toStdString();
-        return printer.printerName().toStdString();
+            return common::FullPath(LocalFileName(printer.outputFileName()));
+        return common::PrintableText(printer.printerName().toStdString());
     }
 
     int Stretched(int windowPixels, int printerPixelsPerInch)
@@ -78,12 +79,15 @@ QSize PrintedSize(
     return trueSize.scaled(printable, Qt::KeepAspectRatio);
 }
 
-void PrintWindowImage(const QPixmap& image, QPrinter& printer)
+std::string PrintWindowImage(const QPixmap& image, QPrinter& printer)
 {
-    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
-        WriteFileSafely(printer.outputFileName(), PdfPage(image, printer));
-    else
-        PrintPage(printer, image, printer);
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        const QByteArray page = PdfPage(image, printer);
+        return common::WriteFileSafely(LocalFileName(printer.outputFileName()),
+            std::string_view(page.constData(), std::size_t(page.size())));
+    }
+    PrintPage(printer, image, printer);
+    return std::string();
 }
 
 } // namespace app

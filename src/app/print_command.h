@@ -3,6 +3,8 @@
 
 #include <QSize>
 
+#include <string>
+
 class QPixmap;
 class QPrinter;
 
@@ -17,10 +19,11 @@ QSize PrintedSize(
 
 // Prints image (in window pixels; a high-density pixmap by its device-independent size) as one
 // page on printer, at the top-left corner of the printable area, sized by PrintedSize. A printer
-// that prints into a PDF file gets the page made in memory and written by WriteFileSafely, so
-// that the file is replaced only by a complete page. Throws common::Failure when the printer
-// cannot start the job or finish it, or "Cannot create file <full path>" when the PDF file
-// cannot be written (the old file, if any, then stays as it was).
-void PrintWindowImage(const QPixmap& image, QPrinter& printer);
+// that prints into a PDF file gets the page made in memory and written by
+// common::WriteFileSafely, so that the file is replaced only by a complete page; its note about
+// the written file is returned (empty otherwise). Throws common::Failure when the printer cannot
+// start the job or finish it, or "Cannot create file <full path>" with the reason when the PDF
+// file cannot be written (the old file, if any, then stays as it was).
+[[nodiscard]] std::string PrintWindowImage(const QPixmap& image, QPrinter& printer);
 
 } // namespace app

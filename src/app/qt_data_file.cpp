@@ -1,48 +1,21 @@
-// src/app/qt_data_file.cpp: data files read through QFile and written safely, their bytes through
-// the toolkit-free data text conversion.
+// src/app/qt_data_file.cpp: data files read and written through the toolkit-free file routines,
+// their text handed to the editor as a QString.
 #include "app/qt_data_file.h"
 
-#include "app/safe_file_write.h"
+#include "app/local_file_name.h"
 #include "common/failure.h"
 #include "common/safe_file_write.h"
+#include "data/data_file_reading.h"
 #include "data/data_text_file.h"
 
-#include <QByteArray>
-#include <QFile>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <string>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace app {
 
 namespace {
-
-    [[noreturn]] void ThrowCannotOpen(const QString& path)
-    {
-        std::string message = "Cannot open file ";
-        message += common::FullPath(LocalFileName(path));
-        throw common::Failure(message);
-    }
-
-    // Opens path for reading when it is a regular file. Opened without waiting and checked on
-    // the open file itself: a FIFO would wait for a writer for ever and a device may never end.
-    void OpenRegularFile(QFile& file, const QString& path)
-    {
-        const QByteArray name = QFile::encodeName(path);
-        const int descriptor = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-        if (descriptor < 0)
-            ThrowCannotOpen(path);
-        struct stat status { };
-        if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)
-            || !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-            ::close(descriptor);
-            ThrowCannotOpen(path);
-        }
-    }
 
     // The pane's UTF-8 text as a QString that keeps a leading U+FEFF: it belongs to the text
     // here (the file's mark is already left out), and QString::fromUtf8 would drop it.
@@ -57,39 +30,28 @@ namespace {
 
 DataFileText ReadDataFile(const QString& path)
 {
-    QFile file;
-    OpenRegularFile(file, path);
-    const auto capacity = qint64(data::MemoCapacity);
-    if (!file.isSequential() && file.size() > capacity)
-        throw common::Failure(std::string(data::TextTooLongMessage));
-    // One byte more than the capacity tells a file that grew, or a device without a size.
-    const QByteArray bytes = file.read(capacity + 1);
-    if (file.error() != QFileDevice::NoError)
-        ThrowCannotOpen(path);
-    const data::DataFileText read
-        = data::PaneTextFromFileBytes(std::string_view(bytes.data(), bytes.size()));
+    data::DataFileText read
+        = data::PaneTextFromFileBytes(data::ReadDataFileBytes(LocalFileName(path)));
+    const auto lines = std::count(read.Text.begin(), read.Text.end(), '\n') + 1;
+    if (lines > data::MemoLineCapacity)
+        throw common::Failure(std::string(data::TextTooLongMessage),
+            "The data pane holds at most " + std::to_string(data::MemoLineCapacity)
+                + " lines; the file has " + std::to_string(lines) + ".");
     return { FromUtf8KeepingLeadingMark(read.Text), read.Encoding };
 }
 
 std::string ReadTableFile(const QString& path)
 {
-    QFile file;
-    OpenRegularFile(file, path);
-    const auto capacity = qint64(data::LargeFileCapacity);
-    if (!file.isSequential() && file.size() > capacity)
-        throw common::Failure(std::string(data::LargeFileMessage));
-    const QByteArray bytes = file.read(capacity + 1);
-    if (file.error() != QFileDevice::NoError)
-        ThrowCannotOpen(path);
     return data::TextFromFileBytes(
-        std::string(bytes.constData(), std::size_t(bytes.size())), data::LargeFileCapacity)
+        data::ReadDataFileBytes(LocalFileName(path), data::LargeFileCapacity),
+        data::LargeFileCapacity)
         .Text;
 }
 
-void WriteDataFile(const QString& path, std::string_view paneText, TextEncoding encoding)
+std::string WriteDataFile(const QString& path, std::string_view paneText, TextEncoding encoding)
 {
-    const std::string bytes = data::FileBytesFromPaneText(paneText, encoding);
-    WriteFileSafely(path, QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+    return common::WriteFileSafely(
+        LocalFileName(path), data::FileBytesFromPaneText(paneText, encoding));
 }
 
 } // namespace app

@@ -19,9 +19,9 @@ struct DataFileText {
     TextEncoding Encoding = TextEncoding::Utf8;
 };
 
-// Reads the file at path whole and makes the pane's text of it as data::PaneTextFromFileBytes
-// does. Throws common::Failure "Cannot open file <full path>" when it cannot be read or is not a
-// regular file (a folder, a FIFO, a device), and the refusals of data::PaneTextFromFileBytes.
+// Reads the file at path whole (data::ReadDataFileBytes) and makes the pane's text of it as
+// data::PaneTextFromFileBytes does. Throws the failures of both, and TextTooLongMessage with the
+// reason in the user's words for a text of more than data::MemoLineCapacity lines.
 DataFileText ReadDataFile(const QString& path);
 
 // The text (UTF-8, line breaks as in the file) of the table file at path, read whole and told
@@ -31,8 +31,9 @@ std::string ReadTableFile(const QString& path);
 
 // Replaces the content of the file at path by paneText (UTF-8, lines separated by "\n") as
 // data::FileBytesFromPaneText writes it in encoding: so a file that was read comes back byte
-// for byte. Writes through WriteFileSafely, so the old content stays whole when writing fails;
-// throws common::Failure "Cannot create file <full path>" then.
-void WriteDataFile(const QString& path, std::string_view paneText, TextEncoding encoding);
+// for byte. Writes through common::WriteFileSafely and returns its note about the written file;
+// the old content stays whole when writing fails, which throws its common::Failure.
+[[nodiscard]] std::string WriteDataFile(
+    const QString& path, std::string_view paneText, TextEncoding encoding);
 
 } // namespace app

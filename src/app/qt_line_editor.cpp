@@ -4,6 +4,7 @@
 
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QResizeEvent>
 #include <QTextBlock>
 #include <QToolTip>
 
@@ -23,6 +24,18 @@ void LineEditor::keyPressEvent(QKeyEvent* event)
         return;
     }
     QPlainTextEdit::keyPressEvent(event);
+}
+
+void LineEditor::resizeEvent(QResizeEvent* event)
+{
+    if (lineWrapMode() != NoWrap || event->oldSize().width() == event->size().width()) {
+        QPlainTextEdit::resizeEvent(event);
+        return;
+    }
+    // The same resize as far as the editor can tell a width from a height: its scroll bars
+    // still follow the new size.
+    QResizeEvent heightOnly(event->size(), QSize(event->size().width(), event->oldSize().height()));
+    QPlainTextEdit::resizeEvent(&heightOnly);
 }
 
 bool LineEditor::viewportEvent(QEvent* event)

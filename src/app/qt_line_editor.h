@@ -23,6 +23,10 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // Without line wrapping a width change leaves every line as it is laid out: the editor's own
+    // handling would lay out the whole document again, creating a layout for each of possibly a
+    // million lines (hundreds of megabytes, a second at each step of a pane resize).
+    void resizeEvent(QResizeEvent* event) override;
     bool viewportEvent(QEvent* event) override;
 
 private:

@@ -44,6 +44,16 @@ int QtTextLines::LineCount() const
     return document.lastBlock().length() <= 1 ? blocks - 1 : blocks;
 }
 
+int QtTextLines::LinesToLastText() const
+{
+    // A block's length counts its line break too.
+    for (QTextBlock block = m_editor.document()->lastBlock(); block.isValid();
+         block = block.previous())
+        if (block.length() > 1)
+            return block.blockNumber() + 1;
+    return 0;
+}
+
 std::string QtTextLines::Line(int index) const
 {
     const QTextBlock block = m_editor.document()->findBlockByNumber(index);

@@ -14,6 +14,8 @@ public:
     explicit QtTextLines(QPlainTextEdit& editor);
 
     int LineCount() const override;
+    // Walks the document's blocks back from its end, without taking their text.
+    int LinesToLastText() const override;
     std::string Line(int index) const override;
     // Edits the block in place through the document (undoable), leaving the caret on the
     // same line when it was there.

@@ -1,6 +1,7 @@
 // src/cli/cli_options.cpp: option parsing and the help text of varnek-fit.
 #include "cli/cli_options.h"
 
+#include "common/printable_text.h"
 #include "fit/fit_state.h"
 #include "graph/graph_file_format.h"
 #include "graph/graph_state.h"
@@ -85,10 +86,11 @@ namespace {
             && character != 'E' && character != 'e';
     }
 
+    // Quoted for a message, its control characters escaped so that none reaches the terminal.
     std::string Quoted(std::string_view text)
     {
         std::string quoted = "'";
-        quoted += text;
+        quoted += common::PrintableText(text);
         quoted += '\'';
         return quoted;
     }

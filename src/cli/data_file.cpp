@@ -2,14 +2,13 @@
 #include "cli/data_file.h"
 
 #include "common/failure.h"
-#include "common/safe_file_write.h"
+#include "data/data_file_reading.h"
 #include "data/data_text_file.h"
 
 #include <cstdio>
 #include <fcntl.h>
-#include <fstream>
-#include <ios>
 #include <iostream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace cli {
@@ -30,20 +29,6 @@ namespace {
         return bytes;
     }
 
-    std::string ReadFile(const std::string& fileName, std::size_t capacity)
-    {
-        const common::Failure cannotOpen("Cannot open file " + common::FullPath(fileName));
-        std::ifstream file(fileName, std::ios::binary);
-        if (!file)
-            throw cannotOpen;
-        // The file buffer throws when a read fails, as it does on a folder.
-        try {
-            return data::ReadDataFileBytes(file, capacity);
-        } catch (const std::ios_base::failure&) {
-            throw cannotOpen;
-        }
-    }
-
 } // namespace
 
 std::string ReadDataText(const std::string& fileName)
@@ -53,7 +38,17 @@ std::string ReadDataText(const std::string& fileName)
 
 std::string ReadDataBytes(const std::string& fileName, std::size_t capacity)
 {
-    return fileName == "-" ? ReadStandardInput(capacity) : ReadFile(fileName, capacity);
+    return fileName == "-" ? ReadStandardInput(capacity)
+                           : data::ReadDataFileBytes(fileName, capacity);
+}
+
+bool IsDataFile(const std::string& fileName, const std::string& dataFileName)
+{
+    struct stat file { };
+    struct stat dataFile { };
+    return dataFileName != "-" && ::stat(fileName.c_str(), &file) == 0
+        && ::stat(dataFileName.c_str(), &dataFile) == 0 && file.st_dev == dataFile.st_dev
+        && file.st_ino == dataFile.st_ino;
 }
 
 } // namespace cli

@@ -3,6 +3,7 @@
 #include "cli/plot_handover.h"
 
 #include "cli/cli_options.h"
+#include "common/printable_text.h"
 
 #include <cerrno>
 #include <cstring>

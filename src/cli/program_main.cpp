@@ -4,6 +4,7 @@
 
 #include "cli/data_file.h"
 #include "common/failure.h"
+#include "common/safe_file_write.h"
 #include "common/version_text.h"
 #include "data/data_text_file.h"
 
@@ -80,8 +81,17 @@ namespace {
             std::cerr << "Cannot write the report.\n";
             status = 1;
         }
-        if (!options.PlotFileName.empty() && !writePlot(options, session, std::cerr))
-            status = 1;
+        if (!options.PlotFileName.empty()) {
+            if (IsDataFile(options.PlotFileName, options.FileName)) {
+                const common::Failure sameFile(
+                    "Cannot create file " + common::FullPath(options.PlotFileName),
+                    "It is the data file, which the graph would replace.");
+                std::cerr << common::FailureText(sameFile) << '\n';
+                status = 1;
+            } else if (!writePlot(options, session, std::cerr)) {
+                status = 1;
+            }
+        }
         return status;
     }
 

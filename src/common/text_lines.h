@@ -17,6 +17,15 @@ public:
     virtual ~TextLines() = default;
 
     virtual int LineCount() const = 0;
+    // The number of lines up to and including the last one that holds a character; 0 when none
+    // does. Line by line here; an editor that finds it faster overrides it.
+    virtual int LinesToLastText() const
+    {
+        int count = LineCount();
+        while (count > 0 && Line(count - 1).empty())
+            --count;
+        return count;
+    }
     // The text of line index; empty for an index that does not exist.
     virtual std::string Line(int index) const = 0;
     // Replaces the text of line index in place; a line that does not exist is left alone (nothing

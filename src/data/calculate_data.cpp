@@ -13,16 +13,6 @@ namespace data {
 
 namespace {
 
-    // The number (from 1) of the last line that holds at least one character; 0 when none does.
-    // Line i of the reading is editor index i - 1.
-    int LastDataLine(const common::TextLines& dataLines)
-    {
-        int lineNumber = dataLines.LineCount();
-        while (lineNumber > 0 && dataLines.Line(lineNumber - 1).empty())
-            --lineNumber;
-        return lineNumber;
-    }
-
     // Reads one line as an x/y pair. The x text runs up to and including the first space, the
     // y text from that space to the end; both must read completely. Works on its own copy:
     // bytes 0..31 become spaces there, never in the pane.
@@ -96,7 +86,8 @@ void SetPlottedRange(PointStore& points)
 void CalculateData(
     PointStore& points, common::TextLines& dataLines, std::string_view decimalSeparator)
 {
-    const int lastDataLine = LastDataLine(dataLines);
+    // The number (from 1) of the last line that holds a character: no line beyond it is read.
+    const int lastDataLine = dataLines.LinesToLastText();
     points.LinesLeftUnread = lastDataLine > points.Capacity();
     std::vector<int> unreadLines; // editor indexes, from 0
     if (lastDataLine == 0) {

@@ -12,14 +12,20 @@
 namespace data {
 
 // The largest data file Open takes, in bytes of the file: 16 MiB. Far beyond any data the
-// window can use (600 points of a few dozen characters), yet a file this size still loads into
-// the editor in a few seconds; a larger file is refused instead of freezing the window.
+// window can use (600 points of a few dozen characters), yet a file this size still goes into
+// the editor within seconds, a slice at a time; a larger file is refused.
 constexpr std::size_t MemoCapacity = std::size_t { 16 } * 1024 * 1024;
 
 // The largest file a table or the fitter's reading of every point takes: 1 GiB, and why it
 // refuses a larger one.
 constexpr std::size_t LargeFileCapacity = std::size_t { 1 } << 30;
 constexpr std::string_view LargeFileMessage = "The file is larger than 1 GiB";
+
+// The most lines the window's data pane takes from a file: its editor spends about 130 bytes
+// and a few microseconds on each line, so that 16 MiB of lines of 8 bytes or more open within
+// seconds and a few hundred megabytes, where 16 MiB of empty lines would take minutes and
+// gigabytes.
+constexpr long MemoLineCapacity = 1L << 21;
 
 // Why PaneTextFromFileBytes refuses a file, as the user reads it (without the final ".").
 constexpr std::string_view TextTooLongMessage = "Text exceeds memo capacity";

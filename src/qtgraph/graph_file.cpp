@@ -4,6 +4,7 @@
 
 #include "common/failure.h"
 #include "common/safe_file_write.h"
+#include "common/xml_text.h"
 #include "graph/plot_transforms.h"
 #include "layout/window_design.h"
 
@@ -16,6 +17,7 @@
 #include <QSizeF>
 #include <QSvgGenerator>
 
+#include <string>
 #include <string_view>
 
 namespace qtgraph {
@@ -62,6 +64,46 @@ namespace {
         return image.save(&buffer, "PNG") ? bytes : QByteArray();
     }
 
+    // text as an XML document can carry it: the SVG generator escapes the markup characters
+    // of the text it draws, but passes every other character through.
+    QString XmlCaption(const QString& text)
+    {
+        const QByteArray utf8 = text.toUtf8();
+        return QString::fromStdString(
+            common::XmlCharacters(std::string_view(utf8.constData(), std::size_t(utf8.size()))));
+    }
+
+    // view with captions that an SVG drawing can carry.
+    GraphView SvgView(const GraphView& view)
+    {
+        GraphView drawn = view;
+        for (LegendLabel* legend :
+            { &drawn.Legends.Title, &drawn.Legends.XLegend, &drawn.Legends.YLegend })
+            legend->Caption = XmlCaption(legend->Caption);
+        if (drawn.EmptyNotice)
+            drawn.EmptyNotice = XmlCaption(*drawn.EmptyNotice);
+        return drawn;
+    }
+
+    // svg with title, escaped, as the first element of the drawing: the generator would write
+    // it unescaped, so it gets none. Empty when svg is no drawing.
+    QByteArray WithTitle(QByteArray svg, const QString& title)
+    {
+        const qsizetype drawing = svg.indexOf("<svg");
+        const qsizetype content = drawing < 0 ? -1 : svg.indexOf('>', drawing) + 1;
+        if (content <= 0)
+            return QByteArray();
+        const QByteArray caption = title.toUtf8();
+        if (!caption.isEmpty()) {
+            const std::string element = "\n<title>"
+                + common::EscapedXmlText(
+                    std::string_view(caption.constData(), std::size_t(caption.size())))
+                + "</title>";
+            svg.insert(content, QByteArrayView(element.data(), qsizetype(element.size())));
+        }
+        return svg;
+    }
+
     QByteArray RenderSvg(const graph::GraphState& graph, const data::PointStore& points,
         const fit::FitState& fit, const GraphView& view)
     {
@@ -73,9 +115,12 @@ namespace {
         generator.setSize(view.Area.size());
         generator.setViewBox(QRect(QPoint(0, 0), view.Area.size()));
         generator.setResolution(layout::PixelsPerInch);
-        generator.setTitle(view.Legends.Title.Caption);
+        // No title of the generator's own: WithTitle writes it.
+        generator.setTitle(QString());
         QPainter painter(&generator);
-        return PaintArea(painter, graph, points, fit, view) ? bytes : QByteArray();
+        return PaintArea(painter, graph, points, fit, SvgView(view))
+            ? WithTitle(bytes, view.Legends.Title.Caption)
+            : QByteArray();
     }
 
     QByteArray RenderPdf(const graph::GraphState& graph, const data::PointStore& points,
@@ -132,7 +177,7 @@ QByteArray RenderGraphFile(graph::GraphFileFormat format, const graph::GraphStat
     return QByteArray();
 }
 
-void ExportGraph(const std::string& fileName, const graph::GraphState& graph,
+std::string ExportGraph(const std::string& fileName, const graph::GraphState& graph,
     const data::PointStore& points, const fit::FitState& fit, const GraphView& view)
 {
     const std::string failure = "Cannot create file " + common::FullPath(fileName);
@@ -142,7 +187,7 @@ void ExportGraph(const std::string& fileName, const graph::GraphState& graph,
     const QByteArray bytes = RenderGraphFile(*format, graph, points, fit, view);
     if (bytes.isEmpty())
         throw common::Failure(failure);
-    common::WriteFileSafely(
+    return common::WriteFileSafely(
         fileName, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 

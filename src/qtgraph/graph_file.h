@@ -44,16 +44,19 @@ GraphView GraphAloneView(const graph::GraphState& graph, const data::PointStore&
 // view.Window (PaintEmptyGraphArea, with view.EmptyNotice set): a PNG image of the area's size (96
 // pixels per inch); an SVG drawing or a one-page PDF of that size in pixels at 96 per inch (the
 // page to the nearest point), whose lines, fills and text are shapes, not pixels. The title's
-// caption is the document's title. Empty when the area has no pixels or the drawing fails. graph is
-// not changed (the pass runs on a copy). Needs a QGuiApplication.
+// caption is the document's title. An SVG drawing is always well-formed XML: its captions lose
+// the characters XML cannot carry (common::XmlCharacters) and its title is escaped. Empty when
+// the area has no pixels or the drawing fails. graph is not changed (the pass runs on a copy).
+// Needs a QGuiApplication.
 QByteArray RenderGraphFile(graph::GraphFileFormat format, const graph::GraphState& graph,
     const data::PointStore& points, const fit::FitState& fit, const GraphView& view);
 
 // RenderGraphFile in the format fileName's extension names (.png, .svg, .pdf), written with
-// common::WriteFileSafely. Throws common::Failure "Cannot create file <full path>" when the
-// extension is none of these (with the reason after a colon), the drawing fails or the file
-// cannot be written whole; a file of that name is then left as it was.
-void ExportGraph(const std::string& fileName, const graph::GraphState& graph,
+// common::WriteFileSafely, whose note about the written file it returns. Throws common::Failure
+// "Cannot create file <full path>" when the extension is none of these (with the reason after a
+// colon), the drawing fails or the file cannot be written whole; a file of that name is then
+// left as it was.
+[[nodiscard]] std::string ExportGraph(const std::string& fileName, const graph::GraphState& graph,
     const data::PointStore& points, const fit::FitState& fit, const GraphView& view);
 
 } // namespace qtgraph

@@ -1,5 +1,6 @@
 // tests/app/files_test.cpp: New, Open, Save and Save As against real files: captions, the
 // current file, the bytes written and read, and the failures.
+#include "app/pane_filler.h"
 #include "app/qt_data_file.h"
 #include "file_window_fixture.h"
 #include "support/write_failures.h"
@@ -11,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -45,6 +48,32 @@ TEST_F(Files, CancelledOpenKeepsTheFileButDropsTheCurve)
     EXPECT_EQ(window->workbench.points.PointCount, 2);
     // The open dialog starts from the current file.
     EXPECT_EQ(dialogs->openStartPaths, (std::vector<QString> { QString(), path }));
+    EXPECT_TRUE(dialogs->errorTexts.empty());
+}
+
+TEST_F(Files, OpensALongFileASliceAtATimeAndSavesItWhole)
+{
+    std::string bytes = "x y\r\n";
+    for (int line = 1; line < app::PaneFiller::FirstLines + 50000; ++line)
+        bytes += std::to_string(line) + " " + std::to_string(line % 7) + "\r\n";
+    const QString path = WriteFile("long.dat", bytes);
+    Open(path);
+    // The first lines are in and read at once, the first one marked; typing waits meanwhile.
+    EXPECT_TRUE(Memo1()->isReadOnly());
+    EXPECT_EQ(DataLines().Line(1), "1 1");
+    EXPECT_TRUE(window->workbench.points.DataPresent);
+    EXPECT_LT(DataLines().LineCount(), app::PaneFiller::FirstLines + 50000);
+    // Whatever comes, Save writes the file as it was opened.
+    MenuItem("Save1")->trigger();
+    EXPECT_EQ(ReadFile(path), bytes);
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !Memo1()->isReadOnly(); }, 60000));
+    EXPECT_EQ(DataLines().LineCount(), app::PaneFiller::FirstLines + 50000);
+    EXPECT_FALSE(Memo1()->document()->isUndoAvailable());
+    EXPECT_EQ(Memo1()->extraSelections().size(), 1);
+    DataLines().ReplaceLine(0, "0 0");
+    MenuItem("Save1")->trigger();
+    EXPECT_EQ(ReadFile(path), "0 0" + bytes.substr(3));
     EXPECT_TRUE(dialogs->errorTexts.empty());
 }
 
@@ -197,13 +226,15 @@ TEST_F(Files, FailedOpenChangesNothing)
         QString path;
         QString message;
     } cases[] = {
-        { "missing", PathOf("missing.dat"), "Cannot open file " + PathOf("missing.dat") + "." },
-        { "a folder", PathOf("folder.dat"), "Cannot open file " + PathOf("folder.dat") + "." },
+        { "missing", PathOf("missing.dat"),
+            "Cannot open file " + PathOf("missing.dat") + ": " + std::strerror(ENOENT) + "." },
+        { "a folder", PathOf("folder.dat"),
+            "Cannot open file " + PathOf("folder.dat") + ": " + std::strerror(EISDIR) + "." },
         { "too long", tooLong.fileName(), "Text exceeds memo capacity." },
         { "not text", binary, "The file is not a text file: it holds a character of code 0." },
-        { "a FIFO", fifo, "Cannot open file " + fifo + "." },
+        { "a FIFO", fifo, "Cannot open file " + fifo + ".\nIt is not a regular file." },
         // Endless.
-        { "a device", "/dev/zero", "Cannot open file /dev/zero." },
+        { "a device", "/dev/zero", "Cannot open file /dev/zero.\nIt is not a regular file." },
     };
     for (const auto& failing : cases) {
         SCOPED_TRACE(failing.name);
@@ -230,9 +261,10 @@ TEST_F(Files, FailedSaveChangesNeitherCaptionNorFile)
     Open(path);
     const QString unwritable = PathOf("no such folder/out.dat");
 
+    const QString missing = QString(": ") + std::strerror(ENOENT) + ".";
     SaveAs(unwritable);
-    EXPECT_EQ(
-        dialogs->errorTexts, (std::vector<QString> { "Cannot create file " + unwritable + "." }));
+    EXPECT_EQ(dialogs->errorTexts,
+        (std::vector<QString> { "Cannot create file " + unwritable + missing }));
     EXPECT_EQ(window->windowTitle(), OpenedCaption + "run.dat");
     EXPECT_EQ(window->CurrentFileName(), path);
 
@@ -244,7 +276,8 @@ TEST_F(Files, FailedSaveChangesNeitherCaptionNorFile)
     ASSERT_TRUE(QDir(PathOf("gone")).removeRecursively());
     dialogs->errorTexts.clear();
     MenuItem("Save1")->trigger();
-    EXPECT_EQ(dialogs->errorTexts, (std::vector<QString> { "Cannot create file " + gone + "." }));
+    EXPECT_EQ(
+        dialogs->errorTexts, (std::vector<QString> { "Cannot create file " + gone + missing }));
 }
 
 TEST_F(Files, SaveThatCannotFinishLeavesTheOldFileWhole)
@@ -262,7 +295,8 @@ TEST_F(Files, SaveThatCannotFinishLeavesTheOldFileWhole)
         MenuItem("Save1")->trigger();
     }
     ASSERT_EQ(dialogs->errorTexts.size(), 2u);
-    EXPECT_EQ(dialogs->errorTexts[0], "Cannot create file " + path + ".");
+    EXPECT_EQ(
+        dialogs->errorTexts[0], "Cannot create file " + path + ": " + std::strerror(EFBIG) + ".");
     EXPECT_TRUE(dialogs->errorTexts[1].startsWith("Cannot create file " + path + ": its folder"));
     EXPECT_EQ(ReadFile(path), "1 2");
 }

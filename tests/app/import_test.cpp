@@ -92,7 +92,8 @@ TEST_F(Import, AFileGivenAtStartWhoseFirstLineIsNoPairIsATable)
     EXPECT_EQ(PaneText(), "1 2\n3 4\n");
     window->OpenGivenFile(PathOf("missing.csv"));
     EXPECT_EQ(dialogs->errorTexts,
-        (std::vector<QString> { "Cannot open file " + PathOf("missing.csv") + "." }));
+        (std::vector<QString> {
+            "Cannot open file " + PathOf("missing.csv") + ": No such file or directory." }));
 }
 
 } // namespace

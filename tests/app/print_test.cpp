@@ -22,6 +22,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -200,7 +202,8 @@ TEST_F(Print, PdfFileThatCannotBeWrittenIsReportedAndKept)
         MenuItem("Print1")->trigger();
     }
     EXPECT_EQ(dialogs->errorTexts,
-        (std::vector<QString> { "Cannot create file " + dialogs->pdfPath + "." }));
+        (std::vector<QString> {
+            "Cannot create file " + dialogs->pdfPath + ": " + std::strerror(EFBIG) + "." }));
     EXPECT_EQ(ReadFile(dialogs->pdfPath), "old page");
 }
 

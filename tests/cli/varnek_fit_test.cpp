@@ -6,14 +6,18 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <string_view>
+
+#include <sys/stat.h>
 
 using cli_test::Outcome;
 using cli_test::RunVarnekFit;
@@ -73,7 +77,8 @@ TEST(VarnekFit, ReportsAFileThatCannotBeOpened)
     const Outcome outcome = RunVarnekFit("/nonexistent/run.dat");
     EXPECT_EQ(outcome.status, 1);
     EXPECT_EQ(outcome.out, "");
-    EXPECT_EQ(outcome.errors, "Cannot open file /nonexistent/run.dat.\n");
+    EXPECT_EQ(outcome.errors,
+        "Cannot open file /nonexistent/run.dat: " + std::string(std::strerror(ENOENT)) + ".\n");
 }
 
 TEST(VarnekFit, ReadsAFileWithAByteOrderMarkAsOpenDoes)
@@ -104,7 +109,7 @@ TEST(VarnekFit, ReportsAFolderAsAFileThatCannotBeOpened)
     std::filesystem::remove(path);
     EXPECT_EQ(outcome.status, 1);
     EXPECT_EQ(outcome.out, "");
-    EXPECT_EQ(outcome.errors, "Cannot open file " + path + ".\n");
+    EXPECT_EQ(outcome.errors, "Cannot open file " + path + ": " + std::strerror(EISDIR) + ".\n");
 }
 
 TEST(VarnekFit, RefusesWhatItCannotRead)
@@ -114,6 +119,8 @@ TEST(VarnekFit, RefusesWhatItCannotRead)
         std::ofstream file(binary, std::ios::binary);
         file << std::string_view("1 2\r\n3\0 4\r\n", 11);
     }
+    const std::string fifo = cli_test::TemporaryPath(".fifo");
+    ::mkfifo(fifo.c_str(), 0644);
     const struct {
         const char* name;
         std::string arguments;
@@ -123,7 +130,10 @@ TEST(VarnekFit, RefusesWhatItCannotRead)
             "The file is not a text file: it holds a character of code 0.\n" },
         // Read no further than the capacity allows, however long the input.
         { "endless standard input", "- < /dev/zero", "Text exceeds memo capacity.\n" },
-        { "an endless file", "/dev/zero", "Text exceeds memo capacity.\n" },
+        // Neither waited for nor read for ever, as the window's Open refuses them.
+        { "a device", "/dev/zero", "Cannot open file /dev/zero.\nIt is not a regular file.\n" },
+        { "a FIFO", "'" + fifo + "'",
+            "Cannot open file " + fifo + ".\nIt is not a regular file.\n" },
         // Not an empty data file.
         { "closed standard input", "- <&-", "Cannot read standard input.\n" },
         { "a folder as standard input", "- < /", "Cannot read standard input.\n" },
@@ -136,6 +146,7 @@ TEST(VarnekFit, RefusesWhatItCannotRead)
         EXPECT_EQ(outcome.errors, refused.errors);
     }
     std::remove(binary.c_str());
+    std::remove(fifo.c_str());
 }
 
 TEST(VarnekFit, SaysWhenTheReportCannotBeWritten)

@@ -3,6 +3,7 @@
 #include "qtgraph/graph_file.h"
 
 #include "common/failure.h"
+#include "common/xml_text.h"
 #include "qtgraph/fitted_line_scene.h"
 
 #include <QImage>
@@ -12,6 +13,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -82,6 +85,39 @@ TEST(RenderGraphFile, DrawsSvgAndPdfAsShapesAndText)
     EXPECT_NE(content.find("BT\n"), std::string::npos);
 }
 
+TEST(RenderGraphFile, WritesHostileCaptionsIntoSvgThatParses)
+{
+    const std::vector<std::string> captions { "</title><script>alert(1)</script><title>",
+        "a & b < c > d \" ' e", "]]>", "&#0;", "<!-- x", "\x01\x08\x0b\x0c\x1b[2J\x7f",
+        "\xef\xbf\xbe and \xef\xbf\xbf", "\xed\xa0\x80 lone surrogate", "\xff\xfe bytes",
+        "tab\tline\nreturn\r", "\xf0\x9f\x93\x88 chart" };
+    for (const std::string& caption : captions) {
+        SCOPED_TRACE(caption);
+        const Scene scene;
+        qtgraph::GraphView view = GraphAreaOf(scene);
+        for (qtgraph::LegendLabel* legend :
+            { &view.Legends.Title, &view.Legends.XLegend, &view.Legends.YLegend })
+            legend->Caption = QString::fromUtf8(caption);
+        QXmlStreamReader svg(qtgraph::RenderGraphFile(
+            graph::GraphFileFormat::Svg, scene.graph, scene.points, scene.fit, view));
+        QStringList elements;
+        QString title;
+        while (!svg.atEnd()) {
+            if (svg.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            elements << svg.name().toString();
+            if (svg.name() == QLatin1String("title"))
+                title = svg.readElementText();
+        }
+        EXPECT_FALSE(svg.hasError()) << svg.errorString().toStdString();
+        EXPECT_FALSE(elements.contains(QLatin1String("script")));
+        // The caption as the window's label holds it, less what XML cannot carry.
+        const QByteArray held = view.Legends.Title.Caption.toUtf8();
+        EXPECT_EQ(title.toStdString(),
+            common::XmlCharacters(std::string_view(held.constData(), std::size_t(held.size()))));
+    }
+}
+
 TEST(GraphAloneView, KeepsTheYLegendInsideThePicture)
 {
     // Narrow y tick labels leave room; wide ones left of the plot would push the legend out.
@@ -105,7 +141,7 @@ TEST(ExportGraph, RefusesANameOfNoGraphFormat)
 {
     const Scene scene;
     try {
-        qtgraph::ExportGraph(
+        (void)qtgraph::ExportGraph(
             "/graph.txt", scene.graph, scene.points, scene.fit, GraphAreaOf(scene));
         ADD_FAILURE() << "no failure";
     } catch (const common::Failure& failure) {

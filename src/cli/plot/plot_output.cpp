@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <memory>
+#include <string>
 
 namespace cli {
 
@@ -54,14 +55,18 @@ bool WritePlot(const CliOptions& options, const FitSession& session, std::ostrea
     legends.YLegend.Caption = QString::fromLocal8Bit(options.YLegendCaption);
     const qtgraph::GraphView view = qtgraph::GraphAloneView(options.graph, session.points,
         session.fit, QSize(options.ImageWidth, options.ImageHeight), legends);
+    std::string note;
     try {
-        qtgraph::ExportGraph(
+        note = qtgraph::ExportGraph(
             options.PlotFileName, options.graph, session.points, session.fit, view);
     } catch (const common::Failure& failure) {
         errors << common::FailureText(failure) << '\n';
         return false;
     }
-    return true;
+    // Written, but not as the old file was: said like any other message.
+    if (!note.empty())
+        errors << note << ".\n";
+    return note.empty();
 }
 
 } // namespace cli

@@ -14,8 +14,9 @@ namespace cli {
 // the graph alone, options.ImageWidth x options.ImageHeight pixels (qtgraph::GraphAloneView).
 // Uses the running Qt application, or starts one for the call on the offscreen platform
 // (unless QT_QPA_PLATFORM names another). Returns false after writing "Cannot create file
-// NAME." to errors when the file cannot be written whole; an existing file is then left as it
-// was.
+// NAME" and the reason to errors when the file cannot be written whole (an existing file is
+// then left as it was), and after writing the note of a written file that could not keep its
+// owner or group.
 bool WritePlot(const CliOptions& options, const FitSession& session, std::ostream& errors);
 
 } // namespace cli

@@ -17,8 +17,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -224,9 +226,24 @@ TEST(VarnekFitPlot, ReportsAGraphFileThatCannotBeCreated)
     const Outcome outcome = RunVarnekFit("--plot /nonexistent/graphs/run.pdf "
         + Quoted(test_support::FixturePath("straight_line.dat")));
     EXPECT_EQ(outcome.status, 1);
-    EXPECT_EQ(outcome.errors, "Cannot create file /nonexistent/graphs/run.pdf.\n");
+    EXPECT_EQ(outcome.errors,
+        "Cannot create file /nonexistent/graphs/run.pdf: " + std::string(std::strerror(ENOENT))
+            + ".\n");
     // The report is printed all the same.
     EXPECT_NE(outcome.out.find("A(0) = 1 +/- 1  YUnits"), std::string::npos);
+}
+
+TEST(VarnekFitPlot, RefusesToDrawOverItsDataFile)
+{
+    const std::string path = TemporaryPath(".svg");
+    std::filesystem::copy_file(test_support::FixturePath("straight_line.dat"), path);
+    const Outcome outcome = RunVarnekFit("--plot " + Quoted(path) + " " + Quoted(path));
+    const std::string kept = ReadFile(path);
+    std::remove(path.c_str());
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.errors,
+        "Cannot create file " + path + ".\nIt is the data file, which the graph would replace.\n");
+    EXPECT_EQ(kept, ReadFile(test_support::FixturePath("straight_line.dat")));
 }
 
 TEST(VarnekFitPlot, LeavesTheOldGraphWhenTheDiskIsFull)
@@ -261,7 +278,7 @@ TEST(VarnekFitPlot, LeavesTheOldGraphWhenTheDiskIsFull)
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
         GTEST_SKIP() << "no small disk can be mounted here";
     EXPECT_EQ(exitStatus, "1\n");
-    EXPECT_EQ(errors, "Cannot create file " + graph + ".\n");
+    EXPECT_EQ(errors, "Cannot create file " + graph + ": " + std::strerror(ENOSPC) + ".\n");
     EXPECT_EQ(kept, "old graph");
     EXPECT_EQ(listing, "filler\ngraph.pdf\n");
 }
