@@ -137,8 +137,10 @@ int RunFit(const CliOptions& options, std::string_view dataText, std::string_vie
             errors << ReadingStoppedMessage(dataPane, points.PointCount) << '\n';
             messageShown = true;
         }
-        outcome = fit::CheckAndFit(points, fit, [&](std::string_view message) {
-            errors << message << '\n';
+        outcome = fit::CheckAndFit(points, fit, [&](const fit::Information& shown) {
+            errors << shown.Message << '\n';
+            if (!shown.Reason.empty())
+                errors << shown.Reason << '\n';
             messageShown = true;
         });
         if (outcome == fit::FitOutcome::Fitted) {

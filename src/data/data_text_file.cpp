@@ -117,7 +117,7 @@ namespace {
 DataFileText PaneTextFromFileBytes(std::string_view bytes)
 {
     if (bytes.size() > MemoCapacity)
-        Refuse(TextTooLongMessage);
+        throw common::Failure(std::string(TextTooLongMessage), std::string(TextTooLongReason));
     DataFileText file = Decoded(bytes);
     file.Text = WithOneLineBreakEach(file.Text);
     return file;

@@ -18,6 +18,9 @@ constexpr std::size_t MemoCapacity = std::size_t { 16 } * 1024 * 1024;
 
 // Why PaneTextFromFileBytes refuses a file, as the user reads it (without the final ".").
 constexpr std::string_view TextTooLongMessage = "Text exceeds memo capacity";
+// Its reason, on a second line.
+constexpr std::string_view TextTooLongReason
+    = "It holds more than 16 MiB; at most 16 MiB of text is read.";
 constexpr std::string_view NotTextMessage
     = "The file is not a text file: it holds a character of code 0";
 constexpr std::string_view Utf16WithoutByteOrderMarkMessage
@@ -35,10 +38,10 @@ struct DataFileText {
 // FF FE or FE FF and decodes as UTF-16 is UTF-16 in that byte order; one that is well-formed
 // UTF-8 is UTF-8, a leading EF BB BF kept out of the text; any other is Latin-1, so no byte is
 // lost or replaced. Then CR LF, a lone LF and a lone CR each become one "\n". Throws
-// common::Failure with TextTooLongMessage for more than MemoCapacity bytes, NotTextMessage for
-// a character of code 0 (Utf16WithoutByteOrderMarkMessage when the bytes read as UTF-16 without
-// a mark), and BrokenUtf16Message for bytes marked as UTF-16, zero bytes among them, that do
-// not decode.
+// common::Failure with TextTooLongMessage (and TextTooLongReason) for more than MemoCapacity bytes,
+// NotTextMessage for a character of code 0 (Utf16WithoutByteOrderMarkMessage when the bytes read as
+// UTF-16 without a mark), and BrokenUtf16Message for bytes marked as UTF-16, zero bytes among them,
+// that do not decode.
 DataFileText PaneTextFromFileBytes(std::string_view bytes);
 
 // The bytes of a data file holding text (UTF-8, lines separated by "\n") in encoding: each
