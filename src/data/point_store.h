@@ -30,4 +30,8 @@ struct PointStore {
     bool LinesLeftUnread = false;
 };
 
+// Both hold the same points in use: the same PointCount and equal values in slots
+// 1..PointCount. Ranges and settings are not compared.
+bool SamePoints(const PointStore& left, const PointStore& right);
+
 } // namespace data
