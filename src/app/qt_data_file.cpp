@@ -12,6 +12,7 @@
 #include <QStringDecoder>
 
 #include <string>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -21,11 +22,22 @@ namespace app {
 
 namespace {
 
-    [[noreturn]] void ThrowCannotOpen(const QString& path)
+    [[noreturn]] void ThrowCannotOpen(const QString& path, std::string reason = {})
     {
         std::string message = "Cannot open file ";
         message += common::FullPath(LocalFileName(path));
-        throw common::Failure(message);
+        throw common::Failure(message, std::move(reason));
+    }
+
+    // Why a file that opens is no data file to read, in the user's terms; empty for a regular
+    // file.
+    std::string NotRegularReason(const struct stat& status)
+    {
+        if (S_ISREG(status.st_mode))
+            return std::string();
+        if (S_ISDIR(status.st_mode))
+            return "It is a folder, not a file.";
+        return "It is not a regular file.";
     }
 
     // Opens path for reading when it is a regular file. Opened without waiting and checked on
@@ -37,8 +49,15 @@ namespace {
         if (descriptor < 0)
             ThrowCannotOpen(path);
         struct stat status { };
-        if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)
-            || !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        if (::fstat(descriptor, &status) != 0) {
+            ::close(descriptor);
+            ThrowCannotOpen(path);
+        }
+        if (std::string reason = NotRegularReason(status); !reason.empty()) {
+            ::close(descriptor);
+            ThrowCannotOpen(path, std::move(reason));
+        }
+        if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
             ::close(descriptor);
             ThrowCannotOpen(path);
         }
@@ -61,7 +80,8 @@ DataFileText ReadDataFile(const QString& path)
     OpenRegularFile(file, path);
     const auto capacity = qint64(data::MemoCapacity);
     if (!file.isSequential() && file.size() > capacity)
-        throw common::Failure(std::string(data::TextTooLongMessage));
+        throw common::Failure(
+            std::string(data::TextTooLongMessage), std::string(data::TextTooLongReason));
     // One byte more than the capacity tells a file that grew, or a device without a size.
     const QByteArray bytes = file.read(capacity + 1);
     if (file.error() != QFileDevice::NoError)
