@@ -1,9 +1,10 @@
-// src/app/qt_line_editor.cpp: Shift+Return as a plain line break, no text from Alt chords, and
-// tooltips of lines.
+// src/app/qt_line_editor.cpp: Shift+Return as a plain line break, no text from Alt chords, pasted
+// text as plain text, and tooltips of lines.
 #include "app/qt_line_editor.h"
 
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QTextBlock>
 #include <QToolTip>
 
@@ -23,6 +24,17 @@ void LineEditor::keyPressEvent(QKeyEvent* event)
         return;
     }
     QPlainTextEdit::keyPressEvent(event);
+}
+
+bool LineEditor::canInsertFromMimeData(const QMimeData* source) const
+{
+    return source != nullptr && source->hasText();
+}
+
+void LineEditor::insertFromMimeData(const QMimeData* source)
+{
+    if (canInsertFromMimeData(source))
+        insertPlainText(source->text());
 }
 
 bool LineEditor::viewportEvent(QEvent* event)

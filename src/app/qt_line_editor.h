@@ -23,6 +23,10 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // Pasted and dropped data go in as their plain text, and only when they hold text: the
+    // editor's own insertion crashes on X11 clipboard data whose owner has gone away.
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    void insertFromMimeData(const QMimeData* source) override;
     bool viewportEvent(QEvent* event) override;
 
 private:

@@ -22,20 +22,19 @@ namespace {
         return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     }
 
-    // What the marks cover, comparable: a line's number for the mark of one line, and minus
-    // (2 + the first line's number) for the mark that runs to the end of the text.
+    // Marks of unused lines carry this property, so they can be told from marks of unread ones.
+    constexpr int UnusedMarkProperty = QTextFormat::UserProperty;
+
+    // What the marks cover, comparable: a line's number for the mark of an unread line, and
+    // minus (2 + the first line's number) for a mark of unused lines.
     std::vector<int> MarkedBlocks(const QList<QTextEdit::ExtraSelection>& marks)
     {
         std::vector<int> blocks;
         blocks.reserve(marks.size());
         for (const QTextEdit::ExtraSelection& mark : marks) {
-            if (mark.cursor.hasSelection()) {
-                const QTextDocument& document = *mark.cursor.document();
-                blocks.push_back(
-                    -2 - document.findBlock(mark.cursor.selectionStart()).blockNumber());
-            } else {
-                blocks.push_back(mark.cursor.blockNumber());
-            }
+            const QTextDocument& document = *mark.cursor.document();
+            const int first = document.findBlock(mark.cursor.selectionStart()).blockNumber();
+            blocks.push_back(mark.format.hasProperty(UnusedMarkProperty) ? -2 - first : first);
         }
         return blocks;
     }
@@ -117,10 +116,11 @@ bool QtTextLines::IsMarked(int index) const
 
 int QtTextLines::FirstUnusedLine() const
 {
+    int first = NoLine;
     for (const int block : MarkedBlocks(m_editor.extraSelections()))
-        if (block <= -2)
-            return -2 - block;
-    return NoLine;
+        if (block <= -2 && (first == NoLine || -2 - block < first))
+            first = -2 - block;
+    return first;
 }
 
 void QtTextLines::MarkUnreadLines(const std::vector<int>& indexes)
@@ -148,6 +148,11 @@ void QtTextLines::ShowMarks()
         mark.format.setBackground(UnusedLineColor);
         mark.format.setForeground(UnusedTextColor);
         mark.format.setProperty(QTextFormat::FullWidthSelection, true);
+        mark.format.setProperty(UnusedMarkProperty, true);
+        marks.append(mark);
+        // A selection fills the width of the lines it runs past; the last line, where it ends,
+        // gets a mark of its own.
+        mark.cursor.clearSelection();
         marks.append(mark);
     }
     for (const int index : m_unreadLines) {

@@ -38,7 +38,7 @@ public:
     // A light red background across the whole width of each marked line; view only.
     void MarkUnreadLines(const std::vector<int>& indexes) override;
     // Grey text on a light grey background from the start of line firstIndex to the end of the
-    // text, one mark however many lines it covers; view only. A line marked by both shows the
+    // text, two marks however many lines they cover; view only. A line marked by both shows the
     // red background with grey text.
     void MarkUnusedLines(int firstIndex) override;
     // Line index carries the mark of MarkUnreadLines.
