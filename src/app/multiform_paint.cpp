@@ -50,7 +50,8 @@ void TMultiform::ReadDataPane()
 void TMultiform::ShowWhetherFitIsStale()
 {
     const bool stale = m_fittedPoints
-        && (!workbench.points.DataPresent || !data::SamePoints(*m_fittedPoints, workbench.points));
+        && (!workbench.points.DataPresent
+            || !data::HoldsSamePoints(*m_fittedPoints, workbench.points));
     workbench.graph.FitCurveStale = stale;
     if (m_staleNoteLine == common::TextLines::NoLine)
         return;

@@ -3,7 +3,7 @@
 
 namespace data {
 
-bool SamePoints(const PointStore& left, const PointStore& right)
+bool HoldsSamePoints(const PointStore& left, const PointStore& right)
 {
     if (left.PointCount != right.PointCount)
         return false;

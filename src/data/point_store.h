@@ -32,6 +32,6 @@ struct PointStore {
 
 // Both hold the same points in use: the same PointCount and equal values in slots
 // 1..PointCount. Ranges and settings are not compared.
-bool SamePoints(const PointStore& left, const PointStore& right);
+bool HoldsSamePoints(const PointStore& left, const PointStore& right);
 
 } // namespace data
