@@ -1,6 +1,7 @@
 // bench/graph_bench.cpp: the drawing pass with 600 points and an order-15 curve on a 1920 x 1080
-// image.
+// image, and graph files of the fitter's default size.
 #include "graph/draw_graph.h"
+#include "qtgraph/graph_file.h"
 #include "qtgraph/graph_image.h"
 #include "qtgraph/qt_canvas.h"
 #include "qtgraph/qt_font.h"
@@ -92,6 +93,21 @@ void RenderGraphImage(benchmark::State& state)
     }
 }
 BENCHMARK(RenderGraphImage)->Unit(benchmark::kMillisecond);
+
+// The graph alone at 1024 x 768, as varnek-fit --plot writes it: drawing and file bytes.
+void RenderGraphFile(benchmark::State& state, graph::GraphFileFormat format)
+{
+    Scene scene;
+    const qtgraph::GraphView view = qtgraph::GraphAloneView(
+        scene.graph, scene.points, scene.fit, QSize(1024, 768), qtgraph::GraphLegends {});
+    for (auto _ : state) {
+        const QByteArray bytes
+            = qtgraph::RenderGraphFile(format, scene.graph, scene.points, scene.fit, view);
+        benchmark::DoNotOptimize(bytes.constData());
+    }
+}
+BENCHMARK_CAPTURE(RenderGraphFile, Png, graph::GraphFileFormat::Png)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(RenderGraphFile, Svg, graph::GraphFileFormat::Svg)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -35,6 +35,7 @@ public:
     std::optional<QString> ExportFileName(QWidget*, const QString&) override { return {}; }
     std::optional<QString> ImportFileName(QWidget*, const QString&) override { return {}; }
     bool ConfirmImport(app::ImportTableDialog&) override { return false; }
+    void Help(QWidget*, const QString&, const QString&) override { }
     app::SaveChangesAnswer AskSaveChanges(QWidget*, const QString&) override
     {
         return app::SaveChangesAnswer::Discard;

@@ -11,6 +11,8 @@ inline constexpr char StartCaption[] = "VARNEK32 -- 32-bit Varnekworks";
 inline constexpr char OpenedCaption[] = "VARNEK -- Varnekworks: ";
 // What "Save changes to NAME?" calls a data pane that no file holds yet.
 inline constexpr char UntitledFileName[] = "Untitled";
+// The line under the report once the points differ from those of its fit.
+inline constexpr char StaleFitNote[] = "The data changed since this fit: Ctrl+Return fits again.";
 // Said once when Open loads a file holding U+2029, U+FDD0 or U+FDD1.
 inline constexpr char LineBreakCharactersNotice[]
     = "This file holds characters that the data pane shows as line breaks (U+2029, U+FDD0 or "

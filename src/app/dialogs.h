@@ -21,7 +21,8 @@ public:
     virtual ~Dialogs() = default;
 
     // The file dialogs: the chosen path, or nothing when the user cancels. startPath is shown
-    // as the starting choice. No existence check, no replace question, no default extension.
+    // as the starting choice (a folder: the dialog starts there). No existence check, no replace
+    // question, no default extension.
     virtual std::optional<QString> OpenFileName(QWidget* parent, const QString& startPath) = 0;
     virtual std::optional<QString> SaveFileName(QWidget* parent, const QString& startPath) = 0;
 
@@ -43,6 +44,8 @@ public:
     // Modal error box titled with the application's title, with one OK button. text carries
     // its final ".".
     virtual void Error(QWidget* parent, const QString& text) = 0;
+    // Modal box titled title showing richText (tables, headings), with one OK button.
+    virtual void Help(QWidget* parent, const QString& title, const QString& richText) = 0;
 
     // The printer set-up dialog, confirmed with "OK"; its choice holds for later prints. True
     // when confirmed.

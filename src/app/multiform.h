@@ -7,6 +7,8 @@
 #include "app/qt_data_file.h"
 #include "app/qt_line_editor.h"
 #include "app/workbench.h"
+#include "common/text_lines.h"
+#include "data/point_store.h"
 #include "graph/window_geometry.h"
 
 #include <QMainWindow>
@@ -56,7 +58,8 @@ public:
     // Repaint pass: unless a pane resize is in progress, reads the data pane and draws.
     void FormPaint() override;
 
-    // The file Save writes to and Open starts from; empty until a confirmed Open or Save As.
+    // The file Save writes to and Open starts from; empty until a confirmed Open or Save As, and
+    // again after New.
     const QString& CurrentFileName() const { return m_currentFileName; }
     // The outer size of the window, its client size and the data pane's place, as the drawing
     // pass lays the graph out in them.
@@ -78,8 +81,13 @@ private:
     void FormCreate();
     // Layout pass: places the panes and their editors, then runs the repaint pass.
     void Reallocate() override;
-    // CalculateData of the data pane (Memo1) with the user's decimal separator.
+    // CalculateData of the data pane (Memo1) with the user's decimal separator; then whether
+    // the last fit still belongs to the points (ShowWhetherFitIsStale).
     void ReadDataPane();
+    // Once the points differ from those of the last fit, its curve is drawn dashed and lighter
+    // and StaleFitNote stands on the line under its report (when that line is empty); when
+    // they are the same again, both go.
+    void ShowWhetherFitIsStale();
     // The drawing pass into the client area's image, which is then shown: the graph from the
     // current state with the legend labels placed. Without points the graph area shows the
     // window's background, with a line saying why when the pane holds text. Run outside a
@@ -101,9 +109,11 @@ private:
     // New, Open and Exit first ask whether to save a data pane that changed since the last Open,
     // Save or New, and do nothing when the user cancels.
     // File, New: empties the data pane and drops the fitted curve; nothing is redrawn at once.
-    // The current file name, the caption and the results pane stay; a later Save writes the
-    // pane as plain UTF-8.
+    // The pane becomes untitled: no current file name (Save runs Save As, as plain UTF-8) and
+    // the start-up caption. The results pane stays.
     void New1Click();
+    // Where the file dialogs start: the current file, else the folder of the last one.
+    QString DialogStartPath() const;
     // File, Open: loads the chosen file into the data pane and names it in the caption; then,
     // confirmed or cancelled, drops the fitted curve, reads the pane and draws. A file that
     // cannot be read or is too long throws before anything has changed. A file with characters
@@ -201,6 +211,10 @@ private:
     void Format1Click();
     void FitData1Click();
 
+    // Help: the table of the window's keys, and the About box.
+    void Keys1Click();
+    void About1Click();
+
     void CreateComponents();
     void CreateMenu();
     // Repaints a moment after the data pane stops changing, so the points follow the typing.
@@ -240,6 +254,9 @@ private:
     QAction* Exit1 = nullptr;
     QAction* Format1 = nullptr;
     QAction* FitData1 = nullptr;
+    QMenu* Help1 = nullptr;
+    QAction* Keys1 = nullptr;
+    QAction* About1 = nullptr;
     // Ctrl+Return: the fit command from anywhere in the window.
     QAction* m_refitKey = nullptr;
     // Runs the repaint pass once typing in the data pane pauses.
@@ -252,10 +269,17 @@ private:
     std::unique_ptr<QtTextLines> m_resultLines;
     std::unique_ptr<WindowNotebookHost> m_notebookHost;
 
+    // The points of the last fit, and the results pane's line under its report (NoLine while
+    // no report of it stands).
+    std::optional<data::PointStore> m_fittedPoints;
+    int m_staleNoteLine = common::TextLines::NoLine;
+
     // File and print commands
     QString m_currentFileName;
     // The table file last imported, the Import dialog's starting choice.
     QString m_importFileName;
+    // The folder of the file that was current before New made the pane untitled.
+    QString m_lastFolder;
     // The graph file Export Graph wrote last, its dialog's starting choice.
     QString m_exportFileName;
     // How the current file's bytes were read, so that saving writes them back the same way.

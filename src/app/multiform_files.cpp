@@ -77,17 +77,27 @@ void TMultiform::New1Click()
         return;
     m_paneFiller->Cancel();
     m_dataLines->Clear();
-    // A new text: whatever the last file was, Save writes the pane as it stands.
+    // A new, untitled text: Save asks for a name rather than replacing the last file, and
+    // writes the pane as plain UTF-8. The file dialogs still start in the last file's folder.
+    if (!m_currentFileName.isEmpty())
+        m_lastFolder = QFileInfo(m_currentFileName).absolutePath();
+    m_currentFileName.clear();
+    setWindowTitle(QString::fromLatin1(StartCaption));
     m_fileEncoding = TextEncoding::Utf8;
     m_savedText.clear();
     workbench.fit.FitValid = false;
+}
+
+QString TMultiform::DialogStartPath() const
+{
+    return m_currentFileName.isEmpty() ? m_lastFolder : m_currentFileName;
 }
 
 void TMultiform::Open1Click()
 {
     if (!MayReplacePaneText())
         return;
-    if (const std::optional<QString> path = m_dialogs->OpenFileName(this, m_currentFileName)) {
+    if (const std::optional<QString> path = m_dialogs->OpenFileName(this, DialogStartPath())) {
         LoadDataFile(*path);
         return;
     }
@@ -174,7 +184,7 @@ void TMultiform::Save1Click()
 
 void TMultiform::SaveAs1Click()
 {
-    const std::optional<QString> path = m_dialogs->SaveFileName(this, m_currentFileName);
+    const std::optional<QString> path = m_dialogs->SaveFileName(this, DialogStartPath());
     if (!path)
         return;
     SavePaneTo(*path);

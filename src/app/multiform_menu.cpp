@@ -1,6 +1,8 @@
 // src/app/multiform_menu.cpp: the main window's menu bar.
 #include "app/multiform.h"
 
+#include "app/help_texts.h"
+
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
@@ -41,6 +43,14 @@ void TMultiform::CreateMenu()
     FitData1 = MainMenu1->addAction(QStringLiteral("Fit &Data"));
     FitData1->setObjectName(QStringLiteral("FitData1"));
 
+    Help1 = MainMenu1->addMenu(QStringLiteral("&Help"));
+    Help1->setObjectName(QStringLiteral("Help1"));
+    Keys1 = Help1->addAction(QStringLiteral("&Keys"));
+    Keys1->setObjectName(QStringLiteral("Keys1"));
+    Keys1->setShortcut(Qt::Key_F1);
+    About1 = Help1->addAction(QStringLiteral("&About Varnekworks"));
+    About1->setObjectName(QStringLiteral("About1"));
+
     // The Show of the notebook, also while the notebook is hidden: Ctrl+Return (or Enter).
     m_refitKey = new QAction(this);
     m_refitKey->setShortcuts(
@@ -59,7 +69,16 @@ void TMultiform::CreateMenu()
     ConnectGuarded(Format1, &TMultiform::Format1Click);
     ConnectGuarded(FitData1, &TMultiform::FitData1Click);
     ConnectGuarded(m_refitKey, &TMultiform::TabbedFitShowClick);
+    ConnectGuarded(Keys1, &TMultiform::Keys1Click);
+    ConnectGuarded(About1, &TMultiform::About1Click);
     ConnectNotebook();
+}
+
+void TMultiform::Keys1Click() { m_dialogs->Help(this, QStringLiteral("Keys"), KeysText()); }
+
+void TMultiform::About1Click()
+{
+    m_dialogs->Help(this, QStringLiteral("About Varnekworks"), AboutText());
 }
 
 } // namespace app

@@ -9,6 +9,7 @@
 #include "report/lsq_results_to_screen.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QEvent>
 #include <QKeySequence>
 #include <QShortcutEvent>
@@ -52,25 +53,32 @@ namespace {
 
     // The notebook lies over the panes, so hiding it uncovers no part of the drawing surface
     // and Qt would not repaint it; the window repaints in any case, which drops a curve whose
-    // fit is no longer valid.
-    class RepaintWhenHidden : public QObject {
+    // fit is no longer valid. The keys the notebook had go back to the data pane.
+    class WhenNotebookHidden : public QObject {
     public:
-        RepaintWhenHidden(QObject* parent, QWidget& surface)
+        WhenNotebookHidden(QObject* parent, QWidget& surface, QWidget& dataPane)
             : QObject(parent)
             , m_surface(surface)
+            , m_dataPane(dataPane)
         {
         }
 
     protected:
         bool eventFilter(QObject* watched, QEvent* event) override
         {
-            if (event->type() == QEvent::Hide)
+            if (event->type() == QEvent::Hide) {
                 m_surface.update();
+                const QWidget* focus = QApplication::focusWidget();
+                auto* notebook = static_cast<QWidget*>(watched);
+                if (focus == nullptr || notebook->isAncestorOf(focus))
+                    m_dataPane.setFocus(Qt::OtherFocusReason);
+            }
             return QObject::eventFilter(watched, event);
         }
 
     private:
         QWidget& m_surface;
+        QWidget& m_dataPane;
     };
 
 } // namespace
@@ -79,20 +87,34 @@ void TMultiform::ConnectNotebook()
 {
     auto* tabs = TabbedNotebook1->findChild<QTabBar*>();
     tabs->installEventFilter(new MenuKeysFirst(this, { Format1, FitData1 }));
-    TabbedNotebook1->installEventFilter(new RepaintWhenHidden(this, *ClientArea));
+    TabbedNotebook1->installEventFilter(new WhenNotebookHidden(this, *ClientArea, *Memo1));
 }
 
 void TMultiform::TabbedFitShowClick()
 {
     ReadDataPane();
-    const fit::FitOutcome outcome
-        = fit::CheckAndFit(workbench.points, workbench.fit, [this](std::string_view message) {
-              m_dialogs->Information(
-                  this, QString::fromUtf8(message.data(), qsizetype(message.size())));
-          });
+    const fit::FitOutcome outcome = fit::CheckAndFit(
+        workbench.points, workbench.fit, [this](const fit::Information& shown) {
+            QString text = QString::fromUtf8(shown.Message.data(), qsizetype(shown.Message.size()));
+            // The reason, in plain words, on a second line.
+            if (!shown.Reason.empty())
+                text += QLatin1Char('\n') + QString::fromStdString(shown.Reason);
+            m_dialogs->Information(this, text);
+        });
     if (outcome != fit::FitOutcome::Fitted)
         return;
-    report::LsqResultsToScreen(workbench.fit, workbench.report, *m_resultLines);
+    // The curve belongs to these points; the report, once written, too.
+    m_fittedPoints = workbench.points;
+    workbench.graph.FitCurveStale = false;
+    m_staleNoteLine = common::TextLines::NoLine;
+    {
+        // Each report starts a new undo history of the results pane, also one that fails half
+        // way: undo never reaches back into an earlier report.
+        const QtTextLines::NewUndoHistory history(*m_resultLines);
+        report::LsqResultsToScreen(workbench.fit, workbench.report, *m_resultLines);
+    }
+    // Constants on lines 2 to ConstantCount + 1, then an empty line, then the note's line.
+    m_staleNoteLine = workbench.fit.ConstantCount + 3;
     // FitValid is set: the graph is drawn with the fitted curve.
     DrawGraphOnClientArea();
 }

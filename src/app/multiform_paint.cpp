@@ -1,6 +1,7 @@
 // src/app/multiform_paint.cpp: the repaint pass and the drawing pass into the client area's image.
 #include "app/multiform.h"
 
+#include "app/captions.h"
 #include "app/client_surface.h"
 #include "app/qt_label.h"
 #include "app/qt_text_lines.h"
@@ -13,13 +14,22 @@
 
 #include <QLabel>
 #include <QPainter>
+#include <QStringList>
 
 namespace app {
 
 namespace {
 
-    // Shown centred on the graph area when the pane holds text but no line of it reads.
-    constexpr char NoLineReadsNotice[] = "No line of the data pane reads as an x/y pair.";
+    // Said of the lines after the one that ends the data.
+    QString UnusedLineNote(int endingLine, bool endsAtCapacity)
+    {
+        if (endsAtCapacity)
+            return QStringLiteral("Not read: the data end at line %1, as at most %1 points are "
+                                  "read.")
+                .arg(endingLine);
+        return QStringLiteral("Not read: the data end at line %1, which is not an x/y pair.")
+            .arg(endingLine);
+    }
 
 } // namespace
 
@@ -34,6 +44,23 @@ void TMultiform::FormPaint()
 void TMultiform::ReadDataPane()
 {
     data::CalculateData(workbench.points, *m_dataLines, m_decimalSeparator);
+    ShowWhetherFitIsStale();
+}
+
+void TMultiform::ShowWhetherFitIsStale()
+{
+    const bool stale = m_fittedPoints
+        && (!workbench.points.DataPresent
+            || !data::HoldsSamePoints(*m_fittedPoints, workbench.points));
+    workbench.graph.FitCurveStale = stale;
+    if (m_staleNoteLine == common::TextLines::NoLine)
+        return;
+    // The note never writes over what the user typed there.
+    const std::string line = m_resultLines->Line(m_staleNoteLine);
+    if (stale && line.empty())
+        m_resultLines->ReplaceLine(m_staleNoteLine, StaleFitNote);
+    else if (!stale && line == StaleFitNote)
+        m_resultLines->ReplaceLine(m_staleNoteLine, "");
 }
 
 void TMultiform::DrawGraphOnClientArea()
@@ -88,8 +115,10 @@ std::optional<QString> TMultiform::EmptyGraphNotice() const
 {
     if (!workbench.points.DataPresent)
         return QString();
+    // The data end before the first line that does not read, here the first line of all.
     if (workbench.points.PointCount == 0)
-        return QString::fromLatin1(NoLineReadsNotice);
+        return QStringLiteral("Line %1 is not an x/y pair, so no point is read.")
+            .arg(workbench.points.PointCount + 1);
     return std::nullopt;
 }
 
@@ -101,10 +130,17 @@ QRect TMultiform::GraphArea() const
 
 QString TMultiform::DataLineToolTip(int line) const
 {
-    if (!m_dataLines->IsMarked(line))
-        return QString();
-    return QString::fromStdString(
-        data::UnreadLineReason(m_dataLines->Line(line), m_decimalSeparator));
+    QStringList tip;
+    if (m_dataLines->IsMarked(line))
+        tip << QString::fromStdString(
+            data::UnreadLineReason(m_dataLines->Line(line), m_decimalSeparator));
+    const int firstUnused = m_dataLines->FirstUnusedLine();
+    if (firstUnused != common::TextLines::NoLine && line >= firstUnused) {
+        // The line before the unused ones ends the data: it failed, or filled the store.
+        // Editor indexes count from 0, the data's lines from 1.
+        tip << UnusedLineNote(firstUnused, !m_dataLines->IsMarked(firstUnused - 1));
+    }
+    return tip.join(QLatin1Char('\n'));
 }
 
 graph::WindowGeometry TMultiform::DrawingGeometry() const

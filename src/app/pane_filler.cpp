@@ -34,12 +34,15 @@ namespace {
 
     // The editor's marks of lines are cursors, which the document moves along at every line it
     // takes in: hundreds of them would make an append hundreds of times slower. They are lifted
-    // while it lives and put back where they were, which an append at the end leaves alone.
+    // while it lives and put back where they were, which an append at the end leaves alone; but
+    // a mark that ran to the end of the text (the unused lines after the data) runs to its new
+    // end.
     class MarksLifted {
     public:
         explicit MarksLifted(QPlainTextEdit& editor)
             : m_editor(editor)
             , m_marks(editor.extraSelections())
+            , m_end(EndOf(editor))
         {
             if (m_marks.isEmpty())
                 return;
@@ -53,10 +56,12 @@ namespace {
         {
             if (m_marks.isEmpty())
                 return;
+            const int end = EndOf(m_editor);
+            const auto placeNow = [&](int place) { return place == m_end ? end : place; };
             for (qsizetype index = 0; index < m_marks.size(); ++index) {
                 QTextCursor cursor(m_editor.document());
-                cursor.setPosition(m_places[index].first);
-                cursor.setPosition(m_places[index].second, QTextCursor::KeepAnchor);
+                cursor.setPosition(placeNow(m_places[index].first));
+                cursor.setPosition(placeNow(m_places[index].second), QTextCursor::KeepAnchor);
                 m_marks[index].cursor = cursor;
             }
             m_editor.setExtraSelections(m_marks);
@@ -65,8 +70,12 @@ namespace {
         MarksLifted& operator=(const MarksLifted&) = delete;
 
     private:
+        // The last place a cursor can take: before the document's final paragraph separator.
+        static int EndOf(QPlainTextEdit& editor) { return editor.document()->characterCount() - 1; }
+
         QPlainTextEdit& m_editor;
         QList<QTextEdit::ExtraSelection> m_marks;
+        int m_end;
         std::vector<std::pair<int, int>> m_places;
     };
 

@@ -6,6 +6,7 @@
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -34,7 +35,10 @@ namespace {
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
         dialog.setNameFilters(DataFileFilters);
         dialog.selectNameFilter(DataFileFilters.front());
-        if (!startPath.isEmpty())
+        // A folder (an untitled pane's last folder) is where the dialog starts; a file is chosen.
+        if (QFileInfo(startPath).isDir())
+            dialog.setDirectory(startPath);
+        else if (!startPath.isEmpty())
             dialog.selectFile(startPath);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;
@@ -135,6 +139,14 @@ void QtDialogs::Information(QWidget* parent, const QString& text)
 void QtDialogs::Error(QWidget* parent, const QString& text)
 {
     ShowMessage(parent, QMessageBox::Critical, QString::fromLatin1(ApplicationTitle), text);
+}
+
+void QtDialogs::Help(QWidget* parent, const QString& title, const QString& richText)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, richText, QMessageBox::NoButton, parent);
+    box.setTextFormat(Qt::RichText);
+    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.exec();
 }
 
 bool QtDialogs::PrinterSetup(QWidget* parent)

@@ -20,6 +20,7 @@ public:
     SaveChangesAnswer AskSaveChanges(QWidget* parent, const QString& fileName) override;
     void Information(QWidget* parent, const QString& text) override;
     void Error(QWidget* parent, const QString& text) override;
+    void Help(QWidget* parent, const QString& title, const QString& richText) override;
     bool PrinterSetup(QWidget* parent) override;
     QPrinter* PrintTarget(QWidget* parent) override;
 

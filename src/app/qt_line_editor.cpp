@@ -1,9 +1,10 @@
-// src/app/qt_line_editor.cpp: Shift+Return as a plain line break, no text from Alt chords, and
-// tooltips of lines.
+// src/app/qt_line_editor.cpp: Shift+Return as a plain line break, no text from Alt chords, pasted
+// text as plain text, and tooltips of lines.
 #include "app/qt_line_editor.h"
 
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QResizeEvent>
 #include <QTextBlock>
 #include <QToolTip>
@@ -36,6 +37,17 @@ void LineEditor::resizeEvent(QResizeEvent* event)
     // still follow the new size.
     QResizeEvent heightOnly(event->size(), QSize(event->size().width(), event->oldSize().height()));
     QPlainTextEdit::resizeEvent(&heightOnly);
+}
+
+bool LineEditor::canInsertFromMimeData(const QMimeData* source) const
+{
+    return source != nullptr && source->hasText();
+}
+
+void LineEditor::insertFromMimeData(const QMimeData* source)
+{
+    if (canInsertFromMimeData(source))
+        insertPlainText(source->text());
 }
 
 bool LineEditor::viewportEvent(QEvent* event)

@@ -27,6 +27,10 @@ protected:
     // handling would lay out the whole document again, creating a layout for each of possibly a
     // million lines (hundreds of megabytes, a second at each step of a pane resize).
     void resizeEvent(QResizeEvent* event) override;
+    // Pasted and dropped data go in as their plain text, and only when they hold text: the
+    // editor's own insertion crashes on X11 clipboard data whose owner has gone away.
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    void insertFromMimeData(const QMimeData* source) override;
     bool viewportEvent(QEvent* event) override;
 
 private:

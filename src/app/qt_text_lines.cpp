@@ -14,18 +14,28 @@ namespace app {
 namespace {
 
     const QColor UnreadLineColor(255, 205, 205);
+    const QColor UnusedLineColor(242, 242, 242);
+    const QColor UnusedTextColor(140, 140, 140);
 
     QString FromUtf8(std::string_view text)
     {
         return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     }
 
+    // Marks of unused lines carry this property, so they can be told from marks of unread ones.
+    constexpr int UnusedMarkProperty = QTextFormat::UserProperty;
+
+    // What the marks cover, comparable: a line's number for the mark of an unread line, and
+    // minus (2 + the first line's number) for a mark of unused lines.
     std::vector<int> MarkedBlocks(const QList<QTextEdit::ExtraSelection>& marks)
     {
         std::vector<int> blocks;
         blocks.reserve(marks.size());
-        for (const QTextEdit::ExtraSelection& mark : marks)
-            blocks.push_back(mark.cursor.blockNumber());
+        for (const QTextEdit::ExtraSelection& mark : marks) {
+            const QTextDocument& document = *mark.cursor.document();
+            const int first = document.findBlock(mark.cursor.selectionStart()).blockNumber();
+            blocks.push_back(mark.format.hasProperty(UnusedMarkProperty) ? -2 - first : first);
+        }
         return blocks;
     }
 
@@ -35,6 +45,15 @@ QtTextLines::QtTextLines(QPlainTextEdit& editor)
     : m_editor(editor)
 {
 }
+
+QtTextLines::NewUndoHistory::NewUndoHistory(QtTextLines& lines)
+    : m_editor(lines.m_editor)
+{
+    // Switching undo off clears both stacks.
+    m_editor.setUndoRedoEnabled(false);
+}
+
+QtTextLines::NewUndoHistory::~NewUndoHistory() { m_editor.setUndoRedoEnabled(true); }
 
 int QtTextLines::LineCount() const
 {
@@ -105,11 +124,49 @@ bool QtTextLines::IsMarked(int index) const
     return std::find(marked.begin(), marked.end(), index) != marked.end();
 }
 
+int QtTextLines::FirstUnusedLine() const
+{
+    int first = NoLine;
+    for (const int block : MarkedBlocks(m_editor.extraSelections()))
+        if (block <= -2 && (first == NoLine || -2 - block < first))
+            first = -2 - block;
+    return first;
+}
+
 void QtTextLines::MarkUnreadLines(const std::vector<int>& indexes)
 {
+    m_unreadLines = indexes;
+    ShowMarks();
+}
+
+void QtTextLines::MarkUnusedLines(int firstIndex)
+{
+    m_firstUnusedLine = firstIndex;
+    ShowMarks();
+}
+
+void QtTextLines::ShowMarks()
+{
     QList<QTextEdit::ExtraSelection> marks;
-    for (const int index : indexes) {
-        const QTextBlock block = m_editor.document()->findBlockByNumber(index);
+    QTextDocument& document = *m_editor.document();
+    // First, so that the red of an unread line among the unused ones paints over its grey.
+    const QTextBlock firstUnused = document.findBlockByNumber(m_firstUnusedLine);
+    if (m_firstUnusedLine != NoLine && firstUnused.isValid()) {
+        QTextEdit::ExtraSelection mark;
+        mark.cursor = QTextCursor(firstUnused);
+        mark.cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        mark.format.setBackground(UnusedLineColor);
+        mark.format.setForeground(UnusedTextColor);
+        mark.format.setProperty(QTextFormat::FullWidthSelection, true);
+        mark.format.setProperty(UnusedMarkProperty, true);
+        marks.append(mark);
+        // A selection fills the width of the lines it runs past; the last line, where it ends,
+        // gets a mark of its own.
+        mark.cursor.clearSelection();
+        marks.append(mark);
+    }
+    for (const int index : m_unreadLines) {
+        const QTextBlock block = document.findBlockByNumber(index);
         if (!block.isValid())
             continue;
         QTextEdit::ExtraSelection mark;
@@ -118,7 +175,7 @@ void QtTextLines::MarkUnreadLines(const std::vector<int>& indexes)
         mark.format.setProperty(QTextFormat::FullWidthSelection, true);
         marks.append(mark);
     }
-    // Every repaint pass reads the pane again; an unchanged set must not repaint the editor.
+    // Every repaint pass reads the pane again; unchanged marks must not repaint the editor.
     if (MarkedBlocks(m_editor.extraSelections()) != MarkedBlocks(marks))
         m_editor.setExtraSelections(marks);
 }

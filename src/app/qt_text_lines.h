@@ -13,6 +13,20 @@ class QtTextLines : public common::TextLines {
 public:
     explicit QtTextLines(QPlainTextEdit& editor);
 
+    // While it lives, edits of the lines are not recorded for undo; it forgets the editor's
+    // undo and redo history when made and when gone, so the next undo stops at what was
+    // written meanwhile.
+    class NewUndoHistory {
+    public:
+        explicit NewUndoHistory(QtTextLines& lines);
+        ~NewUndoHistory();
+        NewUndoHistory(const NewUndoHistory&) = delete;
+        NewUndoHistory& operator=(const NewUndoHistory&) = delete;
+
+    private:
+        QPlainTextEdit& m_editor;
+    };
+
     int LineCount() const override;
     // Walks the document's blocks back from its end, without taking their text.
     int LinesToLastText() const override;
@@ -25,11 +39,22 @@ public:
     void SetText(std::string_view text) override;
     // A light red background across the whole width of each marked line; view only.
     void MarkUnreadLines(const std::vector<int>& indexes) override;
+    // Grey text on a light grey background from the start of line firstIndex to the end of the
+    // text, two marks however many lines they cover; view only. A line marked by both shows the
+    // red background with grey text.
+    void MarkUnusedLines(int firstIndex) override;
     // Line index carries the mark of MarkUnreadLines.
     bool IsMarked(int index) const;
+    // The first line of the mark of MarkUnusedLines, as it stands after edits; NoLine without.
+    int FirstUnusedLine() const;
 
 private:
+    // Shows the marks of the last two calls, touching the editor only when they changed.
+    void ShowMarks();
+
     QPlainTextEdit& m_editor;
+    std::vector<int> m_unreadLines;
+    int m_firstUnusedLine = NoLine;
 };
 
 } // namespace app

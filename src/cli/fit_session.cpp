@@ -182,8 +182,14 @@ int RunFit(const CliOptions& options, std::string_view dataText, std::string_vie
             errors << ReadingStoppedMessage(dataPane, points.PointCount) << '\n';
             messageShown = true;
         }
-        outcome = fit::CheckAndFit(points, fit, [&](std::string_view message) {
-            errors << message << '\n';
+        outcome = fit::CheckAndFit(points, fit, [&](const fit::Information& shown) {
+            errors << shown.Message << '\n';
+            // The window's limit is the fitter's default only: say how to lift it.
+            if (shown.Message == fit::OnlyFirstPointsMessage)
+                errors << "The data go on after line " << data::MaxPoints
+                       << "; --all-points fits every point.\n";
+            else if (!shown.Reason.empty())
+                errors << shown.Reason << '\n';
             messageShown = true;
         });
         if (outcome == fit::FitOutcome::Fitted) {

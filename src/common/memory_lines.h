@@ -17,13 +17,17 @@ public:
     std::string Text() const override;
     void SetText(std::string_view text) override;
     void MarkUnreadLines(const std::vector<int>& indexes) override;
+    void MarkUnusedLines(int firstIndex) override { m_firstUnusedLine = firstIndex; }
 
     // The lines marked by the last MarkUnreadLines.
     const std::vector<int>& UnreadLines() const { return m_unreadLines; }
+    // The first line of the last MarkUnusedLines.
+    int FirstUnusedLine() const { return m_firstUnusedLine; }
 
 private:
     std::vector<std::string> m_lines { std::string() }; // physical lines, at least one
     std::vector<int> m_unreadLines;
+    int m_firstUnusedLine = NoLine;
 };
 
 } // namespace common

@@ -37,6 +37,13 @@ public:
     // Marks exactly these lines as not read (a view-only highlight; the text never changes).
     // Editors without such a mark ignore it.
     virtual void MarkUnreadLines(const std::vector<int>& indexes) { (void)indexes; }
+    // Marks every line from firstIndex on as unused (NoLine: none), a view-only mark apart from
+    // that of MarkUnreadLines: the data end before them, so nothing reads them. Editors without
+    // such a mark ignore it.
+    virtual void MarkUnusedLines(int firstIndex) { (void)firstIndex; }
+
+    // An index that names no line.
+    static constexpr int NoLine = -1;
 };
 
 } // namespace common

@@ -94,6 +94,7 @@ void CalculateData(
         // Nothing to read: the points and the range stay as they were.
         points.DataPresent = false;
         dataLines.MarkUnreadLines(unreadLines);
+        dataLines.MarkUnusedLines(common::TextLines::NoLine);
         return;
     }
 
@@ -114,6 +115,13 @@ void CalculateData(
     SetPlottedRange(points);
     points.DataPresent = true;
     dataLines.MarkUnreadLines(unreadLines);
+    // The data end at the first line that fails, or where the store is full; unused are the
+    // lines after that, when any of them holds a character.
+    int firstUnused = points.LinesLeftUnread ? MaxPoints : common::TextLines::NoLine;
+    if (!unreadLines.empty())
+        firstUnused = unreadLines.front() + 1 < lastDataLine ? unreadLines.front() + 1
+                                                             : common::TextLines::NoLine;
+    dataLines.MarkUnusedLines(firstUnused);
 }
 
 } // namespace data

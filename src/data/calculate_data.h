@@ -11,9 +11,10 @@ namespace data {
 // Reads data lines 1..N of dataLines (line i is editor index i - 1, into slot i; at most
 // points.Capacity() lines, LinesLeftUnread tells whether more were there) with decimalSeparator.
 // Sets PointCount (ending before the first line that fails, whose slots read 0), the plotted ranges
-// with margins and zero stretching, DataPresent, and marks exactly the lines that failed.
-// An empty pane only clears DataPresent, LinesLeftUnread and the marks. Never changes the
-// text; raises no floating-point fault and leaves no flag.
+// with margins and zero stretching, DataPresent, and marks exactly the lines that failed, and as
+// unused every line after the first that failed (else after line points.Capacity(), when more
+// lines follow). An empty pane only clears DataPresent, LinesLeftUnread and the marks. Never
+// changes the text; raises no floating-point fault and leaves no flag.
 void CalculateData(
     PointStore& points, common::TextLines& dataLines, std::string_view decimalSeparator);
 

@@ -48,8 +48,7 @@ std::string ReadDataFileBytes(const std::string& fileName, std::size_t capacity)
     if (!S_ISREG(status.st_mode))
         CannotOpen(fileName, 0, "It is not a regular file.");
     if (static_cast<unsigned long long>(status.st_size) > capacity)
-        throw common::Failure(
-            std::string(capacity == LargeFileCapacity ? LargeFileMessage : TextTooLongMessage));
+        RefuseTooLong(capacity);
 
     // One byte more than the capacity tells a file that grew meanwhile; the size it has now
     // is only where to start.

@@ -120,7 +120,7 @@ namespace {
 DataFileText PaneTextFromFileBytes(std::string_view bytes, std::size_t capacity)
 {
     if (bytes.size() > capacity)
-        Refuse(capacity == LargeFileCapacity ? LargeFileMessage : TextTooLongMessage);
+        RefuseTooLong(capacity);
     DataFileText file = Decoded(std::string(bytes));
     file.Text = WithOneLineBreakEach(file.Text);
     return file;
@@ -129,7 +129,7 @@ DataFileText PaneTextFromFileBytes(std::string_view bytes, std::size_t capacity)
 DataFileText TextFromFileBytes(std::string bytes, std::size_t capacity)
 {
     if (bytes.size() > capacity)
-        Refuse(capacity == LargeFileCapacity ? LargeFileMessage : TextTooLongMessage);
+        RefuseTooLong(capacity);
     return Decoded(std::move(bytes));
 }
 
@@ -184,6 +184,13 @@ std::string ReadDataFileBytes(std::istream& stream, std::size_t capacity)
             break;
     }
     return bytes;
+}
+
+void RefuseTooLong(std::size_t capacity)
+{
+    if (capacity == LargeFileCapacity)
+        throw common::Failure(std::string(LargeFileMessage));
+    throw common::Failure(std::string(TextTooLongMessage), std::string(TextTooLongReason));
 }
 
 } // namespace data

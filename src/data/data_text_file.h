@@ -29,6 +29,9 @@ constexpr long MemoLineCapacity = 1L << 21;
 
 // Why PaneTextFromFileBytes refuses a file, as the user reads it (without the final ".").
 constexpr std::string_view TextTooLongMessage = "Text exceeds memo capacity";
+// Its reason, on a second line.
+constexpr std::string_view TextTooLongReason
+    = "It holds more than 16 MiB; at most 16 MiB of text is read.";
 constexpr std::string_view NotTextMessage
     = "The file is not a text file: it holds a character of code 0";
 constexpr std::string_view Utf16WithoutByteOrderMarkMessage
@@ -46,11 +49,11 @@ struct DataFileText {
 // FF FE or FE FF and decodes as UTF-16 is UTF-16 in that byte order; one that is well-formed
 // UTF-8 is UTF-8, a leading EF BB BF kept out of the text; any other is Latin-1, so no byte is
 // lost or replaced. Then CR LF, a lone LF and a lone CR each become one "\n". Throws
-// common::Failure with TextTooLongMessage for more than MemoCapacity bytes, NotTextMessage for
-// a character of code 0 (Utf16WithoutByteOrderMarkMessage when the bytes read as UTF-16 without
-// a mark), and BrokenUtf16Message for bytes marked as UTF-16, zero bytes among them, that do
-// not decode. A larger capacity (LargeFileCapacity, for the fitter's reading of every point)
-// refuses only beyond it.
+// common::Failure with TextTooLongMessage (and TextTooLongReason) for more than MemoCapacity bytes,
+// NotTextMessage for a character of code 0 (Utf16WithoutByteOrderMarkMessage when the bytes read as
+// UTF-16 without a mark), and BrokenUtf16Message for bytes marked as UTF-16, zero bytes among them,
+// that do not decode. A larger capacity (LargeFileCapacity, for the fitter's reading of every
+// point) refuses only beyond it.
 DataFileText PaneTextFromFileBytes(std::string_view bytes, std::size_t capacity = MemoCapacity);
 
 // The text of a file's bytes (UTF-8, line breaks as in the file) and their encoding, told and
@@ -75,6 +78,10 @@ constexpr std::array<std::string_view, 3> EditorLineBreakCharacters { "\xE2\x80\
 // True when text (UTF-8) holds one of EditorLineBreakCharacters, so that a Save would write
 // CR LF in its place.
 bool HoldsEditorLineBreakCharacters(std::string_view text);
+
+// Throws the refusal of a file larger than capacity: TextTooLongMessage with TextTooLongReason,
+// or LargeFileMessage for LargeFileCapacity.
+[[noreturn]] void RefuseTooLong(std::size_t capacity);
 
 // Reads stream from where it stands up to capacity + 1 bytes: enough for PaneTextFromFileBytes
 // (or TextFromFileBytes with that capacity) to refuse a file that is too long, without reading

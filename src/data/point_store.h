@@ -73,4 +73,8 @@ struct PointStore {
     }
 };
 
+// Both hold the same points in use: the same PointCount and equal values in slots
+// 1..PointCount. Ranges and settings are not compared.
+bool HoldsSamePoints(const PointStore& left, const PointStore& right);
+
 } // namespace data

@@ -9,12 +9,55 @@ namespace fit {
 
 namespace {
 
-    bool HasZero(const data::PointSlots& values, int count)
+    // The line (from 1) of the first point whose value is 0; 0 when none is.
+    int FirstZero(const data::PointSlots& values, int count)
     {
         for (int point = 1; point <= count; ++point)
             if (values[point] == 0)
-                return true;
-        return false;
+                return point;
+        return 0;
+    }
+
+    // The kind of fit as the reasons name it: "A straight line", "A polynomial of order 2 through
+    // the origin", "A power law", "An exponential".
+    std::string ModelName(const FitState& fit)
+    {
+        std::string name;
+        switch (fit.FitType) {
+        case StraightLine:
+            name = "A straight line";
+            break;
+        case Polynomial:
+            name = "A polynomial of order " + std::to_string(fit.FitOrder);
+            break;
+        case PowerLaw:
+            return "A power law";
+        case Exponential:
+            return "An exponential";
+        }
+        if (fit.ZeroForce)
+            name += " through the origin";
+        return name;
+    }
+
+    std::string ZeroReason(const FitState& fit, char axis, int line)
+    {
+        std::string reason = fit.FitType == PowerLaw ? "A power law" : "An exponential";
+        reason += " works with the logarithm of ";
+        reason += axis;
+        reason += "; line " + std::to_string(line) + " has " + axis + " = 0.";
+        return reason;
+    }
+
+    std::string DistinctXReason(const FitState& fit)
+    {
+        const bool linearModel = IsPolynomial(fit.FitType);
+        const int needed = linearModel ? BasisFunctionCount(fit) : 2;
+        std::string reason = ModelName(fit) + " needs at least " + std::to_string(needed);
+        if (fit.FitType == PowerLaw)
+            return reason + " x values of different size.";
+        reason += " different x values";
+        return reason + (linearModel && fit.ZeroForce ? " other than 0." : ".");
     }
 
     // At most one message of these checks per command: each is made only while FitValid holds.
@@ -23,20 +66,24 @@ namespace {
     void CheckData(
         const data::PointStore& points, FitState& fit, const InformationMessage& showInformation)
     {
-        const auto refuse = [&](std::string_view message) {
+        const auto refuse = [&](std::string_view message, std::string reason) {
             fit.FitValid = false;
-            showInformation(message);
+            showInformation({ message, std::move(reason) });
         };
-        if (fit.FitType == PowerLaw && HasZero(points.XData, points.PointCount))
-            refuse(ZeroXMessage);
-        if (fit.FitValid && !IsPolynomial(fit.FitType) && HasZero(points.YData, points.PointCount))
-            refuse(ZeroYMessage);
+        if (fit.FitType == PowerLaw) {
+            if (const int line = FirstZero(points.XData, points.PointCount))
+                refuse(ZeroXMessage, ZeroReason(fit, 'x', line));
+        }
+        if (fit.FitValid && !IsPolynomial(fit.FitType)) {
+            if (const int line = FirstZero(points.YData, points.PointCount))
+                refuse(ZeroYMessage, ZeroReason(fit, 'y', line));
+        }
         // An order that leaves no basis function has nothing to solve; forced order 0 alone
         // is a fit, of the single constant A(0) = 0.
         if (fit.FitValid && BasisFunctionCount(fit) < 1 && !(fit.ZeroForce && fit.FitOrder == 0))
-            refuse(TooFewPointsMessage);
+            refuse(TooFewPointsMessage, ModelName(fit) + " has no constant to fit.");
         if (fit.FitValid && !HasEnoughDistinctX(points, fit))
-            refuse(TooFewDistinctXMessage);
+            refuse(TooFewDistinctXMessage, DistinctXReason(fit));
     }
 
 } // namespace
@@ -48,7 +95,9 @@ FitOutcome CheckAndFit(
     if (!points.DataPresent || points.PointCount < 1)
         return FitOutcome::NothingToFit;
     if (points.LinesLeftUnread)
-        showInformation(OnlyFirstPointsMessage);
+        showInformation({ OnlyFirstPointsMessage,
+            "The data go on after line " + std::to_string(data::MaxPoints) + "; at most "
+                + std::to_string(data::MaxPoints) + " points are read." });
 
     if (fit.FitType != Polynomial)
         fit.FitOrder = 1;
@@ -61,10 +110,21 @@ FitOutcome CheckAndFit(
         LsqRoutine(points, fit);
     } catch (const SingularSystem&) {
         // LsqRoutine has cleared FitValid; the results pane and the graph stay as they were.
-        showInformation(TooFewDistinctXMessage);
+        showInformation({ TooFewDistinctXMessage, DistinctXReason(fit) });
         return FitOutcome::Refused;
     }
     return FitOutcome::Fitted;
+}
+
+std::string UncertaintyFailureReason(const FitState& fit)
+{
+    // The uncertainty's divisor n - m - 1 must be positive: n >= m + 2, m counting a forced zero.
+    const int needed = fit.ConstantCount + 2;
+    if (fit.FitPointCount >= needed)
+        return std::string();
+    return ModelName(fit) + " needs at least " + std::to_string(needed)
+        + " points to give uncertainties; " + std::to_string(fit.FitPointCount)
+        + (fit.FitPointCount == 1 ? " is read." : " are read.");
 }
 
 } // namespace fit

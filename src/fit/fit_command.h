@@ -6,6 +6,7 @@
 #include "fit/fit_state.h"
 
 #include <functional>
+#include <string>
 #include <string_view>
 
 namespace fit {
@@ -18,9 +19,19 @@ constexpr std::string_view TooFewDistinctXMessage
 constexpr std::string_view TooFewPointsMessage = "Too few points for this type of fit.";
 constexpr std::string_view OnlyFirstPointsMessage = "Only the first 600 points are used.";
 
+// One information message: its text, exactly as above, and the reason in the user's terms
+// (empty when none is known), shown on a second line. It reads as its text where only the text
+// is wanted.
+struct Information {
+    std::string_view Message;
+    std::string Reason;
+
+    operator std::string_view() const { return Message; }
+};
+
 // Shows one information message, modal, titled "Information" with one button "OK"; returns
 // when the user has closed it.
-using InformationMessage = std::function<void(std::string_view message)>;
+using InformationMessage = std::function<void(const Information& information)>;
 
 enum class FitOutcome {
     NothingToFit, // the reading found no point, or the pane empty: nothing changed
@@ -36,5 +47,10 @@ enum class FitOutcome {
 // so far: before the constants are formed FitValid is cleared, after that it stays set.
 FitOutcome CheckAndFit(
     const data::PointStore& points, FitState& fit, const InformationMessage& showInformation);
+
+// Why the report of the fit in fit cannot give uncertainties, in the user's terms: too few points
+// for the divisor n - m - 1 ("A polynomial of order 2 needs at least 5 points to give
+// uncertainties; 3 are read."). Empty when that is not the reason.
+std::string UncertaintyFailureReason(const FitState& fit);
 
 } // namespace fit

@@ -8,12 +8,21 @@
 
 namespace graph {
 
-enum class PenStyle { Solid, Clear };
+// LightDash: a dashed line in the pen colour lightened half-way to white.
+enum class PenStyle { Solid, Clear, LightDash };
 
 struct CanvasPoint {
     int X = 0;
     int Y = 0;
     bool operator==(const CanvasPoint&) const = default;
+};
+
+// A point between pixels: pixel (c, r) covers [c, c + 1) x [r, r + 1), its centre at
+// (c + 0.5, r + 0.5).
+struct PathPoint {
+    double X = 0;
+    double Y = 0;
+    bool operator==(const PathPoint&) const = default;
 };
 
 // Pixel coordinates grow rightwards and downwards. A rectangle (left, top, right, bottom)
@@ -37,6 +46,13 @@ public:
     virtual void TextOut(int x, int y, const std::string& text) = 0;
     virtual int TextWidth(const std::string& text) = 0;
     virtual int TextHeight(const std::string& text) = 0;
+
+    // A surface that keeps shapes rather than pixels (an SVG or PDF drawing) takes a curve as
+    // one Path at sub-pixel precision; a surface of pixels draws it with LineTo.
+    virtual bool KeepsShapes() const { return false; }
+    // Draws the open polylines (of two points or more each) as one path with the pen, one pixel
+    // wide, through exactly the points given. Surfaces that do not keep shapes ignore it.
+    virtual void Path(const std::vector<std::vector<PathPoint>>& polylines) { (void)polylines; }
 
     virtual void SetPenColor(common::ColorValue colour) = 0;
     virtual void SetPenStyle(PenStyle style) = 0;

@@ -11,7 +11,9 @@ namespace graph {
 // Draws the last fit (CurveValue: from the wide result where the fit needed one) as one
 // polyline in the MarkerColor pen, sampled once per pixel column from PlotLeft to
 // PlotLeft + PlotWidth inclusive (PlotWidth + 1 samples; only the move-to when PlotWidth <= 0).
-// Samples beyond the y range, overflowing or not a number land on an edge.
+// Samples beyond the y range, overflowing or not a number land on an edge. A canvas that keeps
+// shapes gets the curve as one Path instead (FittedCurvePath), cut at the plot's top and bottom.
+// With FitCurveStale the pen is LightDash for the curve, then solid again.
 void DrawFittingCurve(const GraphState& graph, const data::PointStore& points,
     const fit::FitState& fit, Canvas& canvas);
 

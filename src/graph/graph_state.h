@@ -41,6 +41,8 @@ struct GraphState {
     common::ColorValue GraphColor = common::White;
     common::ColorValue TickColor = common::Black;
     common::ColorValue MarkerColor = common::Red;
+    // The points changed since the fit was made: its curve is drawn dashed and lighter.
+    bool FitCurveStale = false;
     std::uint16_t MarkerSize = 7;
     MarkerShape MarkerType = Circle;
 };

@@ -1,15 +1,18 @@
 // src/options/notebook_handlers.cpp: what the controls of the options notebook do.
 #include "options/color_table.h"
 #include "options/editable_combo.h"
+#include "options/layout_tab_order.h"
 #include "options/options_notebook.h"
 #include "options/whole_number_spin_box.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include <algorithm>
+#include <vector>
 
 namespace options {
 
@@ -39,12 +42,44 @@ void OptionsNotebook::ShowTitlesPage()
 {
     setCurrentIndex(TitlesPage);
     TabbedNotebook1Enter();
+    FocusFirstControl();
 }
 
 void OptionsNotebook::ShowFitDataPage()
 {
     setCurrentIndex(FitDataPage);
     TabbedNotebook1Enter();
+    FocusFirstControl();
+}
+
+void OptionsNotebook::FocusFirstControl()
+{
+    if (QWidget* page = currentWidget()) {
+        const std::vector<QWidget*> controls = ControlsInLayoutOrder(*page);
+        if (!controls.empty())
+            controls.front()->setFocus(Qt::TabFocusReason);
+    }
+}
+
+bool OptionsNotebook::focusNextPrevChild(bool next)
+{
+    // Hidden, the notebook lets the focus go on through the window as usual.
+    QWidget* page = currentWidget();
+    if (!isVisible() || page == nullptr)
+        return QTabWidget::focusNextPrevChild(next);
+    const std::vector<QWidget*> controls = ControlsInLayoutOrder(*page);
+    if (controls.empty())
+        return true;
+    // The control that has the focus, or holds the editor that has it.
+    const QWidget* focus = QApplication::focusWidget();
+    const auto at = std::find_if(controls.begin(), controls.end(),
+        [&](const QWidget* control) { return control == focus || control->isAncestorOf(focus); });
+    const auto count = std::ptrdiff_t(controls.size());
+    std::ptrdiff_t index = next ? 0 : count - 1;
+    if (at != controls.end())
+        index = ((at - controls.begin()) + (next ? 1 : count - 1)) % count;
+    controls[std::size_t(index)]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 void OptionsNotebook::TabbedNotebook1Enter()

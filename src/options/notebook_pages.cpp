@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTabBar>
 #include <QVBoxLayout>
 
@@ -45,17 +46,6 @@ namespace {
         QSizePolicy policy = widget->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         widget->setSizePolicy(policy);
-    }
-
-    // Chains the page's focusable controls in its tab order.
-    void SetTabOrder(std::initializer_list<QWidget*> controls)
-    {
-        QWidget* previous = nullptr;
-        for (QWidget* control : controls) {
-            if (previous != nullptr)
-                QWidget::setTabOrder(previous, control);
-            previous = control;
-        }
     }
 
     QPushButton* MakeButton(const QString& caption, const QString& name, QWidget* page)
@@ -191,8 +181,6 @@ QWidget* OptionsNotebook::BuildFitDataPage()
     rows->addWidget(ZeroSuppressBox);
     rows->addStretch(1);
 
-    SetTabOrder({ TabbedFitCombo, TabbedFitCancel, TabbedFitShow, TabbedFitExit, SpinEdit1,
-        ZeroForceBox, PrecisionFlagBox, ZeroSuppressBox });
     return page;
 }
 
@@ -228,8 +216,6 @@ QWidget* OptionsNotebook::BuildColorsPage()
     TabbedColorsExit = buttons.exit;
     rows->addStretch(1);
 
-    SetTabOrder({ BackColorCombo, TickColorCombo, MarkerColorCombo, GraphCombo, TabbedColorsExit,
-        TabbedColorsShow });
     return page;
 }
 
@@ -266,8 +252,6 @@ QWidget* OptionsNotebook::BuildTitlesPage()
     TabbedTitleExit = buttons.exit;
     rows->addStretch(1);
 
-    SetTabOrder({ TabbedTitleEdit, TabbedX1, TabbedX2, TabbedY1, TabbedY2, TabbedTitleExit,
-        TabbedTitlesShow });
     return page;
 }
 
@@ -290,7 +274,6 @@ QWidget* OptionsNotebook::BuildMarkersPage()
     TabbedMarkersExit = buttons.exit;
     rows->addStretch(1);
 
-    SetTabOrder({ MarkerTypeComboBox1, TabbedMarkersShow, TabbedMarkersExit });
     return page;
 }
 
@@ -343,6 +326,17 @@ void OptionsNotebook::ConnectHandlers()
     for (QPushButton* exit :
         { TabbedFitExit, TabbedColorsExit, TabbedTitleExit, TabbedMarkersExit })
         connect(exit, &QPushButton::clicked, this, Guarded(&OptionsNotebook::TabbedFitExitClick));
+
+    // Escape does what the page's Exit button does.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, this, Guarded(&OptionsNotebook::TabbedFitExitClick));
+    // A page the user turns to, by its tab or its access key, gives its first control the focus,
+    // so the keys never stay with a control of the page that went.
+    connect(this, &QTabWidget::currentChanged, this, [this] {
+        if (isVisible())
+            FocusFirstControl();
+    });
 
     // The enter handler runs when the input focus comes into the notebook from outside it.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* previous, QWidget* current) {

@@ -22,9 +22,11 @@ namespace options {
 class WholeNumberSpinBox;
 
 // TabbedNotebook1: hidden until a menu command shows it at the top-left corner of its parent
-// (the window's client area), hidden again by any Exit button. Its handlers write the workbench
-// state directly and leave the window's labels and routines to the host. Every handler runs
-// under the host's error guard.
+// (the window's client area), hidden again by any Exit button or Escape. Its handlers write the
+// workbench state directly and leave the window's labels and routines to the host. Every
+// handler runs under the host's error guard. While it shows, the keyboard stays on it: a page
+// that comes up gives its first control the focus, and Tab and Shift+Tab go round the page's
+// controls in the order of its layout (ControlsInLayoutOrder), never to the panes it covers.
 class OptionsNotebook : public QTabWidget {
     Q_OBJECT
 
@@ -40,12 +42,17 @@ public:
     // What the "Fit &Data" menu command does: shows the Fit Data page.
     void ShowFitDataPage();
 
+protected:
+    bool focusNextPrevChild(bool next) override;
+
 private:
     QWidget* BuildFitDataPage();
     QWidget* BuildColorsPage();
     QWidget* BuildTitlesPage();
     QWidget* BuildMarkersPage();
     void ConnectHandlers();
+    // The first control of the current page takes the focus, as Tab gives it.
+    void FocusFirstControl();
     // A slot that runs handler under the host's error guard.
     std::function<void()> Guarded(std::function<void()> handler);
     std::function<void()> Guarded(void (OptionsNotebook::*handler)());

@@ -74,14 +74,6 @@ QValidator::State WholeNumberSpinBox::validate(QString& input, int& position) co
     return QValidator::Acceptable;
 }
 
-void WholeNumberSpinBox::focusOutEvent(QFocusEvent* event)
-{
-    QAbstractSpinBox::focusOutEvent(event);
-    const int value = Value();
-    if (Limited(value) != value)
-        SetValue(value);
-}
-
 QSize WholeNumberSpinBox::sizeHint() const
 {
     // The base class measures no text of its own; leave room for four digits and the arrows.

@@ -5,9 +5,9 @@
 
 namespace options {
 
-// Unlike QSpinBox, the text is the state: it is never fixed up while typed and changing the
-// bounds leaves it alone. Only setting the number (directly, by an arrow, or on leaving the box
-// while it lies outside the bounds) limits it to the bounds, and only when they differ.
+// Unlike QSpinBox, the text is the state: it is never fixed up while typed or when the box loses
+// the focus, and changing the bounds leaves it alone. Only setting the number (directly or by an
+// arrow) limits it to the bounds, and only when they differ.
 // TextChanged is emitted whenever the text changes, whoever changes it, and never otherwise.
 class WholeNumberSpinBox : public QAbstractSpinBox {
     Q_OBJECT
@@ -37,7 +37,6 @@ signals:
 
 protected:
     StepEnabled stepEnabled() const override;
-    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     int Limited(int value) const;

@@ -7,6 +7,7 @@
 
 #include <QLineF>
 #include <QPaintEngine>
+#include <QPainterPath>
 #include <QPolygon>
 #include <QRect>
 #include <QRectF>
@@ -17,6 +18,10 @@ namespace qtgraph {
 namespace {
 
     QString ToQString(const std::string& text) { return QString::fromStdString(text); }
+
+    // The dash pattern of a LightDash pen, in pixels.
+    constexpr int DashOn = 6;
+    constexpr int DashPeriod = 10;
 
 } // namespace
 
@@ -111,7 +116,65 @@ void QtCanvas::SetPenColor(common::ColorValue colour) { m_penColor = ColorOf(col
 
 void QtCanvas::SetPenStyle(graph::PenStyle style)
 {
-    m_penVisible = style == graph::PenStyle::Solid;
+    m_penVisible = style != graph::PenStyle::Clear;
+    m_penDashed = style == graph::PenStyle::LightDash;
+}
+
+void QtCanvas::Path(const std::vector<std::vector<graph::PathPoint>>& polylines)
+{
+    if (!m_vector || !m_penVisible || !m_painter.isActive())
+        return;
+    QPainterPath path;
+    for (const std::vector<graph::PathPoint>& polyline : polylines) {
+        if (polyline.size() < 2)
+            continue;
+        path.moveTo(polyline.front().X, polyline.front().Y);
+        for (std::size_t i = 1; i < polyline.size(); ++i)
+            path.lineTo(polyline[i].X, polyline[i].Y);
+    }
+    m_painter.save();
+    m_painter.setRenderHint(QPainter::Antialiasing, true);
+    m_painter.setPen(VectorPen());
+    m_painter.setBrush(Qt::NoBrush);
+    m_painter.drawPath(path);
+    m_painter.restore();
+}
+
+QPen QtCanvas::VectorPen() const
+{
+    QPen pen(LineColor(), 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    if (m_penDashed)
+        pen.setDashPattern({ qreal(DashOn), qreal(DashPeriod - DashOn) });
+    return pen;
+}
+
+QColor QtCanvas::LineColor() const
+{
+    if (!m_penDashed)
+        return m_penColor;
+    const auto halfWayToWhite = [](int channel) { return (channel + 255 + 1) / 2; };
+    return QColor(halfWayToWhite(m_penColor.red()), halfWayToWhite(m_penColor.green()),
+        halfWayToWhite(m_penColor.blue()));
+}
+
+void QtCanvas::FillDashed(const QRect& run)
+{
+    const bool across = run.width() >= run.height();
+    const int length = across ? run.width() : run.height();
+    int pieceStart = -1;
+    for (int step = 0; step <= length; ++step) {
+        const bool on = step < length && (m_dashPhase + step) % DashPeriod < DashOn;
+        if (on && pieceStart < 0)
+            pieceStart = step;
+        if (!on && pieceStart >= 0) {
+            const QRect piece = across
+                ? QRect(run.left() + pieceStart, run.top(), step - pieceStart, run.height())
+                : QRect(run.left(), run.top() + pieceStart, run.width(), step - pieceStart);
+            m_painter.fillRect(piece, LineColor());
+            pieceStart = -1;
+        }
+    }
+    m_dashPhase = (m_dashPhase + length) % DashPeriod;
 }
 
 void QtCanvas::SetBrushColor(common::ColorValue colour)
@@ -124,15 +187,20 @@ void QtCanvas::DrawLine(QPoint from, QPoint to)
     if (!m_painter.isActive())
         return;
     if (m_vector) {
-        // A line through the pixels' centres; round ends join the segments of a curve.
-        m_painter.setPen(QPen(m_penColor, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        // A line through the pixels' centres.
+        m_painter.setPen(VectorPen());
         m_painter.drawLine(QLineF(from.x() + 0.5, from.y() + 0.5, to.x() + 0.5, to.y() + 0.5));
         return;
     }
     const std::vector<graph::PixelRun> runs = graph::LinePixelRuns(
         { from.x(), from.y() }, { to.x(), to.y() }, m_size.width(), m_size.height());
-    for (const graph::PixelRun& run : runs)
-        m_painter.fillRect(QRect(run.Left, run.Top, run.Width, run.Height), m_penColor);
+    for (const graph::PixelRun& run : runs) {
+        const QRect pixels(run.Left, run.Top, run.Width, run.Height);
+        if (m_penDashed)
+            FillDashed(pixels);
+        else
+            m_painter.fillRect(pixels, m_penColor);
+    }
 }
 
 } // namespace qtgraph

@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPalette>
+#include <QPen>
 #include <QPoint>
 #include <QSize>
 
@@ -23,7 +24,10 @@ namespace qtgraph {
 // Rectangles drop their right column and bottom row; the ellipse and polygon outlines stay
 // inside the same bounds as their fills. Text is written in font and the
 // palette's window-text colour on an opaque box of the brush colour. System colours come from
-// palette. Sets the painter's font and turns antialiasing off.
+// palette. Sets the painter's font and turns antialiasing off. A LightDash pen draws 6 pixels of
+// every 10 along its lines (counted on from line to line, so a curve of short lines is dashed
+// too) in the pen colour half-way to white. Only a vector device keeps shapes: Path draws there,
+// antialiased, one pixel wide with round joins.
 class QtCanvas : public graph::Canvas {
 public:
     QtCanvas(QPainter& painter, QSize size, const QPalette& palette, const QFont& font);
@@ -36,12 +40,20 @@ public:
     void TextOut(int x, int y, const std::string& text) override;
     int TextWidth(const std::string& text) override;
     int TextHeight(const std::string& text) override;
+    bool KeepsShapes() const override { return m_vector; }
+    void Path(const std::vector<std::vector<graph::PathPoint>>& polylines) override;
     void SetPenColor(common::ColorValue colour) override;
     void SetPenStyle(graph::PenStyle style) override;
     void SetBrushColor(common::ColorValue colour) override;
 
 private:
     void DrawLine(QPoint from, QPoint to);
+    // The pen of lines on a vector device: round ends join the segments of a curve.
+    QPen VectorPen() const;
+    // Fills the run's pixels that the dash pattern draws, in order from its top-left one.
+    void FillDashed(const QRect& run);
+    // The colour lines are drawn in: the pen colour, lightened for a LightDash pen.
+    QColor LineColor() const;
 
     QPainter& m_painter;
     QSize m_size;
@@ -50,6 +62,9 @@ private:
     QPoint m_position;
     QColor m_penColor { Qt::black };
     bool m_penVisible = true;
+    bool m_penDashed = false;
+    // Pixels of dashed lines drawn so far, where the pattern stands.
+    int m_dashPhase = 0;
     QColor m_brushColor { Qt::white };
     QColor m_textColor;
     // The painter draws onto a device that keeps shapes rather than pixels.

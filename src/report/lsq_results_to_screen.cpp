@@ -2,6 +2,7 @@
 #include "report/lsq_results_to_screen.h"
 
 #include "common/floating_point_step.h"
+#include "fit/fit_command.h"
 #include "fit/uncertainty.h"
 #include "report/format_with_uncertainty.h"
 
@@ -106,9 +107,17 @@ void LsqResultsToScreen(
         resultsPane.ReplaceLine(line, "");
 
     // Every text is built before any is written, so a failure shows no constant at all.
-    const std::vector<std::string> texts = fit::IsPolynomial(fit.FitType)
-        ? PolynomialTexts(fit, settings)
-        : LogarithmicTexts(fit, settings);
+    std::vector<std::string> texts;
+    try {
+        texts = fit::IsPolynomial(fit.FitType) ? PolynomialTexts(fit, settings)
+                                               : LogarithmicTexts(fit, settings);
+    } catch (const common::FloatingPointError& fault) {
+        // The fault says what failed; too few points, the usual cause, is said in words.
+        const std::string reason = fit::UncertaintyFailureReason(fit);
+        if (!fault.reason().empty() || reason.empty())
+            throw;
+        throw common::FloatingPointError(fault.kind(), reason);
+    }
 
     for (std::size_t index = 0; index < texts.size(); ++index)
         resultsPane.ReplaceLine(static_cast<int>(index) + 2, texts[index]);

@@ -70,7 +70,10 @@ TEST_F(Files, OpensALongFileASliceAtATimeAndSavesItWhole)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !Memo1()->isReadOnly(); }, 60000));
     EXPECT_EQ(DataLines().LineCount(), app::PaneFiller::FirstLines + 50000);
     EXPECT_FALSE(Memo1()->document()->isUndoAvailable());
-    EXPECT_EQ(Memo1()->extraSelections().size(), 1);
+    // The unread first line and the unused lines after it, to the end of the whole text.
+    const QList<QTextEdit::ExtraSelection> marks = Memo1()->extraSelections();
+    ASSERT_EQ(marks.size(), 3);
+    EXPECT_EQ(marks.front().cursor.selectionEnd(), Memo1()->document()->characterCount() - 1);
     DataLines().ReplaceLine(0, "0 0");
     MenuItem("Save1")->trigger();
     EXPECT_EQ(ReadFile(path), "0 0" + bytes.substr(3));
@@ -187,23 +190,23 @@ TEST_F(Files, LineBreakCharactersAreToldOnceAndBecomeBreaksOnlyInAChangedText)
     EXPECT_EQ(dialogs->informationTexts.size(), 1u);
 }
 
-TEST_F(Files, SaveAfterNewEmptiesTheCurrentFile)
+TEST_F(Files, NewMakesThePaneUntitledSoSaveAsksForAName)
 {
-    // With a byte order mark, which the empty text after New does not keep.
-    const QString path = WriteFile("run.dat",
-        "\xEF\xBB\xBF"
-        "1 2\r\n3 4\r\n");
+    const QString path = WriteFile("keep.dat", "1 2\r\n3 4");
     Open(path);
     window->workbench.fit.FitValid = true;
     MenuItem("New1")->trigger();
     EXPECT_EQ(PaneText(), "");
     EXPECT_FALSE(window->workbench.fit.FitValid);
-    EXPECT_EQ(window->windowTitle(), OpenedCaption + "run.dat");
-    EXPECT_EQ(window->CurrentFileName(), path);
+    EXPECT_EQ(window->windowTitle(), "VARNEK32 -- 32-bit Varnekworks");
+    EXPECT_EQ(window->CurrentFileName(), "");
 
+    DataLines().SetText("1 1");
+    dialogs->saveAnswers.push_back(QString());
     MenuItem("Save1")->trigger();
-    EXPECT_TRUE(dialogs->saveStartPaths.empty());
-    EXPECT_EQ(QFileInfo(path).size(), 0);
+    // Save ran Save As, starting in the old file's folder; cancelled, it wrote nothing.
+    EXPECT_EQ(dialogs->saveStartPaths, (std::vector<QString> { QFileInfo(path).absolutePath() }));
+    EXPECT_EQ(ReadFile(path), "1 2\r\n3 4");
     EXPECT_TRUE(dialogs->errorTexts.empty());
 }
 
@@ -230,7 +233,9 @@ TEST_F(Files, FailedOpenChangesNothing)
             "Cannot open file " + PathOf("missing.dat") + ": " + std::strerror(ENOENT) + "." },
         { "a folder", PathOf("folder.dat"),
             "Cannot open file " + PathOf("folder.dat") + ": " + std::strerror(EISDIR) + "." },
-        { "too long", tooLong.fileName(), "Text exceeds memo capacity." },
+        { "too long", tooLong.fileName(),
+            "Text exceeds memo capacity.\nIt holds more than 16 MiB; at most 16 MiB of text is "
+            "read." },
         { "not text", binary, "The file is not a text file: it holds a character of code 0." },
         { "a FIFO", fifo, "Cannot open file " + fifo + ".\nIt is not a regular file." },
         // Endless.

@@ -4,9 +4,11 @@
 #include "options/options_notebook.h"
 #include "window_driver.h"
 
+#include <QClipboard>
 #include <QTabBar>
 
 #include <cstdlib>
+#include <set>
 
 #include <string>
 #include <vector>
@@ -99,9 +101,11 @@ TEST_F(FitRoad, RefusalsAreShownInTheInformationBox)
         const char* message;
     } cases[] = {
         { "power law with a zero x", "Power Law", { "1 1", "0 2", "3 0" },
-            "No zero X values allowed for this type of fit." },
+            "No zero X values allowed for this type of fit.\nA power law works with the "
+            "logarithm of x; line 2 has x = 0." },
         { "exponential with a zero y", "Exponential", { "0 1", "1 0", "2 3" },
-            "No zero Y values allowed for this type of fit." },
+            "No zero Y values allowed for this type of fit.\nAn exponential works with the "
+            "logarithm of y; line 2 has y = 0." },
     };
     for (const auto& refusal : cases) {
         SCOPED_TRACE(refusal.name);
@@ -125,7 +129,8 @@ TEST_F(FitRoad, QuadraticThroughOneXIsRefused)
     ASSERT_EQ(window->workbench.fit.FitOrder, 2);
     Press("TabbedFitShow");
     EXPECT_EQ(dialogs->informationTexts,
-        std::vector<QString> { "Too few distinct X values for this type of fit." });
+        std::vector<QString> { "Too few distinct X values for this type of fit.\nA polynomial "
+                               "of order 2 needs at least 3 different x values." });
     EXPECT_TRUE(dialogs->errorTexts.empty());
     EXPECT_FALSE(window->workbench.fit.FitValid);
     EXPECT_EQ(ResultLine(0), app_test::InstructionsFirstLine);
@@ -135,7 +140,9 @@ TEST_F(FitRoad, FailingFitIsReportedAndTheWindowGoesOn)
 {
     // Three points for two constants leave no degree of freedom for the uncertainty.
     FitAndShow({ "0 0", "1 3", "2 5" }, "Straight Line");
-    EXPECT_EQ(dialogs->errorTexts, std::vector<QString> { "Floating point division by zero." });
+    EXPECT_EQ(dialogs->errorTexts,
+        std::vector<QString> { "Floating point division by zero.\nA straight line needs at least "
+                               "4 points to give uncertainties; 3 are read." });
     EXPECT_TRUE(dialogs->informationTexts.empty());
     // What the fit had done stays: its constants, and the emptied results pane.
     EXPECT_TRUE(window->workbench.fit.FitValid);
@@ -255,6 +262,48 @@ TEST_F(FitRoad, PolynomialOrderControlsAreHiddenUntilChosen)
     EXPECT_TRUE(Find<QAbstractSpinBox>("SpinEdit1")->isHidden());
     Choose("TabbedFitCombo", "Polynomial fit");
     EXPECT_TRUE(Find<QAbstractSpinBox>("SpinEdit1")->isVisible());
+}
+
+TEST_F(FitRoad, UndoInTheResultsPaneNeverReachesAnEarlierReport)
+{
+    FitAndShow({ "1 1", "2 3", "3 4", "4 6", "5 7" }, "Straight Line");
+    Memo1()->clear();
+    TypeData({ "1 10", "2 20", "3 31", "4 40", "5 50", "6 61" });
+    Press("TabbedFitShow");
+    const std::string secondReport = ResultLines().Text();
+    // A note typed under the report is undone, and nothing before it.
+    Memo2()->setFocus();
+    Memo2()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(Memo2(), QStringLiteral("note"));
+    for (int undo = 0; undo < 3; ++undo)
+        QTest::keyClick(Memo2(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(ResultLines().Text(), secondReport);
+    EXPECT_FALSE(Memo2()->document()->isUndoAvailable());
+}
+
+TEST_F(FitRoad, CurveOfChangedDataIsDrawnDashedAndLighterAndSaysSo)
+{
+    FitAndShow({ "1 1", "2 2", "3 3", "4 4", "5 5.5" }, "Straight Line");
+    // The line under the report: constants on lines 2 and 3, an empty line, then the note.
+    const int noteLine = 5;
+    EXPECT_EQ(ResultLine(noteLine), "");
+    // Pasted data: the fit no longer belongs to the points.
+    QApplication::clipboard()->setText(QStringLiteral("6 9"));
+    Memo1()->moveCursor(QTextCursor::End);
+    Memo1()->paste();
+    window->FormPaint();
+    EXPECT_EQ(ResultLine(noteLine), "The data changed since this fit: Ctrl+Return fits again.");
+    // Between two points the curve shows only in the lighter colour, with gaps.
+    const QRgb lighter = 0xFF8080;
+    std::set<QRgb> curveColours;
+    for (int column = ColumnBetween(2, 3) - 10; column < ColumnBetween(2, 3) + 10; ++column)
+        curveColours.insert(Rgb(GraphImage(), CurvePixel(column)));
+    EXPECT_EQ(curveColours, (std::set<QRgb> { lighter, WhitePixel }));
+
+    QTest::keyClick(Memo1(), Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_NE(ResultLine(noteLine - 2).find("A(1)"), std::string::npos);
+    EXPECT_EQ(ResultLine(noteLine), "");
+    EXPECT_EQ(Rgb(GraphImage(), CurvePixel(ColumnBetween(2, 3))), RedPixel);
 }
 
 } // namespace

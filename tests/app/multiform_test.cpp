@@ -1,4 +1,5 @@
 // tests/app/multiform_test.cpp: the main window at start-up, its layout pass and its end.
+#include "common/version.h"
 #include "layout/layout_state.h"
 #include "qtgraph/caption_size.h"
 #include "report/initial_results_text.h"
@@ -6,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
@@ -50,7 +52,7 @@ TEST_F(Multiform, ShowsItsCaptionAndMenu)
     EXPECT_TRUE(window->isMaximized());
 
     const QList<QAction*> bar = window->menuBar()->actions();
-    EXPECT_EQ(Captions(bar), (QStringList { "&File", "Forma&t", "Fit &Data" }));
+    EXPECT_EQ(Captions(bar), (QStringList { "&File", "Forma&t", "Fit &Data", "&Help" }));
     EXPECT_EQ(Captions(File1()->actions()),
         (QStringList { "&New", "&Open", "&Import Table...", "-", "&Save", "Save &As",
             "Export &Graph...", "-", "Printer Se&tup", "&Print", "-", "E&xit" }));
@@ -123,6 +125,38 @@ TEST_F(Multiform, AltTAndAltDChooseFormatAndFitData)
     EXPECT_EQ(fitData.count(), 1);
     EXPECT_EQ(format.count(), 1);
     EXPECT_TRUE(Memo1()->toPlainText().isEmpty());
+}
+
+TEST_F(Multiform, TheNotebookHasTheKeysUntilEscapeGivesThemBackToTheDataPane)
+{
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    DataLines().SetText("1 2");
+    QTest::keyClick(Memo1(), Qt::Key_D, Qt::AltModifier);
+    auto* fitType = TabbedNotebook1()->findChild<QComboBox*>(QStringLiteral("TabbedFitCombo"));
+    ASSERT_TRUE(fitType->isAncestorOf(QApplication::focusWidget()));
+    // Letters and tabs stay on the page over the pane.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Exp"));
+    EXPECT_EQ(fitType->currentText(), QStringLiteral("Exp"));
+    EXPECT_EQ(DataLines().Text(), "1 2");
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(TabbedNotebook1()->isVisible());
+    EXPECT_TRUE(Memo1()->hasFocus());
+}
+
+TEST_F(Multiform, HelpShowsTheKeysAndWhatTheProgramIs)
+{
+    MenuItem("Keys1")->trigger();
+    MenuItem("About1")->trigger();
+    ASSERT_EQ(dialogs->helpTitles, (std::vector<QString> { "Keys", "About Varnekworks" }));
+    EXPECT_TRUE(dialogs->helpTexts[0].contains(QStringLiteral("Ctrl+Return")));
+    for (const QString& part : { QStringLiteral("Varnekworks ") + common::ProgramVersion,
+             QStringLiteral("GPL-3.0-or-later"), QStringLiteral("Qt ") + qVersion(),
+             QStringLiteral("Boost 1."), QStringLiteral("GNU MPFR "), QStringLiteral("GNU MP ") })
+        EXPECT_TRUE(dialogs->helpTexts[1].contains(part)) << part.toStdString();
 }
 
 TEST_F(Multiform, ResultsPaneShowsTheInstructions)

@@ -4,8 +4,10 @@
 #include "window_driver.h"
 
 #include <QEvent>
+#include <QFile>
 #include <QHelpEvent>
 #include <QObject>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QToolTip>
 
@@ -198,18 +200,24 @@ TEST_F(RepaintPass, GraphFollowsTypingAfterAPause)
     EXPECT_EQ(Rgb(GraphImage(), PixelOf(2, 2)), RedPixel);
 }
 
-TEST_F(RepaintPass, MarkedLinesSayWhyTheyDoNotRead)
+TEST_F(RepaintPass, LinesAfterTheDataEndAreMarkedUnusedAndSaySo)
 {
-    TypeData({ "1 2", "3 4 5", "1,5 2" });
+    TypeData({ "1 2", "3 4 5", "1,5 2", "6 7" });
     Screen();
     QWidget* viewport = Memo1()->viewport();
+    const QImage pane = viewport->grab().toImage();
+    const QString unused
+        = QStringLiteral("Not read: the data end at line 2, which is not an x/y pair.");
     const struct {
         int line;
         QString tip;
+        QRgb background;
     } lines[] = {
-        { 0, QString() },
-        { 1, QStringLiteral("three numbers on the line") },
-        { 2, QStringLiteral("'1,5': the decimal separator here is '.'") },
+        { 0, QString(), 0xFFFFFF },
+        { 1, QStringLiteral("three numbers on the line"), 0xFFCDCD },
+        // Unread among the unused: red under the grey text, and both reasons.
+        { 2, "'1,5': the decimal separator here is '.'\n" + unused, 0xFFCDCD },
+        { 3, unused, 0xF2F2F2 },
     };
     for (const auto& expected : lines) {
         SCOPED_TRACE(expected.line);
@@ -218,7 +226,20 @@ TEST_F(RepaintPass, MarkedLinesSayWhyTheyDoNotRead)
         QHelpEvent hover(QEvent::ToolTip, position, viewport->mapToGlobal(position));
         QCoreApplication::sendEvent(viewport, &hover);
         EXPECT_EQ(QToolTip::isVisible() ? QToolTip::text() : QString(), expected.tip);
+        // Across the whole width of the line.
+        EXPECT_EQ(Rgb(pane, { pane.width() - 4, position.y() }), expected.background);
     }
+
+    // With no point read, the graph area names the line that ends the data.
+    DataLines().SetText("x y\n1 2\n");
+    window->FormPaint();
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("notice.svg"));
+    dialogs->exportAnswers = { path };
+    MenuItem("ExportGraph1")->trigger();
+    QFile drawing(path);
+    ASSERT_TRUE(drawing.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(drawing.readAll().contains("Line 1 is not an x/y pair, so no point is read."));
 }
 
 // What Qt reported while a test ran.

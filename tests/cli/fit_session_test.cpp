@@ -123,14 +123,17 @@ TEST(RunFit, PrintsMessagesAndFailuresOnTheErrorStream)
             "A(1) = 0.6 +/- 0.4  YUnits/XUnits\n",
             "Line 5 is not an x/y pair: only the 4 points before it are used.\n" },
         { "zero x of a power law", "0 1\n1 2\n2 3\n3 4\n", FullPrecision(fit::PowerLaw), "",
-            "No zero X values allowed for this type of fit.\n" },
+            "No zero X values allowed for this type of fit.\n"
+            "A power law works with the logarithm of x; line 1 has x = 0.\n" },
         { "singular", "2 1\n2 2\n2 3\n2 4\n", FullPrecision(fit::Polynomial, 2), "",
-            "Too few distinct X values for this type of fit.\n" },
+            "Too few distinct X values for this type of fit.\n"
+            "A polynomial of order 2 needs at least 3 different x values.\n" },
         // The constants are formed, their uncertainties cannot be.
         { "divisor 0", "0 0\n1 3\n2 5\n", FullPrecision(),
             "A(0)\t1.6666666666666666652e-01\tnan\n"
             "A(1)\t2.5000000000000000000e+00\tnan\n",
-            "Floating point division by zero.\n" },
+            "Floating point division by zero.\n"
+            "A straight line needs at least 4 points to give uncertainties; 3 are read.\n" },
     };
     for (const MessageCase& messageCase : cases) {
         SCOPED_TRACE(messageCase.name);

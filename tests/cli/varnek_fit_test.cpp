@@ -121,6 +121,8 @@ TEST(VarnekFit, RefusesWhatItCannotRead)
     }
     const std::string fifo = cli_test::TemporaryPath(".fifo");
     ::mkfifo(fifo.c_str(), 0644);
+    const std::string TooLong = "Text exceeds memo capacity.\nIt holds more than 16 MiB; at most "
+                                "16 MiB of text is read.\n";
     const struct {
         const char* name;
         std::string arguments;
@@ -129,7 +131,7 @@ TEST(VarnekFit, RefusesWhatItCannotRead)
         { "a zero byte", "'" + binary + "'",
             "The file is not a text file: it holds a character of code 0.\n" },
         // Read no further than the capacity allows, however long the input.
-        { "endless standard input", "- < /dev/zero", "Text exceeds memo capacity.\n" },
+        { "endless standard input", "- < /dev/zero", TooLong },
         // Neither waited for nor read for ever, as the window's Open refuses them.
         { "a device", "/dev/zero", "Cannot open file /dev/zero.\nIt is not a regular file.\n" },
         { "a FIFO", "'" + fifo + "'",
@@ -247,7 +249,9 @@ TEST(VarnekFit, FitsEveryPointWhenAsked)
     const Outcome every = RunVarnekFit("--stats --all-points '" + path + "'");
     std::remove(path.c_str());
     EXPECT_EQ(first.status, 1);
-    EXPECT_EQ(first.errors, "Only the first 600 points are used.\n");
+    EXPECT_EQ(first.errors,
+        "Only the first 600 points are used.\n"
+        "The data go on after line 600; --all-points fits every point.\n");
     EXPECT_NE(first.out.find("points used\t600\n"), std::string::npos) << first.out;
     EXPECT_EQ(every.status, 0);
     EXPECT_EQ(every.errors, "");

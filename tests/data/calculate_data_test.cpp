@@ -266,3 +266,27 @@ TEST(CalculateData, ReadsAtMostSixHundredLines)
     CalculateData(points, full, ".");
     EXPECT_FALSE(points.LinesLeftUnread) << "cleared by the next reading";
 }
+
+TEST(CalculateData, MarksTheLinesAfterTheDataEndAsUnused)
+{
+    const struct {
+        const char* name;
+        std::string text;
+        int firstUnused;
+    } cases[] = {
+        { "all read", "1 2\n3 4\n", MemoryLines::NoLine },
+        { "pairs after a heading", "t y\n1 2\n3 4\n", 1 },
+        { "a pair after a failing line", "1 2\n1,5 2\n3 4\n", 2 },
+        // Nothing but empty lines follows: no line goes unused.
+        { "empty lines after the failing one", "1 2\nend\n\n\n", MemoryLines::NoLine },
+        { "beyond the store", Pairs(600) + "601 0\n", 600 },
+    };
+    for (const auto& readCase : cases) {
+        SCOPED_TRACE(readCase.name);
+        MemoryLines lines(readCase.text);
+        lines.MarkUnusedLines(0);
+        PointStore points;
+        CalculateData(points, lines, ".");
+        EXPECT_EQ(lines.FirstUnusedLine(), readCase.firstUnused);
+    }
+}

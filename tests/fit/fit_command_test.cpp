@@ -243,3 +243,51 @@ TEST_F(FitCommandTest, FailuresEndTheCommandAtTheirStep)
         EXPECT_TRUE(m_messages.empty());
     }
 }
+
+TEST_F(FitCommandTest, SaysTheReasonOfEachRefusalInPlainWords)
+{
+    struct ReasonCase {
+        const char* name;
+        fit::FitModel fitType;
+        int fitOrder;
+        bool zeroForce;
+        std::vector<Point> points;
+        std::string reason;
+    };
+    const std::vector<ReasonCase> cases {
+        { "zero x", fit::PowerLaw, 1, false, { { 1, 1 }, { 0, 2 }, { 3, 0 } },
+            "A power law works with the logarithm of x; line 2 has x = 0." },
+        { "zero y", fit::Exponential, 1, false, { { 1, 1 }, { 2, 2 }, { 3, 0 } },
+            "An exponential works with the logarithm of y; line 3 has y = 0." },
+        { "no basis function", fit::Polynomial, -1, true, { { 1, 1 }, { 2, 2 } },
+            "A polynomial of order -1 through the origin has no constant to fit." },
+        { "one x beside 0, forced", fit::Polynomial, 2, true,
+            { { 0, 1 }, { 1, 2 }, { 1, 3 }, { 1, 4 }, { 0, 5 } },
+            "A polynomial of order 2 through the origin needs at least 2 different x values "
+            "other than 0." },
+        { "x of one size", fit::PowerLaw, 1, false, { { 2, 1 }, { -2, 2 }, { 2, 3 } },
+            "A power law needs at least 2 x values of different size." },
+    };
+    for (const ReasonCase& reasonCase : cases) {
+        SCOPED_TRACE(reasonCase.name);
+        std::vector<std::string> reasons;
+        m_fit.FitType = reasonCase.fitType;
+        m_fit.FitOrder = reasonCase.fitOrder;
+        m_fit.ZeroForce = reasonCase.zeroForce;
+        EXPECT_EQ(fit::CheckAndFit(test_support::PointsOf(reasonCase.points), m_fit,
+                      [&](const fit::Information& shown) { reasons.push_back(shown.Reason); }),
+            fit::FitOutcome::Refused);
+        EXPECT_EQ(reasons, std::vector<std::string> { reasonCase.reason });
+    }
+
+    // Fitted, but with too few points left over for the uncertainties' divisor.
+    m_fit.FitType = fit::Polynomial;
+    m_fit.FitOrder = 2;
+    m_fit.ZeroForce = false;
+    ASSERT_EQ(Show({ { 1, 1 }, { 2, 4 }, { 3, 9 } }), fit::FitOutcome::Fitted);
+    EXPECT_EQ(fit::UncertaintyFailureReason(m_fit),
+        "A polynomial of order 2 needs at least 5 points to give uncertainties; 3 are read.");
+    ASSERT_EQ(
+        Show({ { 1, 1 }, { 2, 4 }, { 3, 9 }, { 4, 17 }, { 5, 25 } }), fit::FitOutcome::Fitted);
+    EXPECT_EQ(fit::UncertaintyFailureReason(m_fit), "");
+}

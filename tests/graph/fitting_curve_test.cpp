@@ -3,6 +3,7 @@
 #include "graph_scene.h"
 
 #include "fit/lsq_routine.h"
+#include "graph/curve_path.h"
 #include "graph/plot_transforms.h"
 
 #include <gtest/gtest.h>
@@ -138,3 +139,40 @@ TEST(DrawFittingCurve, OnlyMovesWhenThePlotHasNoWidth)
 }
 
 } // namespace
+
+TEST(FittedCurvePath, CutsTheCurveAtThePlotAndStaysWithinTheToleranceOfIt)
+{
+    // y = (x - 200)^2 / 100 over x 0..400 and y 0..300 leaves the plot at the top on both
+    // sides: one polyline, from the top edge down to the bottom and up to the top edge again.
+    graph_test::Scene scene;
+    scene.SetData(0, 400, 0, 300);
+    scene.graph.PlotLeft = 465;
+    scene.graph.PlotTop = 40;
+    scene.graph.PlotWidth = 400;
+    scene.graph.PlotHeight = 300;
+    scene.fit.FitType = fit::Polynomial;
+    scene.fit.ConstantCount = 3;
+    scene.fit.FitConstants[0] = 400;
+    scene.fit.FitConstants[1] = -4;
+    scene.fit.FitConstants[2] = 0.01L;
+    const auto row = [](double x) { return 340.5 - (x - 200) * (x - 200) / 100; };
+    const auto polylines = graph::FittedCurvePath(scene.graph, scene.points, scene.fit);
+    ASSERT_EQ(polylines.size(), 1u);
+    const std::vector<graph::PathPoint>& curve = polylines.front();
+    // Where (x - 200)^2 = 30000: x = 200 -+ 173.205.
+    EXPECT_NEAR(curve.front().X, 465.5 + 26.795, 1.0 / graph::CurveSamplesPerPixel);
+    EXPECT_NEAR(curve.back().X, 465.5 + 373.205, 1.0 / graph::CurveSamplesPerPixel);
+    EXPECT_DOUBLE_EQ(curve.front().Y, 40.5);
+    EXPECT_DOUBLE_EQ(curve.back().Y, 40.5);
+    // Thinned, yet between its points within the tolerance of the curve itself.
+    EXPECT_LT(curve.size(), 400u);
+    for (std::size_t i = 1; i < curve.size(); ++i) {
+        const graph::PathPoint from = curve[i - 1];
+        const graph::PathPoint to = curve[i];
+        for (double t = 0; t <= 1; t += 0.125) {
+            const double x = from.X + t * (to.X - from.X) - 465.5;
+            EXPECT_NEAR(from.Y + t * (to.Y - from.Y), row(x), 2 * graph::PathTolerance)
+                << "at x " << x;
+        }
+    }
+}

@@ -410,41 +410,54 @@ TEST_F(OptionsNotebookTest, AFailureEndsTheHandlerAtTheFailingStep)
     EXPECT_EQ(host.Errors, std::vector<std::string> { "Floating point overflow" });
 }
 
-TEST_F(OptionsNotebookTest, TabKeyFollowsTheDesignOrderOnEveryPage)
+TEST_F(OptionsNotebookTest, KeysGoRoundEachPageInTheOrderOfItsLayout)
 {
     struct Case {
         OptionsNotebook::Page Page;
         std::vector<const char*> Order;
     };
-    // The hidden Cancel button and the hidden order box are skipped.
+    // Row by row, left to right; the hidden Cancel button is skipped.
     const Case cases[] = {
         { OptionsNotebook::FitDataPage,
-            { "TabbedFitCombo", "TabbedFitShow", "TabbedFitExit", "ZeroForceBox",
+            { "TabbedFitCombo", "ZeroForceBox", "SpinEdit1", "TabbedFitShow", "TabbedFitExit",
                 "PrecisionFlagBox", "ZeroSuppressBox" } },
         { OptionsNotebook::ColorsPage,
-            { "BackColorCombo", "TickColorCombo", "MarkerColorCombo", "GraphCombo",
-                "TabbedColorsExit", "TabbedColorsShow" } },
+            { "BackColorCombo", "GraphCombo", "TickColorCombo", "MarkerColorCombo",
+                "TabbedColorsShow", "TabbedColorsExit" } },
         { OptionsNotebook::TitlesPage,
-            { "TabbedTitleEdit", "TabbedX1", "TabbedX2", "TabbedY1", "TabbedY2", "TabbedTitleExit",
-                "TabbedTitlesShow" } },
+            { "TabbedTitleEdit", "TabbedX1", "TabbedX2", "TabbedY1", "TabbedY2", "TabbedTitlesShow",
+                "TabbedTitleExit" } },
         { OptionsNotebook::MarkersPage,
             { "MarkerTypeComboBox1", "TabbedMarkersShow", "TabbedMarkersExit" } },
     };
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    notebook->ShowFitDataPage();
+    ChoosePolynomialWith(10);
+    notebook->setCurrentIndex(OptionsNotebook::MarkersPage);
+    const auto hasFocus = [&](const char* name) {
+        QWidget* focus = QApplication::focusWidget();
+        const QWidget* control = Find<QWidget>(name);
+        return focus != nullptr && (focus == control || control->isAncestorOf(focus));
+    };
     for (const Case& item : cases) {
         SCOPED_TRACE(item.Order.front());
+        // The page that comes up gives its first control the focus.
         notebook->setCurrentIndex(item.Page);
-        Find<QWidget>(item.Order.front())->setFocus();
-        for (std::size_t step = 1; step < item.Order.size(); ++step) {
+        ASSERT_TRUE(hasFocus(item.Order.front()));
+        // Round the page and back to its first control, then back again to its last.
+        for (std::size_t step = 1; step <= item.Order.size(); ++step) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QWidget* focus = QApplication::focusWidget();
-            const QWidget* expected = Find<QWidget>(item.Order[step]);
-            EXPECT_TRUE(focus == expected || expected->isAncestorOf(focus))
-                << "step " << step << " has " << focus->objectName().toStdString();
+            EXPECT_TRUE(hasFocus(item.Order[step % item.Order.size()])) << "step " << step;
         }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        EXPECT_TRUE(hasFocus(item.Order.back()));
     }
+    // Passing through the order box left its number as it was, below its lower bound.
+    EXPECT_EQ(Spin()->text(), "0");
+    EXPECT_EQ(fit.FitOrder, 0);
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(notebook->isVisible());
 }
 
 TEST_F(OptionsNotebookTest, FocusEnteringTheNotebookRefillsTheTitlesPage)

@@ -7,6 +7,7 @@
 #include "qtgraph/fitted_line_scene.h"
 
 #include <QImage>
+#include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <QtEndian>
 
@@ -116,6 +117,22 @@ TEST(RenderGraphFile, WritesHostileCaptionsIntoSvgThatParses)
         EXPECT_EQ(title.toStdString(),
             common::XmlCharacters(std::string_view(held.constData(), std::size_t(held.size()))));
     }
+}
+
+TEST(RenderGraphFile, DrawsTheCurveOfAnSvgAsOnePathBetweenPixels)
+{
+    // The fitted line, from the left edge to the top right corner of the plot: two points.
+    const Scene scene;
+    QXmlStreamReader svg(Render(graph::GraphFileFormat::Svg, scene));
+    QStringList paths;
+    while (!svg.atEnd()) {
+        if (svg.readNext() == QXmlStreamReader::StartElement && svg.name() == QLatin1String("path"))
+            paths << svg.attributes().value(QLatin1String("d")).toString();
+    }
+    ASSERT_EQ(paths.size(), 1);
+    static const QRegularExpression segment(
+        QStringLiteral("^M(\\d+\\.\\d+),(\\d+\\.\\d+) L(\\d+\\.\\d+),(\\d+\\.\\d+) ?$"));
+    EXPECT_TRUE(segment.match(paths.front()).hasMatch()) << paths.front().toStdString();
 }
 
 TEST(GraphAloneView, KeepsTheYLegendInsideThePicture)

@@ -4,6 +4,7 @@
 
 #include "graph/plot_transforms.h"
 #include "qtgraph/fitted_line_scene.h"
+#include "qtgraph/palette_image.h"
 #include "qtgraph/qt_color.h"
 
 #include <QGuiApplication>
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -89,3 +91,19 @@ TEST(RenderGraphImage, DrawsDegenerateGraphsWithoutFaults)
 }
 
 } // namespace
+
+TEST(PaletteImage, KeepsEveryPixelOfAFewColoursAndTakesNoMore)
+{
+    // 256 colours fit the palette, pixel for pixel; one more does not.
+    QImage image(64, 5, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    for (int colour = 0; colour < 255; ++colour)
+        image.setPixel(colour % 64, colour / 64, qRgb(colour, 255 - colour, 7));
+    const std::optional<QImage> palettised = qtgraph::PaletteImage(image);
+    ASSERT_TRUE(palettised.has_value());
+    EXPECT_EQ(palettised->format(), QImage::Format_Indexed8);
+    EXPECT_EQ(palettised->convertToFormat(QImage::Format_RGB32), image);
+
+    image.setPixel(0, 4, qRgb(1, 2, 3));
+    EXPECT_FALSE(qtgraph::PaletteImage(image).has_value());
+}

@@ -65,6 +65,12 @@ void ScriptedDialogs::Information(QWidget*, const QString& text)
 
 void ScriptedDialogs::Error(QWidget*, const QString& text) { errorTexts.push_back(text); }
 
+void ScriptedDialogs::Help(QWidget*, const QString& title, const QString& richText)
+{
+    helpTitles.push_back(title);
+    helpTexts.push_back(richText);
+}
+
 bool ScriptedDialogs::PrinterSetup(QWidget*)
 {
     ++printerSetupCount;

@@ -33,6 +33,9 @@ public:
     // Texts of the message boxes shown.
     std::vector<QString> informationTexts;
     std::vector<QString> errorTexts;
+    // Titles and texts of the Help boxes shown.
+    std::vector<QString> helpTitles;
+    std::vector<QString> helpTexts;
     // Answer of the printer set-up dialog, and how often it was shown.
     bool printerSetupAnswer = false;
     int printerSetupCount = 0;
@@ -47,6 +50,7 @@ public:
     app::SaveChangesAnswer AskSaveChanges(QWidget* parent, const QString& fileName) override;
     void Information(QWidget* parent, const QString& text) override;
     void Error(QWidget* parent, const QString& text) override;
+    void Help(QWidget* parent, const QString& title, const QString& richText) override;
     bool PrinterSetup(QWidget* parent) override;
     QPrinter* PrintTarget(QWidget* parent) override;
 

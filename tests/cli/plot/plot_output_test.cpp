@@ -190,7 +190,9 @@ TEST(VarnekFitPlot, DrawsThePointsOfARefusedFitWithoutACurve)
     const Outcome outcome = RunVarnekFit(
         "--type power --plot " + Quoted(imagePath) + " --size 900x700 " + Quoted(data.Path()));
     EXPECT_EQ(outcome.status, 1);
-    EXPECT_EQ(outcome.errors, "No zero X values allowed for this type of fit.\n");
+    EXPECT_EQ(outcome.errors,
+        "No zero X values allowed for this type of fit.\n"
+        "A power law works with the logarithm of x; line 1 has x = 0.\n");
 
     const QImage image(QString::fromStdString(imagePath));
     std::remove(imagePath.c_str());
