@@ -1,5 +1,7 @@
 // bench/graph_bench.cpp: the drawing pass with 600 points and an order-15 curve on a 1920 x 1080
-// image, and graph files of the fitter's default size.
+// image, with and without the bands and the residual strip, and graph files of the fitter's
+// default size.
+#include "fit/lsq_routine.h"
 #include "graph/draw_graph.h"
 #include "qtgraph/graph_file.h"
 #include "qtgraph/graph_image.h"
@@ -82,6 +84,44 @@ void DrawGraphOnImage(benchmark::State& state)
     benchmark::DoNotOptimize(image.constBits());
 }
 BENCHMARK(DrawGraphOnImage)->Unit(benchmark::kMillisecond);
+
+// The same points fitted by a polynomial of the benchmark's order: 5 is carried by Extended,
+// 15 takes the wide road.
+struct FittedScene : Scene {
+    explicit FittedScene(int order)
+    {
+        fit::AllocateWorkingStorage(fit);
+        fit.FitOrder = order;
+        fit::LsqRoutine(points, fit);
+        fit.FitValid = true;
+    }
+    ~FittedScene() { fit::ReleaseWorkingStorage(fit); }
+};
+
+// DrawGraph of the fitted scene, plain or with both bands and the residual strip.
+void DrawFittedGraph(benchmark::State& state, bool bandsAndResiduals)
+{
+    FittedScene scene(static_cast<int>(state.range(0)));
+    scene.graph.ConfidenceBandShown = bandsAndResiduals;
+    scene.graph.PredictionBandShown = bandsAndResiduals;
+    scene.graph.ResidualsShown = bandsAndResiduals;
+    BoxLabel title, xLegend, yLegend;
+    QImage image(1920, 1080, QImage::Format_RGB32);
+    const QPalette palette = QGuiApplication::palette();
+    const QFont font = qtgraph::WindowFont();
+    for (auto _ : state) {
+        QPainter painter(&image);
+        qtgraph::QtCanvas canvas(painter, image.size(), palette, font);
+        graph::DrawGraph(scene.graph, scene.points, scene.fit, scene.window, canvas,
+            { title, xLegend, yLegend });
+    }
+    benchmark::DoNotOptimize(image.constBits());
+}
+BENCHMARK_CAPTURE(DrawFittedGraph, Plain, false)->Arg(5)->Arg(15)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DrawFittedGraph, BandsAndResiduals, true)
+    ->Arg(5)
+    ->Arg(15)
+    ->Unit(benchmark::kMillisecond);
 
 void RenderGraphImage(benchmark::State& state)
 {

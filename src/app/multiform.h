@@ -202,11 +202,16 @@ private:
     bool DragStep(int X, int Y);
 
     // The fit command and the options notebook
-    // The fit command of the four Show buttons and of the extra-digit option: reads the data
-    // pane, checks and fits, writes the report into Memo2 and redraws, in that order.
+    // The fit command of the four Show buttons and of the extra-digit and statistics options:
+    // reads the data pane, checks and fits, writes the report (and the statistics) into Memo2
+    // and redraws, in that order.
     // Information messages go to the information box; failures pass out to the general error
     // report.
     void TabbedFitShowClick();
+    // With "Statistics", the fit's statistics (report::StatisticsLines) on the lines under the
+    // report, values lined up at one tab stop; the results pane grows by the lines they and the
+    // note of a changed fit need. Returns how many lines it wrote.
+    int WriteStatisticsUnderReport();
     // "Forma&t" and "Fit &Data": show the options notebook on its Titles or Fit Data page.
     void Format1Click();
     void FitData1Click();

@@ -5,16 +5,23 @@
 #include "app/client_surface.h"
 #include "app/qt_text_lines.h"
 #include "fit/fit_command.h"
+#include "fit/fit_statistics.h"
 #include "options/options_notebook.h"
 #include "report/lsq_results_to_screen.h"
+#include "report/statistics_text.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QKeySequence>
 #include <QShortcutEvent>
 #include <QTabBar>
+#include <QTextCursor>
+#include <QTextDocument>
 
+#include <algorithm>
+#include <string>
 #include <vector>
 
 namespace app {
@@ -107,16 +114,48 @@ void TMultiform::TabbedFitShowClick()
     m_fittedPoints = workbench.points;
     workbench.graph.FitCurveStale = false;
     m_staleNoteLine = common::TextLines::NoLine;
+    int statisticsLines = 0;
     {
         // Each report starts a new undo history of the results pane, also one that fails half
         // way: undo never reaches back into an earlier report.
         const QtTextLines::NewUndoHistory history(*m_resultLines);
         report::LsqResultsToScreen(workbench.fit, workbench.report, *m_resultLines);
+        if (workbench.report.StatisticsShown)
+            statisticsLines = WriteStatisticsUnderReport();
     }
-    // Constants on lines 2 to ConstantCount + 1, then an empty line, then the note's line.
-    m_staleNoteLine = workbench.fit.ConstantCount + 3;
+    // Constants on lines 2 to ConstantCount + 1, the statistics, then an empty line, then the
+    // note's line.
+    m_staleNoteLine = workbench.fit.ConstantCount + 3 + statisticsLines;
     // FitValid is set: the graph is drawn with the fitted curve.
     DrawGraphOnClientArea();
+}
+
+int TMultiform::WriteStatisticsUnderReport()
+{
+    const std::vector<std::string> lines
+        = report::StatisticsLines(fit::FitStatisticsOf(workbench.points, workbench.fit),
+            workbench.fit.FitType, report::PaneStatisticsDigits);
+    const int firstLine = workbench.fit.ConstantCount + 2;
+    const int lineCount = static_cast<int>(lines.size());
+    // The pane grows by the lines they need and those of the note of a changed fit.
+    QTextDocument& document = *Memo2->document();
+    const int needed = firstLine + lineCount + 2;
+    if (document.blockCount() < needed) {
+        QTextCursor end(&document);
+        end.movePosition(QTextCursor::End);
+        end.insertText(QString(needed - document.blockCount(), QLatin1Char('\n')));
+    }
+    // The values stand at one tab stop, past the longest name.
+    const QFontMetrics metrics(Memo2->font());
+    int widestName = 0;
+    for (int index = 0; index < lineCount; ++index) {
+        const std::string& line = lines[static_cast<std::size_t>(index)];
+        m_resultLines->ReplaceLine(firstLine + index, line);
+        widestName = std::max(widestName,
+            metrics.horizontalAdvance(QString::fromStdString(line.substr(0, line.find('\t')))));
+    }
+    Memo2->setTabStopDistance(widestName + metrics.horizontalAdvance(QStringLiteral("  ")));
+    return lineCount;
 }
 
 void TMultiform::Format1Click() { TabbedNotebook1->ShowTitlesPage(); }

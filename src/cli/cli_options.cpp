@@ -1,7 +1,9 @@
 // src/cli/cli_options.cpp: option parsing and the help text of varnek-fit.
 #include "cli/cli_options.h"
 
+#include "common/number_reader.h"
 #include "common/printable_text.h"
+#include "fit/confidence_band.h"
 #include "fit/fit_state.h"
 #include "graph/graph_file_format.h"
 #include "graph/graph_state.h"
@@ -188,6 +190,27 @@ namespace {
         return message;
     }
 
+    Refusal ApplyBand(CliOptions& options, std::string_view value)
+    {
+        const bool confidence = value == "confidence" || value == "both";
+        const bool prediction = value == "prediction" || value == "both";
+        if (!confidence && !prediction)
+            return "unknown band " + Quoted(value) + " (confidence, prediction or both)";
+        options.graph.ConfidenceBandShown = confidence;
+        options.graph.PredictionBandShown = prediction;
+        return std::nullopt;
+    }
+
+    Refusal ApplyLevel(CliOptions& options, std::string_view value)
+    {
+        const std::optional<common::Extended> level = common::ReadNumber(value, ".");
+        if (!level || *level < fit::LowestBandLevel || *level > fit::HighestBandLevel)
+            return "the level must be a percentage from 50 to 99.99, not " + Quoted(value);
+        options.graph.BandLevel = *level;
+        options.BandLevelGiven = true;
+        return std::nullopt;
+    }
+
     Refusal ApplyColumns(CliOptions& options, std::string_view value)
     {
         const std::size_t comma = value.find(',');
@@ -284,7 +307,7 @@ namespace {
     static_assert(fit::HighestOrder == 15, "the help of --order names the highest order");
 
     // Every option of the command line, in the order --help lists them.
-    constexpr std::array<OptionRule, 23> OptionRules { {
+    constexpr std::array<OptionRule, 26> OptionRules { {
         { "--type", {}, "line|poly|power|exp", false, false, ApplyFitType,
             "the kind of fit: straight line (default), polynomial,\n"
             "power law y = A*|x|^B, exponential y = A*e^(B*x)" },
@@ -336,7 +359,8 @@ namespace {
             [](CliOptions& options, std::string_view) { return SetFlag(options.FullPrecision); },
             "after the report, one line per constant: its name, its value\n"
             "and its uncertainty with 20 significant digits, tab-separated\n"
-            "(nan for an uncertainty that cannot be computed)" },
+            "(nan for an uncertainty that cannot be computed); with\n"
+            "--band, then the limits of each band shown (see BANDS)" },
         { "--stats", {}, {}, false, false,
             [](CliOptions& options, std::string_view) { return SetFlag(options.Statistics); },
             "after the report (and the --full-precision lines), how\n"
@@ -372,6 +396,17 @@ namespace {
         { "--suppress-zero", {}, {}, ForGraph, false,
             [](CliOptions& options, std::string_view) { return SetFlag(options.SuppressZero); },
             "plot the data ranges without stretching them to take in 0" },
+        { "--band", {}, "confidence|prediction|both", ForGraph, false, ApplyBand,
+            "shade the confidence band of the fitted curve, the\n"
+            "prediction band of a new point, or both, behind the curve" },
+        { "--level", {}, "P", ForGraph, false, ApplyLevel,
+            "the level of the bands in percent, 50 to 99.99 (default 95)" },
+        { "--residuals", {}, {}, ForGraph, false,
+            [](CliOptions& options, std::string_view) {
+                return SetFlag(options.graph.ResidualsShown);
+            },
+            "draw each point's residual, y less the fitted curve, in a\n"
+            "strip under the plot that shares its x axis" },
         { "--help", "-h", {}, false, false,
             [](CliOptions& options, std::string_view) { return SetFlag(options.ShowHelp); },
             "show this help and exit" },
@@ -479,6 +514,9 @@ ParseResult ParseCliOptions(const std::vector<std::string_view>& arguments)
         message += " applies only with --plot";
         return Refuse(message);
     }
+    if (options.BandLevelGiven && !options.graph.ConfidenceBandShown
+        && !options.graph.PredictionBandShown)
+        return Refuse("--level applies only with --band");
     options.FileName = std::string(files.front());
     options.ReadsTable = tableOptionGiven || NamesATable(options.FileName);
     return ParseResult { options, {} };
@@ -545,6 +583,17 @@ y^2 in place of the sums about the mean, and n in place of n - 1. For a power la
 exponential they are "R^2 of y" and "adjusted R^2 of y": y itself against the fitted
 curve, not ln y against the straight line fitted to the logarithms. nan stands for a
 value that cannot be formed (no degree of freedom left, or every y the same).
+
+BANDS (--band), with s^2 = R / (n - p), t the two-sided Student t quantile of the
+level for n - p degrees of freedom and f(x) the fit's powers of x at x:
+  confidence  fitted curve -/+ t sqrt(s^2 f(x)^T (X^T X)^-1 f(x)), X the fit's design
+  prediction  the same with s^2 added under the root: where a new point falls
+For a power law and an exponential the band is taken on ln y, R the residual sum of
+ln y about the straight line through the logarithms, and mapped back through exp.
+With --full-precision, each band shown (confidence first) adds three lines: its name,
+then x, the lower and the upper limit with 20 significant digits, tab-separated, at
+the x of the first point, of point floor(n/2) + 1 and of the last point, in file
+order (nan where the band has no value).
 
 Exit status: 0 when the fit was made of every point read and reported (and the graph
 written; rows of a table left out do not count), 1 when a message or a failure was

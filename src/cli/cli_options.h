@@ -25,6 +25,8 @@ struct CliOptions {
     bool FullPrecision = false;
     // After the report, how closely the fit follows the points.
     bool Statistics = false;
+    // --level was given (the level itself is in graph).
+    bool BandLevelGiven = false;
     bool ShowHelp = false;
     bool ShowVersion = false;
     // The graph: a .png, .svg or .pdf file to draw it into, empty for none.

@@ -6,11 +6,13 @@
 #include "common/memory_lines.h"
 #include "data/calculate_data.h"
 #include "data/table_reader.h"
+#include "fit/confidence_band.h"
 #include "fit/fit_command.h"
 #include "fit/fit_statistics.h"
 #include "fit/uncertainty.h"
 #include "report/initial_results_text.h"
 #include "report/lsq_results_to_screen.h"
+#include "report/statistics_text.h"
 
 #include <algorithm>
 #include <charconv>
@@ -129,25 +131,36 @@ namespace {
         }
     }
 
-    // One item a line, name and value tab-separated. The R^2 lines say which R^2 they are: the
-    // uncentred one of a fit through the origin, and for the power law and the exponential the
-    // one of y itself about the fitted curve, not of ln y about a straight line.
+    // With the bands the graph shows: for each (confidence first), its name, x, the lower and the
+    // upper limit at the x of the first point, of point floor(n/2) + 1 and of the last.
+    void WriteBandLimits(const data::PointStore& points, const fit::FitState& fit,
+        const graph::GraphState& graph, std::ostream& out)
+    {
+        const std::optional<fit::FitBands> bands = fit::FitBands::Of(fit, graph.BandLevel);
+        const int count = points.PointCount;
+        const auto writeBand = [&](std::string_view name, fit::BandKind kind) {
+            for (const int point : { 1, count / 2 + 1, count }) {
+                const common::Extended x = points.XData[point];
+                const auto limits = bands ? bands->At(x, kind) : std::nullopt;
+                const common::Extended nan = std::numeric_limits<common::Extended>::quiet_NaN();
+                out << name << '\t' << FullText(x) << '\t' << FullText(limits ? limits->Lower : nan)
+                    << '\t' << FullText(limits ? limits->Upper : nan) << '\n';
+            }
+        };
+        if (graph.ConfidenceBandShown)
+            writeBand("confidence band", fit::BandKind::Confidence);
+        if (graph.PredictionBandShown)
+            writeBand("prediction band", fit::BandKind::Prediction);
+    }
+
+    // One item a line, name and value tab-separated, values to 20 significant digits.
     void WriteStatistics(
         const data::PointStore& points, const fit::FitState& fit, std::ostream& out)
     {
-        const fit::FitStatistics statistics = fit::FitStatisticsOf(points, fit);
-        const bool ofY = !fit::IsPolynomial(fit.FitType);
-        const std::string_view kind = statistics.Uncentred ? "uncentred " : "";
-        const std::string_view ofWhat = ofY ? " of y" : "";
-        out << "points used\t" << statistics.PointsUsed << '\n'
-            << "constants fitted\t" << statistics.ConstantsFitted << '\n'
-            << "degrees of freedom\t" << statistics.DegreesOfFreedom << '\n'
-            << "residual sum of squares\t" << FullText(statistics.ResidualSumOfSquares) << '\n'
-            << "residual standard deviation\t" << FullText(statistics.ResidualStandardDeviation)
-            << '\n'
-            << kind << "R^2" << ofWhat << '\t' << FullText(statistics.RSquared) << '\n'
-            << kind << "adjusted R^2" << ofWhat << '\t' << FullText(statistics.AdjustedRSquared)
-            << '\n';
+        constexpr int FullDigits = 20;
+        for (const std::string& line :
+            report::StatisticsLines(fit::FitStatisticsOf(points, fit), fit.FitType, FullDigits))
+            out << line << '\n';
     }
 
 } // namespace
@@ -209,12 +222,14 @@ int RunFit(const CliOptions& options, std::string_view dataText, std::string_vie
 
     WritePane(resultsPane, out);
     // FitValid is set exactly when the constants of this fit were formed.
-    if (options.FullPrecision && fit.FitValid)
+    if (options.FullPrecision && fit.FitValid) {
         WriteFullPrecision(fit, reportStarted, out);
+        if (reportStarted && points.PointCount >= 1)
+            WriteBandLimits(points, fit, options.graph, out);
+    }
     // The residual sum is known once the report has begun, also when the report then failed.
     if (options.Statistics && reportStarted)
         WriteStatistics(points, fit, out);
-    fit::ReleaseWorkingStorage(fit);
 
     const bool clean = !failed && !messageShown && outcome == fit::FitOutcome::Fitted;
     return clean ? 0 : 1;

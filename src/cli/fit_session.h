@@ -22,14 +22,15 @@ struct FitSession {
 // not given), from the workbench defaults changed by options. Takes the first data::MaxPoints
 // points, or every point with options.AllPoints. Writes the results pane (from its first line
 // to its last non-empty line: nothing where no fit is reported), with FullPrecision one line
-// per constant and with Statistics the fit's statistics (fit::FitStatisticsOf) one a line, once
+// per constant (and the limits of the bands options.graph shows) and with Statistics the fit's
+// statistics (fit::FitStatisticsOf) one a line, once
 // the report was begun, to out; messages and failures (followed by ".") to errors, among them
 // the line that ended the reading when the points before it are fitted, the first line when
 // there is text but no point, and the rows of a table left out (the first ten, then their
 // count). Returns the exit status: 0 when the fit was made of every point read (rows of a
 // table left out aside) and reported, 1 otherwise. SuppressZero of options applies to the
-// reading. Leaves the points and the fit in session, which must be fresh; the working storage
-// is released again.
+// reading. Leaves the points and the fit in session, which must be fresh, with its working
+// storage, which the graph's bands read.
 int RunFit(const CliOptions& options, std::string_view dataText, std::string_view decimalSeparator,
     std::ostream& out, std::ostream& errors, FitSession& session);
 

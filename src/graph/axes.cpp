@@ -11,38 +11,9 @@ namespace graph {
 
 namespace {
 
-    // Minor ticks run from one pixel before to two pixels after the line they cross.
-    constexpr int MinorTickBefore = 1;
-    constexpr int MinorTickAfter = 2;
-
     // A tick count beyond any usable range; more would only come from a step too fine for the
     // magnitude of its range, and the axis then gets no ticks instead of a near-endless loop.
     constexpr long long MaxTickIndexes = 100000;
-
-    // Tick indexes trunc(low / step)..trunc(high / step) as whole Extended numbers (exact far
-    // beyond 32 bits), or nothing when the step is unusable or the count runs away.
-    struct TickIndexes {
-        Extended First = 0;
-        long long Count = 0;
-    };
-
-    std::optional<TickIndexes> TickIndexesOf(Extended low, Extended high, Extended step)
-    {
-        if (!(step > 0) || !std::isfinite(step))
-            return std::nullopt;
-        Extended first = std::trunc(low / step);
-        const Extended last = std::trunc(high / step);
-        if (!std::isfinite(first) || !std::isfinite(last))
-            return std::nullopt;
-        // trunc(-0.3) is -0; the index is a whole number, and -0 would write "-0".
-        if (first == 0)
-            first = 0;
-        if (last < first)
-            return TickIndexes { first, 0 };
-        if (last - first >= MaxTickIndexes)
-            return std::nullopt;
-        return TickIndexes { first, static_cast<long long>(last - first) + 1 };
-    }
 
     // A horizontal line from column - before to column + after on row, at each of the columns.
     void HorizontalTicks(Canvas& canvas, int row, const int (&columns)[3], int before, int after)
@@ -62,6 +33,24 @@ namespace {
     }
 
 } // namespace
+
+std::optional<TickIndexes> TickIndexesOf(Extended low, Extended high, Extended step)
+{
+    if (!(step > 0) || !std::isfinite(step))
+        return std::nullopt;
+    Extended first = std::trunc(low / step);
+    const Extended last = std::trunc(high / step);
+    if (!std::isfinite(first) || !std::isfinite(last))
+        return std::nullopt;
+    // trunc(-0.3) is -0; the index is a whole number, and -0 would write "-0".
+    if (first == 0)
+        first = 0;
+    if (last < first)
+        return TickIndexes { first, 0 };
+    if (last - first >= MaxTickIndexes)
+        return std::nullopt;
+    return TickIndexes { first, static_cast<long long>(last - first) + 1 };
+}
 
 std::string DrawMajorYTicks(
     const GraphState& graph, const data::PointStore& points, Canvas& canvas, const AxisLayout& axes)

@@ -6,6 +6,7 @@
 #include "graph/canvas.h"
 #include "graph/graph_state.h"
 
+#include <optional>
 #include <string>
 
 namespace graph {
@@ -18,6 +19,19 @@ struct AxisLayout {
     YLabelPlacement YPlacement = YLabelPlacement::LeftOfAxis;
     XLabelPlacement XPlacement = XLabelPlacement::BelowAxis;
 };
+
+// Tick indexes trunc(low / step)..trunc(high / step) as whole Extended numbers (exact far beyond
+// 32 bits): the first and how many. Nothing when the step is not a positive finite number or
+// the count runs away (a step too fine for the magnitude of its range).
+struct TickIndexes {
+    Extended First = 0;
+    long long Count = 0;
+};
+std::optional<TickIndexes> TickIndexesOf(Extended low, Extended high, Extended step);
+
+// Minor ticks run from one pixel before to two pixels after the line they cross.
+constexpr int MinorTickBefore = 1;
+constexpr int MinorTickAfter = 2;
 
 // Draws the major y ticks from the lowest to the highest multiple of YTickStep in the range, with
 // the labels that fit strictly inside the plot's height (never at 0), each tick on the y axis and

@@ -93,7 +93,7 @@ int XLabelTop(XLabelPlacement placement, const GraphState& graph, int axisRow)
     const int above = NearestPixel(1.2L * graph.LabelHeight);
     switch (placement) {
     case XLabelPlacement::BelowPlot:
-        return graph.PlotTop + graph.PlotHeight + below;
+        return PlotBottom(graph) + below;
     case XLabelPlacement::AbovePlot:
         return graph.PlotTop - above;
     case XLabelPlacement::AboveAxis:

@@ -53,6 +53,16 @@ public:
     // Draws the open polylines (of two points or more each) as one path with the pen, one pixel
     // wide, through exactly the points given. Surfaces that do not keep shapes ignore it.
     virtual void Path(const std::vector<std::vector<PathPoint>>& polylines) { (void)polylines; }
+    // Fills the closed polygon through outline (three points or more) with colour at opacity
+    // alpha (0 transparent to 255 opaque) over what is drawn, without an outline; pen and brush
+    // stay as they are. A surface that draws nothing ignores it.
+    virtual void FillTranslucent(
+        const std::vector<PathPoint>& outline, common::ColorValue colour, int alpha)
+    {
+        (void)outline;
+        (void)colour;
+        (void)alpha;
+    }
 
     virtual void SetPenColor(common::ColorValue colour) = 0;
     virtual void SetPenStyle(PenStyle style) = 0;

@@ -5,11 +5,15 @@
 #include "common/floating_point_step.h"
 #include "graph/axes.h"
 #include "graph/axis_labels.h"
+#include "graph/confidence_bands.h"
 #include "graph/fitting_curve.h"
 #include "graph/legends.h"
 #include "graph/markers.h"
 #include "graph/plot_transforms.h"
+#include "graph/residual_strip.h"
 #include "graph/scale_ticks.h"
+
+#include <algorithm>
 
 namespace graph {
 
@@ -25,6 +29,7 @@ void DrawGraph(GraphState& graph, const data::PointStore& points, const fit::Fit
     canvas.SetBrushColor(graph.BackgroundColor);
     canvas.FillRect(0, 0, window.ClientWidth, window.ClientHeight);
     SetPlotRectangle(graph, window, labels.YAxisLabel.Width());
+    ReserveResidualStrip(graph, fit);
 
     AxisLayout axes;
     axes.AxisColumn = XToPixel(graph, points, 0);
@@ -43,10 +48,14 @@ void DrawGraph(GraphState& graph, const data::PointStore& points, const fit::Fit
     const std::string topYLabel = DrawMajorYTicks(graph, points, canvas, axes);
     DrawMajorXTicks(graph, points, canvas, axes);
     DrawFrameAndMinorTicks(graph, points, canvas, axes);
+    if (fit.FitValid)
+        DrawConfidenceBands(graph, points, fit, canvas);
     DrawMarkers(graph, points, canvas);
+    const int stripLabelsWidth = DrawResidualStrip(graph, points, fit, canvas);
 
     const bool labelsLeftOfPlot = axes.YPlacement == YLabelPlacement::LeftOfPlot;
-    PlaceLegends(graph, labels, labelsLeftOfPlot ? canvas.TextWidth(topYLabel) : 0);
+    PlaceLegends(graph, labels,
+        std::max(labelsLeftOfPlot ? canvas.TextWidth(topYLabel) : 0, stripLabelsWidth));
 
     if (fit.FitValid)
         DrawFittingCurve(graph, points, fit, canvas);

@@ -11,9 +11,11 @@
 namespace graph {
 
 // Paints the client area of window on canvas: background, plot, ticks and labels, frame and
-// axes, a marker per point, the legend labels' places and, when fit.FitValid, the fitted curve.
-// Nothing at all happens while points.DataPresent is false. Rewrites the plot rectangle, steps,
-// decades, label metrics and YLegendLeft. Never throws, and leaves the floating-point fault
+// axes, a marker per point, the legend labels' places and, when fit.FitValid, the fitted curve,
+// with the bands the graph shows behind the markers (DrawConfidenceBands) and the residual strip
+// under the plot (ReserveResidualStrip, DrawResidualStrip). Nothing at all happens while
+// points.DataPresent is false. Rewrites the plot rectangle, the strip, steps, decades, label
+// metrics and YLegendLeft. Never throws, and leaves the floating-point fault
 // flags as it found them, whatever the values it meets.
 void DrawGraph(GraphState& graph, const data::PointStore& points, const fit::FitState& fit,
     const WindowGeometry& window, Canvas& canvas, const GraphLabels& labels);

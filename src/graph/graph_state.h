@@ -3,6 +3,7 @@
 
 #include "common/color.h"
 #include "common/extended.h"
+#include "fit/confidence_band.h"
 
 #include <cstdint>
 
@@ -45,6 +46,17 @@ struct GraphState {
     bool FitCurveStale = false;
     std::uint16_t MarkerSize = 7;
     MarkerShape MarkerType = Circle;
+
+    // Bands of the fitted curve at BandLevel percent, and the residual strip under the plot;
+    // all off at start-up.
+    bool ConfidenceBandShown = false;
+    bool PredictionBandShown = false;
+    Extended BandLevel = fit::DefaultBandLevel;
+    bool ResidualsShown = false;
+    // The strip of the last pass in client pixels, as wide as the plot; StripHeight 0 when the
+    // pass drew none.
+    int StripTop = 0;
+    int StripHeight = 0;
 };
 
 } // namespace graph

@@ -31,7 +31,7 @@ void PlaceLegends(GraphState& graph, const GraphLabels& labels, int yLabelsWidth
     Show(labels.XAxisLabel);
     labels.XAxisLabel.SetLeft(1);
     labels.XAxisLabel.SetLeft(CentredLeft(graph, labels.XAxisLabel));
-    labels.XAxisLabel.SetTop(graph.PlotTop + graph.PlotHeight + graph.LabelHeight);
+    labels.XAxisLabel.SetTop(PlotBottom(graph) + graph.LabelHeight);
 
     Label& yLegend = labels.YAxisLabel;
     Show(yLegend);

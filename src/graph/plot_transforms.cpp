@@ -60,6 +60,12 @@ void SetPlotRectangle(GraphState& graph, const WindowGeometry& window, int yLege
     graph.PlotHeight = window.OuterHeight - 2 * graph.GraphMargin - 50;
 }
 
+int PlotBottom(const GraphState& graph)
+{
+    return graph.StripHeight > 0 ? graph.StripTop + graph.StripHeight
+                                 : graph.PlotTop + graph.PlotHeight;
+}
+
 int XToPixel(const GraphState& graph, const data::PointStore& points, Extended x)
 {
     long long pixel = graph.PlotLeft + AxisOffset(graph.PlotWidth, x, points.XMin, points.XMax);

@@ -25,6 +25,10 @@ int FloorInt(Extended value);
 // The size may come out zero or negative for a small window.
 void SetPlotRectangle(GraphState& graph, const WindowGeometry& window, int yLegendWidth);
 
+// The row of the lowest edge the plot draws: that of the residual strip when the pass drew one,
+// else the plot's bottom edge. What stands below the plot stands below it.
+int PlotBottom(const GraphState& graph);
+
 // Value to pixel column or row through the ranges of points and the last plot rectangle, clamped
 // to the rectangle. Values beyond the range, infinities and overflowing offsets land on the
 // nearest edge, NaN on the left (x) or bottom (y) edge. On an axis whose range has no width or

@@ -49,12 +49,6 @@ namespace {
         return lastRowFactor;
     }
 
-    struct AxisScale {
-        Extended Step = 0;
-        int Decade = 0;
-        int StepCount = 0;
-    };
-
     // labelExtent × StepCount is the room the labels take along the axis (an integer product);
     // plotExtent is the room there is. No room at all counts as infinitely crowded.
     AxisScale ScaleAxis(
@@ -81,11 +75,16 @@ namespace {
 
 } // namespace
 
+AxisScale ScaleYRange(Extended low, Extended high, int labelSpacing, int extent)
+{
+    return ScaleAxis(low, high, labelSpacing, extent, Extended(1));
+}
+
 void ScaleTicks(GraphState& graph, const data::PointStore& points)
 {
     // Labels stack up the y axis (three label heights each) and stand side by side on the x axis.
-    const AxisScale y = ScaleAxis(
-        points.YMin, points.YMax, 3LL * graph.LabelHeight, graph.PlotHeight, Extended(1));
+    const AxisScale y
+        = ScaleYRange(points.YMin, points.YMax, 3 * graph.LabelHeight, graph.PlotHeight);
     graph.YTickStep = y.Step;
     graph.YDecade = y.Decade;
     const AxisScale x

@@ -13,4 +13,15 @@ namespace graph {
 // decade 0, and no ticks are drawn on it.
 void ScaleTicks(GraphState& graph, const data::PointStore& points);
 
+// A major tick step and its decade; step 0 for an axis that gets no ticks.
+struct AxisScale {
+    Extended Step = 0;
+    int Decade = 0;
+    int StepCount = 0;
+};
+
+// The scale of a y axis from low to high drawn extent pixels high whose labels take
+// labelSpacing pixels each (ScaleTicks gives the plot's three label heights).
+AxisScale ScaleYRange(Extended low, Extended high, int labelSpacing, int extent);
+
 } // namespace graph

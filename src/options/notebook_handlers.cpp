@@ -1,4 +1,5 @@
 // src/options/notebook_handlers.cpp: what the controls of the options notebook do.
+#include "options/band_levels.h"
 #include "options/color_table.h"
 #include "options/editable_combo.h"
 #include "options/layout_tab_order.h"
@@ -165,6 +166,44 @@ void OptionsNotebook::ZeroSuppressBoxClick()
     // The plotted ranges are recomputed with or without zero before the redraw.
     m_host.ReadDataPane();
     m_host.RedrawGraph();
+}
+
+void OptionsNotebook::StatisticsBoxClick()
+{
+    m_report.StatisticsShown = StatisticsBox->isChecked();
+    // The report is written again with or without them, as the extra digit rewrites it.
+    m_host.ShowFit();
+}
+
+void OptionsNotebook::ConfidenceBandBoxClick()
+{
+    m_graph.ConfidenceBandShown = ConfidenceBandBox->isChecked();
+    if (m_fit.FitValid)
+        m_host.RedrawGraph();
+}
+
+void OptionsNotebook::PredictionBandBoxClick()
+{
+    m_graph.PredictionBandShown = PredictionBandBox->isChecked();
+    if (m_fit.FitValid)
+        m_host.RedrawGraph();
+}
+
+void OptionsNotebook::ResidualsBoxClick()
+{
+    m_graph.ResidualsShown = ResidualsBox->isChecked();
+    if (m_fit.FitValid)
+        m_host.RedrawGraph();
+}
+
+void OptionsNotebook::BandLevelComboChange()
+{
+    const int index = BandLevelCombo->currentIndex();
+    if (index < 0 || index >= static_cast<int>(BandLevelChoices.size()))
+        return;
+    m_graph.BandLevel = BandLevelChoices[static_cast<std::size_t>(index)].Level;
+    if (m_fit.FitValid && (m_graph.ConfidenceBandShown || m_graph.PredictionBandShown))
+        m_host.RedrawGraph();
 }
 
 void OptionsNotebook::BackColorComboChange()

@@ -1,4 +1,5 @@
 // src/options/notebook_pages.cpp: the pages and controls of the options notebook and their wiring.
+#include "options/band_levels.h"
 #include "options/color_table.h"
 #include "options/editable_combo.h"
 #include "options/options_notebook.h"
@@ -177,8 +178,33 @@ QWidget* OptionsNotebook::BuildFitDataPage()
         QStringLiteral("Extra digit of precision?"), QStringLiteral("PrecisionFlagBox"), page);
     ZeroSuppressBox
         = MakeCheckBox(QStringLiteral("Suppress zero?"), QStringLiteral("ZeroSuppressBox"), page);
-    rows->addWidget(PrecisionFlagBox);
-    rows->addWidget(ZeroSuppressBox);
+    // What the report and the graph add, beside the design's two boxes and under them.
+    StatisticsBox
+        = MakeCheckBox(QStringLiteral("Statistics"), QStringLiteral("StatisticsBox"), page);
+    ResidualsBox = MakeCheckBox(QStringLiteral("Residuals"), QStringLiteral("ResidualsBox"), page);
+    ConfidenceBandBox = MakeCheckBox(
+        QStringLiteral("Confidence band"), QStringLiteral("ConfidenceBandBox"), page);
+    PredictionBandBox = MakeCheckBox(
+        QStringLiteral("Prediction band"), QStringLiteral("PredictionBandBox"), page);
+    BandLevelCombo = new QComboBox(page);
+    BandLevelCombo->setObjectName(QStringLiteral("BandLevelCombo"));
+    for (const BandLevelChoice& choice : BandLevelChoices)
+        BandLevelCombo->addItem(QString::fromLatin1(choice.Name));
+    BandLevelCombo->setCurrentText(QStringLiteral("95%"));
+    auto* levelRow = new QHBoxLayout;
+    levelRow->addWidget(MakeLabel(QStringLiteral("Level"), QStringLiteral("BandLevelLabel"), page));
+    levelRow->addWidget(BandLevelCombo);
+    levelRow->addStretch(1);
+    auto* grid = new QGridLayout;
+    grid->setVerticalSpacing(4);
+    grid->addWidget(PrecisionFlagBox, 0, 0);
+    grid->addWidget(StatisticsBox, 0, 1);
+    grid->addWidget(ZeroSuppressBox, 1, 0);
+    grid->addWidget(ResidualsBox, 1, 1);
+    grid->addWidget(ConfidenceBandBox, 2, 0);
+    grid->addLayout(levelRow, 2, 1);
+    grid->addWidget(PredictionBandBox, 3, 0);
+    rows->addLayout(grid);
     rows->addStretch(1);
 
     return page;
@@ -300,6 +326,15 @@ void OptionsNotebook::ConnectHandlers()
         Guarded(&OptionsNotebook::PrecisionFlagBoxClick));
     connect(ZeroSuppressBox, &QCheckBox::toggled, this,
         Guarded(&OptionsNotebook::ZeroSuppressBoxClick));
+    connect(
+        StatisticsBox, &QCheckBox::toggled, this, Guarded(&OptionsNotebook::StatisticsBoxClick));
+    connect(ConfidenceBandBox, &QCheckBox::toggled, this,
+        Guarded(&OptionsNotebook::ConfidenceBandBoxClick));
+    connect(PredictionBandBox, &QCheckBox::toggled, this,
+        Guarded(&OptionsNotebook::PredictionBandBoxClick));
+    connect(ResidualsBox, &QCheckBox::toggled, this, Guarded(&OptionsNotebook::ResidualsBoxClick));
+    connect(BandLevelCombo, &QComboBox::currentIndexChanged, this,
+        Guarded(&OptionsNotebook::BandLevelComboChange));
 
     connect(BackColorCombo, &QComboBox::editTextChanged, this,
         Guarded(&OptionsNotebook::BackColorComboChange));

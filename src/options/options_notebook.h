@@ -66,6 +66,13 @@ private:
     void ZeroForceBoxClick();
     void PrecisionFlagBoxClick();
     void ZeroSuppressBoxClick();
+    // Statistics refits, as the extra digit does; the bands, their level and the residuals
+    // redraw a valid fit.
+    void StatisticsBoxClick();
+    void ConfidenceBandBoxClick();
+    void PredictionBandBoxClick();
+    void ResidualsBoxClick();
+    void BandLevelComboChange();
 
     void BackColorComboChange();
     void GraphComboChange();
@@ -96,6 +103,11 @@ private:
     QPushButton* TabbedFitExit = nullptr;
     QCheckBox* PrecisionFlagBox = nullptr;
     QCheckBox* ZeroSuppressBox = nullptr;
+    QCheckBox* StatisticsBox = nullptr;
+    QCheckBox* ResidualsBox = nullptr;
+    QCheckBox* ConfidenceBandBox = nullptr;
+    QCheckBox* PredictionBandBox = nullptr;
+    QComboBox* BandLevelCombo = nullptr;
     // Colors page.
     QComboBox* BackColorCombo = nullptr;
     QComboBox* GraphCombo = nullptr;

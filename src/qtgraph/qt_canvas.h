@@ -42,6 +42,9 @@ public:
     int TextHeight(const std::string& text) override;
     bool KeepsShapes() const override { return m_vector; }
     void Path(const std::vector<std::vector<graph::PathPoint>>& polylines) override;
+    // Antialiased on every device, so that the band's edges are smooth.
+    void FillTranslucent(const std::vector<graph::PathPoint>& outline, common::ColorValue colour,
+        int alpha) override;
     void SetPenColor(common::ColorValue colour) override;
     void SetPenStyle(graph::PenStyle style) override;
     void SetBrushColor(common::ColorValue colour) override;

@@ -10,6 +10,8 @@ struct ReportSettings {
     int PrecisionFlag = 0;
     std::string XUnitsText = "XUnits";
     std::string YUnitsText = "YUnits";
+    // The window's report is followed by the fit's statistics ("Statistics").
+    bool StatisticsShown = false;
 };
 
 } // namespace report

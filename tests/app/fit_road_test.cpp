@@ -306,4 +306,38 @@ TEST_F(FitRoad, CurveOfChangedDataIsDrawnDashedAndLighterAndSaysSo)
     EXPECT_EQ(Rgb(GraphImage(), CurvePixel(ColumnBetween(2, 3))), RedPixel);
 }
 
+TEST_F(FitRoad, StatisticsFollowTheReportAndBandsAndResidualsJoinTheGraph)
+{
+    // y = -0.1 + 0.9 x; residuals 0.2, 0.3, -0.6, -0.5, 0.6: R = 1.1, S = 9.2.
+    TypeData({ "1 1", "2 2", "3 2", "4 3", "5 5" });
+    ChooseMenu(MenuItem("FitData1"));
+    Tick("StatisticsBox");
+    const std::vector<std::string> statistics { "points used\t5", "constants fitted\t2",
+        "degrees of freedom\t3", "residual sum of squares\t1.1000000e+00",
+        "residual standard deviation\t6.0553007e-01", "R^2\t8.8043478e-01",
+        "adjusted R^2\t8.4057971e-01" };
+    for (int index = 0; index < 7; ++index)
+        EXPECT_EQ(ResultLine(4 + index), statistics[std::size_t(index)]);
+    const QFontMetrics metrics(Memo2()->font());
+    EXPECT_GT(Memo2()->tabStopDistance(),
+        metrics.horizontalAdvance(QStringLiteral("residual standard deviation")));
+
+    const QPoint onCurve = CurvePixel(ColumnBetween(2, 3));
+    Tick("ConfidenceBandBox");
+    Tick("ResidualsBox");
+    EXPECT_GT(window->workbench.graph.StripHeight, 0);
+    // Beside the curve, inside the band, the plot takes a tint of the curve's red.
+    const QRgb tinted = Rgb(GraphImage(), CurvePixel(onCurve.x()) + QPoint(0, 12));
+    EXPECT_EQ(qRed(tinted), 255);
+    EXPECT_LT(qGreen(tinted), 255);
+
+    // The note of a changed fit stands under the statistics, after an empty line.
+    QApplication::clipboard()->setText(QStringLiteral("6 9"));
+    Memo1()->moveCursor(QTextCursor::End);
+    Memo1()->paste();
+    window->FormPaint();
+    EXPECT_EQ(ResultLine(11), "");
+    EXPECT_EQ(ResultLine(12), "The data changed since this fit: Ctrl+Return fits again.");
+}
+
 } // namespace

@@ -317,3 +317,33 @@ TEST(ParseCliOptions, TheManualPageListsTheOptionsOfTheHelp)
     for (const auto& [name, value] : expected)
         EXPECT_NE(help.find(value.empty() ? name : name + ' ' + value), std::string::npos) << name;
 }
+
+TEST(ParseCliOptions, ReadsTheBandOptionsForAGraph)
+{
+    const cli::ParseResult result
+        = Parse({ "--plot", "g.png", "--band", "both", "--level=99.5", "--residuals", "a" });
+    ASSERT_TRUE(result.options) << result.error;
+    EXPECT_TRUE(result.options->graph.ConfidenceBandShown);
+    EXPECT_TRUE(result.options->graph.PredictionBandShown);
+    EXPECT_EQ(result.options->graph.BandLevel, 99.5L);
+    EXPECT_TRUE(result.options->graph.ResidualsShown);
+    const cli::ParseResult prediction = Parse({ "--plot", "g.png", "--band", "prediction", "a" });
+    ASSERT_TRUE(prediction.options);
+    EXPECT_FALSE(prediction.options->graph.ConfidenceBandShown);
+    EXPECT_EQ(prediction.options->graph.BandLevel, 95);
+
+    const std::pair<std::vector<std::string_view>, std::string> refused[] = {
+        { { "--plot", "g.png", "--band", "wide", "a" },
+            "unknown band 'wide' (confidence, prediction or both)" },
+        { { "--plot", "g.png", "--band", "both", "--level", "99.995", "a" },
+            "the level must be a percentage from 50 to 99.99, not '99.995'" },
+        { { "--plot", "g.png", "--band", "both", "--level", "95%", "a" },
+            "the level must be a percentage from 50 to 99.99, not '95%'" },
+        { { "--plot", "g.png", "--level", "90", "a" }, "--level applies only with --band" },
+        { { "--residuals", "a" }, "--residuals applies only with --plot" },
+    };
+    for (const auto& [arguments, error] : refused) {
+        SCOPED_TRACE(error);
+        EXPECT_EQ(Parse(arguments).error, error);
+    }
+}

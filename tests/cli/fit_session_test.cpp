@@ -242,3 +242,33 @@ TEST(RunFit, StatisticsSayWhichRSquaredTheyGive)
         EXPECT_EQ(values[6].first, testCase.adjusted);
     }
 }
+
+TEST(RunFit, FullPrecisionWritesTheBandLimitsAtTheFirstMiddleAndLastPoint)
+{
+    // y = -0.05 + 2.04 x with R = 0.042 over 2 degrees of freedom; f^T (X^T X)^-1 f is
+    // 1/4 + (x - 2.5)^2 / 5 and t = 0.95 sqrt(2 / (1 - 0.95^2)) at 95%.
+    cli::CliOptions options = FullPrecision();
+    options.graph.ConfidenceBandShown = true;
+    options.graph.PredictionBandShown = true;
+    const RunResult run = RunOn("1 2\n4 8.2\n3 5.9\n2 4.1\n", options);
+    EXPECT_EQ(run.status, 0) << run.errors;
+    std::istringstream lines(run.out.substr(run.out.find("confidence band\t")));
+    const Extended t = 0.95L * std::sqrt(2 / (1 - 0.95L * 0.95L));
+    for (const bool prediction : { false, true })
+        for (const Extended x : { 1.0L, 3.0L, 2.0L }) {
+            SCOPED_TRACE(double(x));
+            std::string name, xText, lower, upper;
+            std::getline(lines, name, '\t');
+            std::getline(lines, xText, '\t');
+            std::getline(lines, lower, '\t');
+            std::getline(lines, upper);
+            EXPECT_EQ(name, prediction ? "prediction band" : "confidence band");
+            EXPECT_EQ(*common::ReadNumber(xText, "."), x);
+            const Extended low = *common::ReadNumber(lower, ".");
+            const Extended high = *common::ReadNumber(upper, ".");
+            const Extended leverage = 0.25L + (x - 2.5L) * (x - 2.5L) / 5;
+            EXPECT_TRUE(test_support::IsNear(
+                (high - low) / 2, t * std::sqrt(0.021L * (prediction + leverage)), 1e-12L));
+            EXPECT_TRUE(test_support::IsNear((high + low) / 2, -0.05L + 2.04L * x, 1e-13L));
+        }
+}

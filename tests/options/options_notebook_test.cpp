@@ -400,6 +400,31 @@ TEST_F(OptionsNotebookTest, SuppressZeroRereadsAndRedrawsAtOnce)
     EXPECT_FALSE(points.SuppressZero);
 }
 
+TEST_F(OptionsNotebookTest, BandsAndResidualsRedrawAValidFitAndStatisticsRefit)
+{
+    notebook->ShowFitDataPage();
+    EXPECT_EQ(Combo("BandLevelCombo")->currentText(), "95%");
+    // Without a valid fit there is nothing to draw them on.
+    Tick("ConfidenceBandBox");
+    EXPECT_TRUE(graph.ConfidenceBandShown);
+    EXPECT_TRUE(host.Calls.empty());
+
+    fit.FitValid = true;
+    Tick("PredictionBandBox");
+    Tick("ResidualsBox");
+    Choose("BandLevelCombo", "68.27%");
+    EXPECT_TRUE(graph.PredictionBandShown);
+    EXPECT_TRUE(graph.ResidualsShown);
+    EXPECT_EQ(graph.BandLevel, 68.27L);
+    EXPECT_EQ(host.CountOf("RedrawGraph"), 3);
+    Tick("ConfidenceBandBox");
+    EXPECT_FALSE(graph.ConfidenceBandShown);
+
+    Tick("StatisticsBox");
+    EXPECT_TRUE(report.StatisticsShown);
+    EXPECT_EQ(host.Calls.back(), "ShowFit");
+}
+
 TEST_F(OptionsNotebookTest, AFailureEndsTheHandlerAtTheFailingStep)
 {
     notebook->ShowFitDataPage();
@@ -420,7 +445,8 @@ TEST_F(OptionsNotebookTest, KeysGoRoundEachPageInTheOrderOfItsLayout)
     const Case cases[] = {
         { OptionsNotebook::FitDataPage,
             { "TabbedFitCombo", "ZeroForceBox", "SpinEdit1", "TabbedFitShow", "TabbedFitExit",
-                "PrecisionFlagBox", "ZeroSuppressBox" } },
+                "PrecisionFlagBox", "StatisticsBox", "ZeroSuppressBox", "ResidualsBox",
+                "ConfidenceBandBox", "BandLevelCombo", "PredictionBandBox" } },
         { OptionsNotebook::ColorsPage,
             { "BackColorCombo", "GraphCombo", "TickColorCombo", "MarkerColorCombo",
                 "TabbedColorsShow", "TabbedColorsExit" } },

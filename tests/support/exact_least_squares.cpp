@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <memory>
 #include <utility>
 
 namespace test_support {
@@ -45,6 +47,29 @@ namespace {
         mpfr_clear(wide);
         return nearest;
     }
+
+    // sum over d of Numerators[d] x^d / Denominator, exactly: the quadratic form f(x)^T V f(x)
+    // gathered by the power of x.
+    struct WholePolynomial {
+        std::vector<Integer> Numerators;
+        Integer Denominator = 1;
+
+        Extended NearestAt(Extended xValue) const
+        {
+            // x = s 2^e: Horner's rule in whole numbers, scaled by 2^(-e top) when e < 0.
+            const auto [significand, exponent] = Dyadic(xValue);
+            const int top = static_cast<int>(Numerators.size()) - 1;
+            Integer sum = Numerators[top];
+            for (int power = top - 1; power >= 0; --power) {
+                if (exponent >= 0)
+                    sum = sum * (significand << exponent) + Numerators[power];
+                else
+                    sum = sum * significand + (Numerators[power] << (-exponent * (top - power)));
+            }
+            const Rational scale = exponent >= 0 ? Rational(1) : PowerOfTwo(exponent * top);
+            return Nearest(Rational(sum) / Rational(Denominator) * scale);
+        }
+    };
 
 } // namespace
 
@@ -111,13 +136,30 @@ ExactFit ExactLeastSquares(const std::vector<Point>& points, int order, bool zer
         total -= Rational(sum * sum) * PowerOfTwo(2 * shift) / static_cast<int>(points.size());
     if (total != 0)
         fit.rSquared = Nearest(1 - residualSum / total);
+    fit.residualVariance = Nearest(residualSum / (static_cast<int>(points.size()) - basisCount));
+    // V = (X^T X)^-1 stands right of the identity's place; f(x)^T V f(x) sums V_jk x^(j+k+2first).
+    std::vector<Rational> coefficients(2 * (basisCount - 1 + first) + 1);
+    for (int j = 0; j < basisCount; ++j)
+        for (int k = 0; k < basisCount; ++k)
+            coefficients[j + k + 2 * first] += rows[j][basisCount + k];
+    auto polynomial = std::make_shared<WholePolynomial>();
+    for (const Rational& coefficient : coefficients)
+        polynomial->Denominator
+            = boost::multiprecision::lcm(polynomial->Denominator, denominator(coefficient));
+    for (const Rational& coefficient : coefficients)
+        polynomial->Numerators.push_back(
+            numerator(coefficient) * (polynomial->Denominator / denominator(coefficient)));
+    fit.leverage = [polynomial](Extended x) { return polynomial->NearestAt(x); };
+
     if (zeroForce)
         fit.constants.push_back(0);
     const int divisor = static_cast<int>(points.size()) - basisCount - first - 1;
     for (int j = 0; j < basisCount; ++j) {
         fit.constants.push_back(Nearest(rows[j][2 * basisCount]));
-        fit.uncertainties.push_back(
-            2 * Nearest(residualSum / divisor * rows[j][basisCount + j], true));
+        // The report's rule has no uncertainty without a positive divisor.
+        fit.uncertainties.push_back(divisor > 0
+                ? 2 * Nearest(residualSum / divisor * rows[j][basisCount + j], true)
+                : std::numeric_limits<Extended>::quiet_NaN());
     }
     return fit;
 }

@@ -8,7 +8,7 @@ namespace test_support {
 std::string CanvasCall::Describe() const
 {
     static const char* const names[]
-        = { "FillRect", "MoveTo", "LineTo", "Ellipse", "Polygon", "TextOut" };
+        = { "FillRect", "MoveTo", "LineTo", "Ellipse", "Polygon", "TextOut", "FillTranslucent" };
     std::string description = names[static_cast<int>(kind)];
     for (const int coordinate : coordinates) {
         description += ' ';
@@ -51,6 +51,14 @@ void RecordingCanvas::TextOut(int x, int y, const std::string& text)
     Record(CanvasCall::Kind::TextOut, { x, y }, text);
 }
 
+void RecordingCanvas::FillTranslucent(
+    const std::vector<graph::PathPoint>& outline, common::ColorValue colour, int alpha)
+{
+    Record(CanvasCall::Kind::FillTranslucent, { alpha });
+    calls.back().outline = outline;
+    calls.back().fillColor = colour;
+}
+
 int RecordingCanvas::TextWidth(const std::string& text)
 {
     return CharacterWidth * static_cast<int>(text.size());
@@ -83,7 +91,8 @@ std::vector<std::string> RecordingCanvas::Texts() const
 
 void RecordingCanvas::Record(CanvasCall::Kind kind, std::vector<int> coordinates, std::string text)
 {
-    calls.push_back({ kind, std::move(coordinates), std::move(text), m_pen, m_penStyle, m_brush });
+    calls.push_back(
+        { kind, std::move(coordinates), std::move(text), m_pen, m_penStyle, m_brush, {}, 0 });
 }
 
 } // namespace test_support

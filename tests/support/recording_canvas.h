@@ -10,16 +10,19 @@
 
 namespace test_support {
 
-// One recorded call: the operation, its coordinates in argument order (vertices as x, y pairs),
-// its text, and the pen and brush current when it was made.
+// One recorded call: the operation, its coordinates in argument order (vertices as x, y pairs;
+// the alpha of a translucent fill), its text, and the pen and brush current when it was made.
+// A translucent fill also keeps its outline and colour.
 struct CanvasCall {
-    enum class Kind { FillRect, MoveTo, LineTo, Ellipse, Polygon, TextOut };
+    enum class Kind { FillRect, MoveTo, LineTo, Ellipse, Polygon, TextOut, FillTranslucent };
     Kind kind = Kind::MoveTo;
     std::vector<int> coordinates;
     std::string text;
     common::ColorValue pen = 0;
     graph::PenStyle penStyle = graph::PenStyle::Solid;
     common::ColorValue brush = 0;
+    std::vector<graph::PathPoint> outline;
+    common::ColorValue fillColor = 0;
 
     // Readable form for failure messages: "LineTo 10 20".
     std::string Describe() const;
@@ -40,6 +43,8 @@ public:
     void Ellipse(int left, int top, int right, int bottom) override;
     void Polygon(const std::vector<graph::CanvasPoint>& vertices) override;
     void TextOut(int x, int y, const std::string& text) override;
+    void FillTranslucent(const std::vector<graph::PathPoint>& outline, common::ColorValue colour,
+        int alpha) override;
     int TextWidth(const std::string& text) override;
     int TextHeight(const std::string& text) override;
     void SetPenColor(common::ColorValue colour) override;

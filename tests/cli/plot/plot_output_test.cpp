@@ -152,6 +152,30 @@ TEST(VarnekFitPlot, DrawsTheFittedGraphIntoAPng)
     EXPECT_LE(widestBlankRun, graph.GraphMargin + 20);
 }
 
+TEST(VarnekFitPlot, ShadesTheBandsOfTheFitAndPrintsTheirLimits)
+{
+    const std::string dataPath = test_support::FixturePath("straight_line.dat");
+    const std::string imagePath = TemporaryPath(".png");
+    const Outcome outcome = RunVarnekFit("--plot " + Quoted(imagePath)
+            + " --size 800x600 --band both --full-precision " + Quoted(dataPath),
+        NoDisplay);
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_NE(
+        outcome.out.find("\nconfidence band\t1.0000000000000000000e+00\t"), std::string::npos);
+    EXPECT_NE(outcome.out.find("\nprediction band\t"), std::string::npos);
+
+    const QImage image(QString::fromStdString(imagePath));
+    std::remove(imagePath.c_str());
+    const Layout layout = LayoutOf(dataPath, 800, 600);
+    // Some rows beside the line a quarter of the way across lie in both bands: a light red.
+    const int column = layout.graph.PlotLeft + layout.graph.PlotWidth / 4;
+    const common::Extended x = graph::PixelToX(layout.graph, layout.points, column);
+    const QRgb tinted = image.pixel(column, layout.Row(0.5L + 0.6L * x) + 20);
+    EXPECT_EQ(qRed(tinted), 255);
+    EXPECT_LT(qGreen(tinted), 240);
+    EXPECT_GT(qGreen(tinted), 100);
+}
+
 TEST(VarnekFitPlot, WritesAOnePagePdfTheSizeOfTheGraph)
 {
     const std::string pdfPath = TemporaryPath(".pdf");
