@@ -36,6 +36,9 @@ namespace {
 
 std::string ReadDataFileBytes(const std::string& fileName, std::size_t capacity)
 {
+    // An empty argument names no file; the system's reason for it would read as a missing one.
+    if (fileName.empty())
+        throw common::Failure("Cannot open file: the file name is empty");
     const int descriptor = ::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0)
         CannotOpen(fileName, errno);

@@ -136,6 +136,7 @@ TEST(VarnekFit, RefusesWhatItCannotRead)
         { "a device", "/dev/zero", "Cannot open file /dev/zero.\nIt is not a regular file.\n" },
         { "a FIFO", "'" + fifo + "'",
             "Cannot open file " + fifo + ".\nIt is not a regular file.\n" },
+        { "an empty file name", "''", "Cannot open file: the file name is empty.\n" },
         // Not an empty data file.
         { "closed standard input", "- <&-", "Cannot read standard input.\n" },
         { "a folder as standard input", "- < /", "Cannot read standard input.\n" },
