@@ -1,0 +1,64 @@
+// src/fit/wide_residual_sums.h: the residual sums of a fit whose constants are wide, each with the
+// verdict on its rounding error.
+#pragma once
+
+#include "data/point_store.h"
+#include "fit/fit_state.h"
+#include "fit/residual_accuracy.h"
+#include "fit/wide_float.h"
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace fit {
+
+// What the residual sums of one fit share: its constants rounded, what their own error adds to a
+// sum, and, where there is one, the centred polynomial rounded.
+struct ResidualTerms {
+    int ConstantCount = 0;
+    int BasisCount = 0;
+    int Bits = 0;
+    int LostBits = 0;
+    std::array<Extended, MaxConstants> Constants {};
+    Extended ScaledNorm = 0;
+    std::optional<Extended> CurveCentre;
+    std::array<Extended, MaxConstants> CentredConstants {};
+    // The sums and their bounds are judged in units of 2^(2 ScaleExponent), so that neither
+    // leaves the Extended range where y lies near its edges: the binary exponent of the largest
+    // |y| as read for the sums of y, 0 for those of the logarithms.
+    int ScaleExponent = 0;
+};
+
+// A residual sum, at its full range, and the verdict on it at this width.
+struct JudgedSum {
+    WideFloat Sum;
+    ResidualSumAccuracy::Verdict Verdict = ResidualSumAccuracy::Verdict::Unsettled;
+    // Within its bound of 0 by the data's own scale (ResidualSumAccuracy::BelowDataScale).
+    bool BelowDataScale = false;
+};
+
+// The residual sum of a straight line or polynomial from its centred polynomial (CurveCentre
+// set) in Extended: the cancellation that the powers of x suffer is gone, so where the rounding
+// error bound settles it, the sum needs no wide arithmetic. nullopt where it does not.
+std::optional<WideFloat> SumCentredResiduals(
+    const data::PointStore& points, const ResidualTerms& terms);
+
+// The residual sum of a straight line or polynomial of constants over the points as read: each
+// residual in double-Extended arithmetic from the constants split in two, so off by a rounding
+// of itself and a few of 2^-126 of the polynomial's scale, and where the width is more than
+// DoubleExtendedBits and that leaves the sum unsettled, in MPFR at the width.
+JudgedSum SumPolynomialResiduals(const data::PointStore& points,
+    const std::vector<WideFloat>& constants, const ResidualTerms& terms);
+
+// The residual sum of the power law or exponential of constants over the points as read, in
+// MPFR at the width.
+JudgedSum SumCurveResiduals(const data::PointStore& points, FitModel fitType,
+    const std::vector<WideFloat>& constants, const ResidualTerms& terms);
+
+// The residual sum of the straight line of constants through the logarithms (u, v), in MPFR at
+// the width.
+JudgedSum SumLogResiduals(const std::vector<WideFloat>& u, const std::vector<WideFloat>& v,
+    const std::vector<WideFloat>& constants, const ResidualTerms& terms);
+
+} // namespace fit
