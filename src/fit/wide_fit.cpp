@@ -386,9 +386,28 @@ void StoreWideConstants(const WideSolution& solution, FitState& fit)
 
 void StoreWideResidualSum(const WideSolution& solution, FitState& fit)
 {
-    const Extended residualSum = RoundToExtended(solution.ResidualSumOfSquares);
-    fit.LogResidualSumOfSquares = RoundToExtended(solution.LogResidualSumOfSquares);
-    fit.ResidualSumOfSquares = residualSum;
+    fit.ResidualSumOfSquares = NearestExtended(solution.ResidualSumOfSquares);
+    fit.LogResidualSumOfSquares = NearestExtended(solution.LogResidualSumOfSquares);
+    common::ClearFloatingPointFlags();
+}
+
+ScaledSum ResidualSumOf(const FitState& fit, bool logarithmic)
+{
+    const Extended rounded = logarithmic ? fit.LogResidualSumOfSquares : fit.ResidualSumOfSquares;
+    if (!fit.WideResults || std::isnormal(rounded) || std::isnan(rounded))
+        return ScaledSumOf(rounded);
+    const WideFloat& sum = logarithmic ? fit.WideResults->LogResidualSumOfSquares
+                                       : fit.WideResults->ResidualSumOfSquares;
+    if (mpfr_zero_p(Raw(sum)))
+        return ScaledSumOf(rounded);
+    // A fraction within [1/2, 1) and an exponent, made even.
+    long exponent = 0;
+    Extended fraction = mpfr_get_ld_2exp(&exponent, Raw(sum), MPFR_RNDN);
+    if (exponent % 2 != 0) {
+        fraction *= 2;
+        --exponent;
+    }
+    return { fraction, exponent / 2 };
 }
 
 } // namespace fit

@@ -37,8 +37,8 @@ namespace {
         return unscaled;
     }
 
-    // Adds the error of the constants to accuracy, then judges scaledSum (the sum in units of
-    // 2^(2 ScaleExponent)).
+    // Adds the error of the constants to accuracy, for a sum that they make least-squares, then
+    // judges scaledSum (the sum in units of 2^(2 ScaleExponent)).
     ResidualSumAccuracy::Verdict JudgeWithConstantsError(
         ResidualSumAccuracy& accuracy, const ResidualTerms& terms, Extended scaledSum)
     {
@@ -48,15 +48,23 @@ namespace {
         return accuracy.Judge(scaledSum);
     }
 
-    // The verdict on a sum at full range whose points accuracy holds in scaled units.
-    JudgedSum Judged(ResidualSumAccuracy& accuracy, const ResidualTerms& terms, WideFloat sum)
+    // The verdict on a sum at full range whose points accuracy holds in scaled units, the error
+    // of the constants added unless the caller has (withConstantsError false).
+    JudgedSum Judged(ResidualSumAccuracy& accuracy, const ResidualTerms& terms, WideFloat sum,
+        bool withConstantsError = true)
     {
         JudgedSum judged;
         judged.Sum = std::move(sum);
         WideFloat scaled;
         mpfr_mul_2si(Raw(scaled), Raw(judged.Sum), -2L * terms.ScaleExponent, MPFR_RNDN);
-        judged.Verdict = JudgeWithConstantsError(accuracy, terms, NearestExtended(scaled));
-        judged.BelowDataScale = accuracy.BelowDataScale(NearestExtended(scaled));
+        const Extended scaledSum = NearestExtended(scaled);
+        if (withConstantsError) {
+            judged.Verdict = JudgeWithConstantsError(accuracy, terms, scaledSum);
+        } else {
+            common::ClearFloatingPointFlags();
+            judged.Verdict = accuracy.Judge(scaledSum);
+        }
+        judged.BelowDataScale = accuracy.BelowDataScale(scaledSum);
         return judged;
     }
 
@@ -187,12 +195,22 @@ JudgedSum SumCurveResiduals(const data::PointStore& points, FitModel fitType,
     const int count = terms.ConstantCount;
     // As in the Extended residual sum.
     ResidualSumAccuracy accuracy(terms.Bits, 2 * count + 2);
+    // The constants, of the line through the logarithms, do not make this sum least-squares: an
+    // error dA moves it to first order, by the model's value f times dA(0) + u dA(1) at each
+    // point. The condition estimate bounds |dA(j)| sqrt(N_jj) by 2^(lost - bits + 10) times the
+    // scaled norm (AddConstantsError), so f times twice that bounds each point's part.
+    const Extended constantsError
+        = std::ldexp(terms.ScaledNorm, terms.LostBits - terms.Bits + 10 + 1);
     WideFloat x;
     WideFloat value;
     WideFloat residual;
     WideFloat square;
     WideFloat sum;
     for (int point = 1; point <= points.PointCount; ++point) {
+        const Extended u
+            = fitType == PowerLaw ? std::log(std::fabs(points.XData[point])) : points.XData[point];
+        const Extended magnitude = std::exp(terms.Constants[1] * u + terms.Constants[0]);
+        accuracy.AddModelError(Scaled(magnitude, terms.ScaleExponent) * constantsError);
         mpfr_set_ld(Raw(x), points.XData[point], MPFR_RNDN);
         SetModelValue(value, fitType, constants.data(), count, x);
         mpfr_set_ld(Raw(residual), points.YData[point], MPFR_RNDN);
@@ -203,7 +221,7 @@ JudgedSum SumCurveResiduals(const data::PointStore& points, FitModel fitType,
             Scaled(EvaluationScale(fitType, terms.Constants.data(), count, points.XData[point]),
                 terms.ScaleExponent));
     }
-    return Judged(accuracy, terms, std::move(sum));
+    return Judged(accuracy, terms, std::move(sum), false);
 }
 
 JudgedSum SumLogResiduals(const std::vector<WideFloat>& u, const std::vector<WideFloat>& v,

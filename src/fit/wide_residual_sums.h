@@ -52,7 +52,8 @@ JudgedSum SumPolynomialResiduals(const data::PointStore& points,
     const std::vector<WideFloat>& constants, const ResidualTerms& terms);
 
 // The residual sum of the power law or exponential of constants over the points as read, in
-// MPFR at the width.
+// MPFR at the width; the error of the constants counted at each point, as they are not its
+// least-squares ones.
 JudgedSum SumCurveResiduals(const data::PointStore& points, FitModel fitType,
     const std::vector<WideFloat>& constants, const ResidualTerms& terms);
 

@@ -13,6 +13,7 @@ struct ExactFit {
     std::vector<common::Extended>
         uncertainties; // by the rule of the report; none for a forced A(0)
     common::Extended residualSum = 0; // in y's own units
+    common::Extended residualDeviation = 0; // sqrt(R / (n - p)), p the constants fitted
     common::Extended rSquared = 0; // 1 - R / S, S about the mean (about 0 when forced)
 };
 
