@@ -1,5 +1,5 @@
 // src/fit/double_extended.h: error-free steps in Extended, and numbers carried as the unevaluated
-// sum of two Extended values (about 128 significant bits) built on them.
+// sum of two Extended values built on them.
 #pragma once
 
 #include "common/extended.h"
@@ -52,20 +52,16 @@ inline Pair TwoProduct(Extended a, const Pair& aParts, Extended b)
                 - aParts.value * bParts.error) };
 }
 
-// High + Low, with |Low| at most half a unit in the last place of High. x87 arithmetic has no
-// wider type, and a multiple-precision library pays more per step than this whole sum costs;
-// the two routines below are the double-word algorithms whose errors Joldes, Muller and Popescu
-// bound (ACM TOMS 44, 2017): at most 3 u^2 (and a little) of the result, u = 2^-64, so that each
-// step is as close as a rounding to DoubleExtendedBits bits.
+// High + Low, with |Low| at most half a unit in the last place of High: about 128 significant
+// bits in x87 arithmetic, for sums of squares that should round to the Extended nearest them.
+// The routines below are double-word algorithms whose errors Joldes, Muller and Popescu bound
+// (ACM TOMS 44, 2017): a few u^2 of the result, u = 2^-64.
 struct DoubleExtended {
     Extended High = 0;
     Extended Low = 0;
 };
 
-// The significand a step of double-Extended arithmetic is at least as close as.
-constexpr int DoubleExtendedBits = 126;
-
-// a + b, the accurate sum of two double-word numbers.
+// a + b, the accurate sum of two double-word numbers: within 3 u^2 (and a little) of it.
 inline DoubleExtended Add(const DoubleExtended& a, const DoubleExtended& b)
 {
     const Pair high = TwoSum(a.High, b.High);
@@ -75,15 +71,7 @@ inline DoubleExtended Add(const DoubleExtended& a, const DoubleExtended& b)
     return { sum.value, sum.error };
 }
 
-// a * b for an Extended b, with b already split (Split).
-inline DoubleExtended Multiply(const DoubleExtended& a, Extended b, const Pair& bParts)
-{
-    const Pair product = TwoProduct(b, bParts, a.High);
-    const Pair sum = FastTwoSum(product.value, product.error + a.Low * b);
-    return { sum.value, sum.error };
-}
-
-// a^2, as close as Multiply.
+// a^2, within 4 u^2 of it.
 inline DoubleExtended Square(const DoubleExtended& a)
 {
     const Pair product = TwoProduct(a.High, Split(a.High), a.High);

@@ -1,13 +1,15 @@
-// src/fit/wide_power_sums.cpp: power sums in double-Extended where the width allows, else in MPFR.
+// src/fit/wide_power_sums.cpp: power sums in whole numbers where the width allows, else in MPFR.
 #include "fit/wide_power_sums.h"
 
-#include "common/floating_point_step.h"
-#include "fit/double_extended.h"
+#include "fit/fixed_point_sum.h"
 #include "fit/model_value.h"
 
+#include <gmp.h>
+
+#include <algorithm>
 #include <array>
-#include <cfenv>
 #include <cmath>
+#include <cstdint>
 #include <optional>
 
 namespace fit {
@@ -18,61 +20,94 @@ namespace {
     // Boost's operators add their handling of precisions to every step.
     mpfr_ptr Raw(WideFloat& value) { return value.backend().data(); }
 
-    // target := sum 2^exponent, rounded to the width once.
-    void SetScaled(WideFloat& target, const DoubleExtended& sum, long exponent)
+    // target := sum (in units of 2^-FractionBits) 2^exponent, rounded to the width once.
+    void SetScaled(WideFloat& target, const FixedSum& sum, long exponent)
     {
-        WideFloat low;
-        mpfr_set_ld(Raw(target), sum.High, MPFR_RNDN);
-        mpfr_set_ld(Raw(low), sum.Low, MPFR_RNDN);
-        mpfr_add(Raw(target), Raw(target), Raw(low), MPFR_RNDN);
-        mpfr_mul_2si(Raw(target), Raw(target), exponent, MPFR_RNDN);
+        const Limbs4 magnitude = sum.Magnitude();
+        mpz_t whole;
+        mpz_init(whole);
+        mpz_import(whole, magnitude.size(), -1, sizeof(std::uint64_t), 0, 0, magnitude.data());
+        if (sum.IsNegative())
+            mpz_neg(whole, whole);
+        mpfr_set_z_2exp(Raw(target), whole, exponent - FractionBits, MPFR_RNDN);
+        mpz_clear(whole);
     }
 
-    // The sums of a straight line or polynomial in double-Extended, from x 2^-xShift and
-    // y 2^-yShift within (-1, 1): each power and each sum off by at most 2^-DoubleExtendedBits
-    // of itself, as a rounding to that width would be, so long as no step leaves the normal
-    // range; nullopt where one does (a scaled power below 2^-16382).
-    std::optional<PowerSums> SumPowersInDoubleExtended(
+    // The sums of a straight line or polynomial in whole units of 2^-FractionBits, from
+    // u = x 2^-xScale and y 2^-yScale within (-1, 1): each power of |u| truncated, so that
+    // |u|^k is off by less than k units and |u|^k |y| by less than k + 1, and the sums exact.
+    // nullopt where a sum of n terms, off by less than n (k + 1) units, is not within
+    // 2^-FixedPointBits of the sum of its terms' magnitudes, taken in double: that of |u|^k
+    // is at least 2^-k, but that of |u|^k |y| may be as small as the data make it.
+    std::optional<PowerSums> SumPowersInFixedPoint(
         const data::PointStore& points, const FitState& fit, int basisCount)
     {
         const int firstPower = FirstPower(fit);
         const int highestPower = 2 * (basisCount - 1 + firstPower);
         const int lastRightPower = firstPower + basisCount - 1;
-        const int xShift = LargestExponent(points.XData, points.PointCount);
-        const int yShift = LargestExponent(points.YData, points.PointCount);
-        // By the power of x.
-        std::array<DoubleExtended, 2 * MaxBasisFunctions + 1> sums {};
-        std::array<DoubleExtended, MaxBasisFunctions + 1> rightSide {};
-        common::ClearFloatingPointFlags();
+        const int xScale = LargestExponent(points.XData, points.PointCount);
+        const int yScale = LargestExponent(points.YData, points.PointCount);
+        // By the power of u.
+        std::array<FixedSum, 2 * MaxBasisFunctions + 1> sums {};
+        std::array<FixedSum, MaxBasisFunctions + 1> rightSide {};
+        std::array<double, 2 * MaxBasisFunctions + 1> magnitudes {};
+        std::array<double, MaxBasisFunctions + 1> rightMagnitudes {};
         for (int point = 1; point <= points.PointCount; ++point) {
-            const Extended x = std::ldexp(points.XData[point], -xShift);
-            const Extended y = std::ldexp(points.YData[point], -yShift);
-            const Pair xParts = Split(x);
-            const Pair yParts = Split(y);
-            DoubleExtended power { 1, 0 };
+            if (!std::isfinite(points.XData[point]) || !std::isfinite(points.YData[point]))
+                return std::nullopt;
+            const ScaledMagnitude u = MagnitudeOf(points.XData[point], xScale);
+            const ScaledMagnitude y = MagnitudeOf(points.YData[point], yScale);
+            // u^0 = 1 is no fraction: its sum is the count, its term of the right side y.
+            Fraction power = FractionOf(u.Significand, u.Shift);
+            const double uApproximate = u.Approximate();
+            const double yApproximate = y.Approximate();
+            double approximate = 1;
             for (int exponent = 0; exponent <= highestPower; ++exponent) {
-                if (exponent >= 2 * firstPower)
-                    sums[exponent] = Add(sums[exponent], power);
-                if (exponent >= firstPower && exponent <= lastRightPower)
-                    rightSide[exponent] = Add(rightSide[exponent], Multiply(power, y, yParts));
-                if (exponent < highestPower)
-                    power = Multiply(power, x, xParts);
+                const bool negative = u.Negative && exponent % 2 == 1;
+                if (exponent >= 2 * firstPower) {
+                    if (exponent > 0)
+                        sums[exponent].Add(power, negative);
+                    magnitudes[exponent] += approximate;
+                }
+                if (exponent >= firstPower && exponent <= lastRightPower) {
+                    const Fraction term = exponent == 0
+                        ? FractionOf(y.Significand, y.Shift)
+                        : MultiplyFraction(power, y.Significand, y.Shift);
+                    rightSide[exponent].Add(term, negative != y.Negative);
+                    rightMagnitudes[exponent] += approximate * yApproximate;
+                }
+                if (exponent >= 1 && exponent < highestPower)
+                    power = MultiplyFraction(power, u.Significand, u.Shift);
+                approximate *= uApproximate;
             }
         }
-        const bool leftRange = std::fetestexcept(FE_UNDERFLOW | FE_OVERFLOW | FE_INVALID) != 0;
-        common::ClearFloatingPointFlags();
-        if (leftRange)
-            return std::nullopt;
+        // n (k + 1) units within 2^-FixedPointBits of the magnitudes, less a margin for
+        // their rounding in double.
+        const auto settled = [&](double magnitude, int exponent) {
+            return std::ldexp(static_cast<double>(points.PointCount) * (exponent + 1),
+                       FixedPointBits - FractionBits)
+                <= magnitude * (1 - 0x1p-20);
+        };
+        for (int exponent = std::max(2 * firstPower, 1); exponent <= highestPower; ++exponent)
+            if (!settled(magnitudes[exponent], exponent))
+                return std::nullopt;
+        for (int exponent = firstPower; exponent <= lastRightPower; ++exponent)
+            if (!settled(rightMagnitudes[exponent], exponent))
+                return std::nullopt;
 
         PowerSums result;
         result.Sums.resize(2 * basisCount - 1);
         result.RightSide.resize(basisCount);
-        for (int exponent = 2 * firstPower; exponent <= highestPower; ++exponent)
-            SetScaled(result.Sums[exponent - 2 * firstPower], sums[exponent],
-                static_cast<long>(exponent) * xShift);
+        for (int exponent = 2 * firstPower; exponent <= highestPower; ++exponent) {
+            WideFloat& sum = result.Sums[exponent - 2 * firstPower];
+            if (exponent == 0)
+                mpfr_set_si(Raw(sum), points.PointCount, MPFR_RNDN);
+            else
+                SetScaled(sum, sums[exponent], static_cast<long>(exponent) * xScale);
+        }
         for (int exponent = firstPower; exponent <= lastRightPower; ++exponent)
             SetScaled(result.RightSide[exponent - firstPower], rightSide[exponent],
-                static_cast<long>(exponent) * xShift + yShift);
+                static_cast<long>(exponent) * xScale + yScale);
         return result;
     }
 
@@ -128,8 +163,8 @@ int LargestExponent(const data::PointSlots& values, int count)
 
 PowerSums SumPowers(const data::PointStore& points, const FitState& fit, int basisCount, int width)
 {
-    if (IsPolynomial(fit.FitType) && width <= DoubleExtendedBits) {
-        if (std::optional<PowerSums> sums = SumPowersInDoubleExtended(points, fit, basisCount))
+    if (IsPolynomial(fit.FitType) && width <= FixedPointBits) {
+        if (std::optional<PowerSums> sums = SumPowersInFixedPoint(points, fit, basisCount))
             return std::move(*sums);
     }
     return SumPowersInWidePrecision(points, fit, basisCount);

@@ -25,11 +25,12 @@ struct PowerSums {
 int LargestExponent(const data::PointSlots& values, int count);
 
 // The sums of points 1..PointCount as fitted (SetFittedAbscissa, SetFittedOrdinate) for
-// basisCount basis functions, each power and each sum within a rounding to width (the current
-// one) a step. A straight line or polynomial at a width of at most DoubleExtendedBits takes them in
-// double-Extended arithmetic, x and y scaled by powers of two to at most 1, each sum rounded to
-// the width once; the others, and data whose scaled powers leave the normal range, in MPFR.
-// Raises no failure and leaves the floating-point flags clear.
+// basisCount basis functions at width (the current one), each no further from the exact sum than
+// a rounding to that width of each product and addition would leave it. A straight line or
+// polynomial at a width of at most 126 bits takes them in whole units of 2^-192 (x and y scaled
+// by powers of two to below 1, the powers truncated, the sums exact), each rounded to the width
+// once; the others, and data whose sums that leaves further from their terms than a rounding to
+// 126 bits would (fixed_point_sum.h), in MPFR. Raises no failure.
 PowerSums SumPowers(const data::PointStore& points, const FitState& fit, int basisCount, int width);
 
 } // namespace fit

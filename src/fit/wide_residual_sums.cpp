@@ -1,13 +1,18 @@
-// src/fit/wide_residual_sums.cpp: residual sums of wide constants, in Extended, double-Extended or
-// MPFR, each judged by its rounding error bound.
+// src/fit/wide_residual_sums.cpp: residual sums of wide constants, in Extended, whole-number limbs
+// or MPFR, each judged by its rounding error bound.
 #include "fit/wide_residual_sums.h"
 
 #include "common/floating_point_step.h"
 #include "fit/double_extended.h"
+#include "fit/fixed_point_sum.h"
 #include "fit/model_value.h"
+#include "fit/wide_power_sums.h"
 
-#include <cfenv>
+#include <gmp.h>
+
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace fit {
 
@@ -68,56 +73,83 @@ namespace {
         return judged;
     }
 
-    // The residual sum in double-Extended (SumPolynomialResiduals); nullopt where the constants
-    // lie beyond the Extended range or a step leaves its normal range, so that the error-free
-    // steps are not exact.
-    std::optional<JudgedSum> SumResidualsInDoubleExtended(const data::PointStore& points,
+    // The scaled residuals of the fixed-point sum stay below 2^(top - scale + 5): their squares
+    // and error bounds keep well within the Extended range where top - scale is at most this.
+    constexpr long FixedPointReach = 4000;
+
+    // The residual sum of a straight line or polynomial with each residual taken exactly in
+    // whole units (fixed_point_sum.h) but for truncations, the squares summed in
+    // double-Extended; nullopt where a constant is not a number, a value not finite, or the
+    // polynomial's terms so far above y that the squares would leave the Extended range.
+    std::optional<JudgedSum> SumResidualsInFixedPoint(const data::PointStore& points,
         const std::vector<WideFloat>& constants, const ResidualTerms& terms)
     {
         const int count = terms.ConstantCount;
         const int scale = terms.ScaleExponent;
-        // The two parts hold a constant of up to 128 bits exactly, a wider one within 2^-128.
-        std::array<DoubleExtended, MaxConstants> parts {};
-        WideFloat rest;
+        const int xScale = LargestExponent(points.XData, points.PointCount);
+        // The polynomial in u = x 2^-xScale, below 1: constants c_k 2^(k xScale), exactly. The
+        // unit 2^-FractionBits of the least power of two above them and |y|, so that each of
+        // them, y and Horner's partial sums (at most count times the largest) fit in FixedSum.
+        std::vector<WideFloat> scaled(static_cast<std::size_t>(count));
+        long top = scale;
         for (int k = 0; k < count; ++k) {
-            parts[k].High = NearestExtended(constants[k]);
-            WideFloat high;
-            mpfr_set_ld(Raw(high), parts[k].High, MPFR_RNDN);
-            mpfr_sub(Raw(rest), Raw(constants[k]), Raw(high), MPFR_RNDN);
-            parts[k].Low = NearestExtended(rest);
-            if (!std::isfinite(parts[k].High))
+            mpfr_mul_2si(
+                Raw(scaled[k]), Raw(constants[k]), static_cast<long>(k) * xScale, MPFR_RNDN);
+            if (!mpfr_number_p(Raw(scaled[k])))
                 return std::nullopt;
+            if (!mpfr_zero_p(Raw(scaled[k])))
+                top = std::max(top, static_cast<long>(mpfr_get_exp(Raw(scaled[k]))));
         }
-        // Each step of Horner's rule errs by at most 3.01 u^2 of its result (u = 2^-64), the
-        // parts of the constants by u^2 of them and the subtraction from y by 3.01 u^2 of |y| and
-        // the value: a residual is off by at most (8 n + 4) u^2 (scale + |y|) for n constants,
-        // and 3 u^2 of itself is ample for the rest. Its square errs by at most 4 u^2 of itself
-        // and each addition to the sum by 3.01 u^2: four units of u^2 each.
-        const Extended countFactor = 8 * static_cast<Extended>(count) + 4;
-        ResidualSumAccuracy accuracy(2 * ExtendedBits, 0);
-        accuracy.SetSumRoundings(4 * (points.PointCount + 1));
-        common::ClearFloatingPointFlags();
+        if (top - scale > FixedPointReach)
+            return std::nullopt;
+        const int unit = static_cast<int>(top) - FractionBits;
+        // The constants in units, truncated.
+        std::array<FixedSum, MaxConstants> whole {};
+        mpz_t number;
+        mpz_init(number);
+        for (int k = 0; k < count; ++k) {
+            mpfr_mul_2si(Raw(scaled[k]), Raw(scaled[k]), -unit, MPFR_RNDN);
+            mpfr_get_z(number, Raw(scaled[k]), MPFR_RNDZ);
+            Limbs4 magnitude {};
+            mpz_export(magnitude.data(), nullptr, -1, sizeof(std::uint64_t), 0, 0, number);
+            whole[k] = FixedSum::Of(magnitude, mpz_sgn(number) < 0);
+        }
+        mpz_clear(number);
+
+        // Horner's rule truncates once a step and each constant once, y once: a residual is off
+        // by less than 2 count + 1 units (e below in units of 2^-64 of the scaled sum; twice the
+        // residual added for the bits Approximate drops). Its square and the sum are taken in
+        // double-Extended, whose steps err far less than one rounding of Extended.
+        const Extended unitsError
+            = std::ldexp(static_cast<Extended>(2 * count + 1), unit - scale + ExtendedBits);
+        ResidualSumAccuracy accuracy(ExtendedBits, 0);
+        accuracy.SetSumRoundings(1);
+        // The scaled residual is (High + Low) 2^(Exponent + unit - scale): Exponent is 0, 64 or
+        // 128, so three exact products by powers of two.
+        const std::array<Extended, 3> toScaled { std::ldexp(Extended(1), unit - scale),
+            std::ldexp(Extended(1), 64 + unit - scale),
+            std::ldexp(Extended(1), 128 + unit - scale) };
         DoubleExtended sum;
         for (int point = 1; point <= points.PointCount; ++point) {
-            const Extended x = points.XData[point];
-            const Extended y = points.YData[point];
-            const Pair xParts = Split(x);
-            DoubleExtended value = parts[count - 1];
-            for (int k = count - 2; k >= 0; --k)
-                value = Add(Multiply(value, x, xParts), parts[k]);
-            DoubleExtended residual = Add({ y, 0 }, { -value.High, -value.Low });
-            residual = { Scaled(residual.High, scale), Scaled(residual.Low, scale) };
-            sum = Add(sum, Square(residual));
-            const Extended evaluationScale
-                = EvaluationScale(Polynomial, terms.Constants.data(), count, x);
-            accuracy.Add(3 * std::fabs(residual.High)
-                    + countFactor * Scaled(evaluationScale + std::fabs(y), scale),
-                0);
+            if (!std::isfinite(points.XData[point]) || !std::isfinite(points.YData[point]))
+                return std::nullopt;
+            const ScaledMagnitude u = MagnitudeOf(points.XData[point], xScale);
+            FixedSum value = whole[count - 1];
+            for (int k = count - 2; k >= 0; --k) {
+                value = MultiplyScaled(value, u.Significand, u.Shift, u.Negative);
+                value.Add(whole[k]);
+            }
+            const ScaledMagnitude y = MagnitudeOf(points.YData[point], unit);
+            FixedSum residual = FixedOf(y.Significand, y.Shift, y.Negative);
+            value.Negate();
+            residual.Add(value);
+            const ApproximateNumber approximate = Approximate(residual);
+            const Extended factor = toScaled[static_cast<std::size_t>(approximate.Exponent / 64)];
+            const DoubleExtended scaledResidual { approximate.High * factor,
+                approximate.Low * factor };
+            sum = Add(sum, Square(scaledResidual));
+            accuracy.Add(2 * std::fabs(scaledResidual.High) + unitsError, 0);
         }
-        const bool leftRange = std::fetestexcept(FE_UNDERFLOW | FE_OVERFLOW | FE_INVALID) != 0;
-        common::ClearFloatingPointFlags();
-        if (leftRange)
-            return std::nullopt;
         JudgedSum judged;
         judged.Sum = Unscaled(sum, scale);
         WideFloat scaledSum;
@@ -156,10 +188,10 @@ std::optional<WideFloat> SumCentredResiduals(
 JudgedSum SumPolynomialResiduals(const data::PointStore& points,
     const std::vector<WideFloat>& constants, const ResidualTerms& terms)
 {
-    if (std::optional<JudgedSum> judged = SumResidualsInDoubleExtended(points, constants, terms)) {
-        // Its bound is below that of MPFR at a width up to DoubleExtendedBits.
+    if (std::optional<JudgedSum> judged = SumResidualsInFixedPoint(points, constants, terms)) {
+        // Its bound is below that of MPFR at a width up to FixedPointBits.
         if (judged->Verdict == ResidualSumAccuracy::Verdict::Settled
-            || terms.Bits <= DoubleExtendedBits)
+            || terms.Bits <= FixedPointBits)
             return std::move(*judged);
     }
     const int count = terms.ConstantCount;

@@ -45,9 +45,9 @@ std::optional<WideFloat> SumCentredResiduals(
     const data::PointStore& points, const ResidualTerms& terms);
 
 // The residual sum of a straight line or polynomial of constants over the points as read: each
-// residual in double-Extended arithmetic from the constants split in two, so off by a rounding
-// of itself and a few of 2^-126 of the polynomial's scale, and where the width is more than
-// DoubleExtendedBits and that leaves the sum unsettled, in MPFR at the width.
+// residual in whole units of 2^-192 of the largest term (fixed_point_sum.h), so off by a few of
+// those units, and where that leaves the sum unsettled at a width of more than FixedPointBits,
+// in MPFR at the width.
 JudgedSum SumPolynomialResiduals(const data::PointStore& points,
     const std::vector<WideFloat>& constants, const ResidualTerms& terms);
 
