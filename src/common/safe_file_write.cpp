@@ -378,8 +378,9 @@ namespace {
         if (now.st_uid != old.st_uid || now.st_gid != old.st_gid) {
             // Only root gives a file away; any owner may give it a group of their own.
             // What stays different is read back below and told to the user.
-            if (::fchown(file, old.st_uid, old.st_gid) != 0
-                && ::fchown(file, static_cast<uid_t>(-1), old.st_gid) != 0) {
+            if (::fchown(file, old.st_uid, old.st_gid) != 0) {
+                [[maybe_unused]] const int groupOnly
+                    = ::fchown(file, static_cast<uid_t>(-1), old.st_gid);
             }
             if (::fstat(file, &now) != 0)
                 StopWith(errno);
