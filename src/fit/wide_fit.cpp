@@ -185,21 +185,14 @@ namespace {
         }
     }
 
-    // The residual sum of a straight line or polynomial, settled: from the centred curve in
-    // Extended where that settles it, else in the wide type; where it may be 0, the points
-    // decide, and on the curve exactly they give the exact constants and the sum 0. False
-    // where this width does not settle it.
+    // The residual sum of a straight line or polynomial, settled (SumPolynomialResiduals);
+    // where it may be 0, the points decide, and on the curve exactly they give the exact
+    // constants and the sum 0. False where this width does not settle it.
     bool SettlePolynomialResidualSum(const data::PointStore& points, const FitState& fit,
         const NormalFromSums& normal, int lostBits, WideSolution& solution)
     {
         const ResidualTerms terms = TermsOf(solution, solution.Constants, normal, lostBits,
             fit.ZeroForce, LargestExponent(points.YData, points.PointCount));
-        if (terms.CurveCentre) {
-            if (std::optional<WideFloat> centredSum = SumCentredResiduals(points, terms)) {
-                solution.ResidualSumOfSquares = std::move(*centredSum);
-                return true;
-            }
-        }
         JudgedSum judged = SumPolynomialResiduals(points, solution.Constants, terms);
         switch (judged.Verdict) {
         case ResidualSumAccuracy::Verdict::Unsettled:

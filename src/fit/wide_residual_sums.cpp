@@ -158,42 +158,54 @@ namespace {
         return judged;
     }
 
-} // namespace
-
-std::optional<WideFloat> SumCentredResiduals(
-    const data::PointStore& points, const ResidualTerms& terms)
-{
-    const int scale = terms.ScaleExponent;
-    // Horner's rule rounds twice a constant, x - centre and the rounded constants once, the
-    // subtraction from y once more.
-    ResidualSumAccuracy accuracy(ExtendedBits, 3 * terms.ConstantCount + 3);
-    Extended sum = 0;
-    for (int point = 1; point <= points.PointCount; ++point) {
-        const Extended shifted = points.XData[point] - *terms.CurveCentre;
-        Extended value;
-        SetModelValue(
-            value, Polynomial, terms.CentredConstants.data(), terms.ConstantCount, shifted);
-        const Extended residual = Scaled(points.YData[point] - value, scale);
-        sum += residual * residual;
-        accuracy.Add(Scaled(points.YData[point], scale),
-            Scaled(EvaluationScale(
-                       Polynomial, terms.CentredConstants.data(), terms.ConstantCount, shifted),
-                scale));
+    // The residual sum of a straight line or polynomial from its centred polynomial (CurveCentre
+    // set) in Extended: the cancellation that the powers of x suffer is gone, so where the
+    // rounding error bound settles it, the sum needs no wide arithmetic. nullopt where it does
+    // not.
+    std::optional<WideFloat> SumCentredResiduals(
+        const data::PointStore& points, const ResidualTerms& terms)
+    {
+        const int scale = terms.ScaleExponent;
+        // Horner's rule rounds twice a constant, x - centre and the rounded constants once, the
+        // subtraction from y once more.
+        ResidualSumAccuracy accuracy(ExtendedBits, 3 * terms.ConstantCount + 3);
+        Extended sum = 0;
+        for (int point = 1; point <= points.PointCount; ++point) {
+            const Extended shifted = points.XData[point] - *terms.CurveCentre;
+            Extended value;
+            SetModelValue(
+                value, Polynomial, terms.CentredConstants.data(), terms.ConstantCount, shifted);
+            const Extended residual = Scaled(points.YData[point] - value, scale);
+            sum += residual * residual;
+            accuracy.Add(Scaled(points.YData[point], scale),
+                Scaled(EvaluationScale(
+                           Polynomial, terms.CentredConstants.data(), terms.ConstantCount, shifted),
+                    scale));
+        }
+        if (JudgeWithConstantsError(accuracy, terms, sum) != ResidualSumAccuracy::Verdict::Settled)
+            return std::nullopt;
+        return Unscaled({ sum, 0 }, scale);
     }
-    if (JudgeWithConstantsError(accuracy, terms, sum) != ResidualSumAccuracy::Verdict::Settled)
-        return std::nullopt;
-    return Unscaled({ sum, 0 }, scale);
-}
+
+} // namespace
 
 JudgedSum SumPolynomialResiduals(const data::PointStore& points,
     const std::vector<WideFloat>& constants, const ResidualTerms& terms)
 {
-    if (std::optional<JudgedSum> judged = SumResidualsInFixedPoint(points, constants, terms)) {
-        // Its bound is below that of MPFR at a width up to FixedPointBits.
-        if (judged->Verdict == ResidualSumAccuracy::Verdict::Settled
-            || terms.Bits <= FixedPointBits)
-            return std::move(*judged);
+    std::optional<JudgedSum> inLimbs = SumResidualsInFixedPoint(points, constants, terms);
+    if (inLimbs && inLimbs->Verdict == ResidualSumAccuracy::Verdict::Settled)
+        return std::move(*inLimbs);
+    if (terms.CurveCentre) {
+        if (std::optional<WideFloat> centredSum = SumCentredResiduals(points, terms)) {
+            JudgedSum judged;
+            judged.Sum = std::move(*centredSum);
+            judged.Verdict = ResidualSumAccuracy::Verdict::Settled;
+            return judged;
+        }
     }
+    // The bound in limbs is below that of MPFR at a width up to FixedPointBits.
+    if (inLimbs && terms.Bits <= FixedPointBits)
+        return std::move(*inLimbs);
     const int count = terms.ConstantCount;
     // As in the Extended residual sum.
     ResidualSumAccuracy accuracy(terms.Bits, 2 * count + 2);

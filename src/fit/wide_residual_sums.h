@@ -38,16 +38,11 @@ struct JudgedSum {
     bool BelowDataScale = false;
 };
 
-// The residual sum of a straight line or polynomial from its centred polynomial (CurveCentre
-// set) in Extended: the cancellation that the powers of x suffer is gone, so where the rounding
-// error bound settles it, the sum needs no wide arithmetic. nullopt where it does not.
-std::optional<WideFloat> SumCentredResiduals(
-    const data::PointStore& points, const ResidualTerms& terms);
-
 // The residual sum of a straight line or polynomial of constants over the points as read: each
 // residual in whole units of 2^-192 of the largest term (fixed_point_sum.h), so off by a few of
-// those units, and where that leaves the sum unsettled at a width of more than FixedPointBits,
-// in MPFR at the width.
+// those units; where that leaves the sum unsettled, from the centred polynomial (CurveCentre
+// set) in Extended, free of the cancellation the powers of x suffer; and where neither settles
+// it at a width of more than FixedPointBits, in MPFR at the width.
 JudgedSum SumPolynomialResiduals(const data::PointStore& points,
     const std::vector<WideFloat>& constants, const ResidualTerms& terms);
 
