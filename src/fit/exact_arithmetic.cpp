@@ -148,7 +148,7 @@ std::optional<std::vector<WideFloat>> ExactPolynomialThrough(
     return constants;
 }
 
-common::Extended ExactTotalSumOfSquares(std::span<const common::Extended> values, bool aboutZero)
+ScaledSum ExactTotalSumOfSquares(std::span<const common::Extended> values, bool aboutZero)
 {
     std::vector<Dyadic> dyadics;
     for (const common::Extended value : values)
@@ -167,10 +167,19 @@ common::Extended ExactTotalSumOfSquares(std::span<const common::Extended> values
     mpfr_t rounded;
     mpfr_init2(rounded, std::numeric_limits<common::Extended>::digits);
     mpfr_set_q(rounded, total.backend().data(), MPFR_RNDN);
-    mpfr_mul_2si(rounded, rounded, 2 * shift, MPFR_RNDN);
-    const common::Extended nearest = mpfr_get_ld(rounded, MPFR_RNDN);
+    ScaledSum scaled;
+    if (!mpfr_zero_p(rounded)) {
+        // total 2^(2 shift) = fraction 2^exponent 4^shift, the exponent made even.
+        long exponent = 0;
+        scaled.Fraction = mpfr_get_ld_2exp(&exponent, rounded, MPFR_RNDN);
+        if (exponent % 2 != 0) {
+            scaled.Fraction *= 2;
+            --exponent;
+        }
+        scaled.HalfExponent = exponent / 2 + shift;
+    }
     mpfr_clear(rounded);
-    return nearest;
+    return scaled;
 }
 
 } // namespace fit

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "common/extended.h"
+#include "fit/scaled_sum.h"
 #include "fit/wide_float.h"
 
 #include <optional>
@@ -21,7 +22,7 @@ std::optional<std::vector<WideFloat>> ExactPolynomialThrough(
     std::span<const WideFloat> u, std::span<const WideFloat> v, int basisCount, int firstPower);
 
 // The sum of the squares of values about their mean (about 0 when aboutZero), worked out
-// exactly and rounded to the nearest Extended (infinity beyond the range). Raises no failure.
-common::Extended ExactTotalSumOfSquares(std::span<const common::Extended> values, bool aboutZero);
+// exactly and rounded to a significand of Extended's width, at its full range. Raises no failure.
+ScaledSum ExactTotalSumOfSquares(std::span<const common::Extended> values, bool aboutZero);
 
 } // namespace fit

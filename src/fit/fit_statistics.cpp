@@ -3,6 +3,7 @@
 
 #include "common/floating_point_step.h"
 #include "fit/exact_arithmetic.h"
+#include "fit/wide_fit.h"
 
 #include <cmath>
 #include <limits>
@@ -16,7 +17,7 @@ namespace {
 
     // The sum of squares of y about its mean, or about 0, exactly: a large common offset of the
     // y values costs no digits, and y all the same gives 0.
-    Extended TotalSumOfSquares(const data::PointStore& points, int pointCount, bool aboutZero)
+    ScaledSum TotalSumOfSquares(const data::PointStore& points, int pointCount, bool aboutZero)
     {
         return ExactTotalSumOfSquares(
             std::span<const Extended>(&points.YData[1], pointCount), aboutZero);
@@ -33,6 +34,9 @@ FitStatistics FitStatisticsOf(const data::PointStore& points, const FitState& fi
         = linearModel && fit.ZeroForce ? fit.ConstantCount - 1 : fit.ConstantCount;
     statistics.DegreesOfFreedom = statistics.PointsUsed - statistics.ConstantsFitted;
     statistics.ResidualSumOfSquares = fit.ResidualSumOfSquares;
+    // With its digits where the fit state's rounding lost them (ResidualSumOf): the deviation
+    // and R^2 are then right also for y near the edges of the Extended range.
+    const ScaledSum residualSum = ResidualSumOf(fit, false);
     statistics.Uncentred = linearModel && fit.ZeroForce;
 
     // The NaNs of values that cannot be formed are answers here, not faults: the flags are
@@ -44,16 +48,16 @@ FitStatistics FitStatisticsOf(const data::PointStore& points, const FitState& fi
         statistics.ResidualStandardDeviation = NotANumber;
         statistics.AdjustedRSquared = NotANumber;
     } else {
-        statistics.ResidualStandardDeviation
-            = std::sqrt(statistics.ResidualSumOfSquares / degreesOfFreedom);
+        statistics.ResidualStandardDeviation = RootOfQuotient(residualSum, degreesOfFreedom);
     }
-    const Extended total
-        = pointCount < 1 ? 0 : TotalSumOfSquares(points, pointCount, statistics.Uncentred);
-    if (total == 0) {
+    const ScaledSum total = pointCount < 1
+        ? ScaledSum {}
+        : TotalSumOfSquares(points, pointCount, statistics.Uncentred);
+    if (total.Fraction == 0) {
         statistics.RSquared = NotANumber;
         statistics.AdjustedRSquared = NotANumber;
     } else {
-        statistics.RSquared = 1 - statistics.ResidualSumOfSquares / total;
+        statistics.RSquared = 1 - Quotient(residualSum, total);
         if (statistics.DegreesOfFreedom >= 1) {
             const Extended freedomOfTotal = statistics.Uncentred ? pointCount : pointCount - 1;
             statistics.AdjustedRSquared

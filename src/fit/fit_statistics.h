@@ -13,7 +13,8 @@ struct FitStatistics {
     int ConstantsFitted = 0;
     // n - p.
     int DegreesOfFreedom = 0;
-    // The residual sum of squares of the fit, in the data's own units.
+    // The residual sum of squares of the fit, in the data's own units, rounded to Extended:
+    // infinity beyond its range (the deviation and R^2 below are formed from the sum itself).
     Extended ResidualSumOfSquares = 0;
     // sqrt(R / (n - p)); NaN when n - p is 0.
     Extended ResidualStandardDeviation = 0;

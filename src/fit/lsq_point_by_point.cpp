@@ -3,6 +3,7 @@
 
 #include "common/floating_point_step.h"
 #include "fit/calculate_residuals.h"
+#include "fit/double_extended.h"
 #include "fit/invert_matrix.h"
 #include "fit/model_value.h"
 #include "fit/residual_accuracy.h"
@@ -95,40 +96,6 @@ namespace {
         common::CheckFloatingPointFlags();
         for (int row = 0; row < Count; ++row)
             fit.FitConstants[row] = constants[row];
-    }
-
-    // Error-free transformations in Extended (64-bit significand, rounding to nearest).
-    struct Pair {
-        Extended value;
-        Extended error;
-    };
-
-    // a + b = value + error exactly.
-    Pair TwoSum(Extended a, Extended b)
-    {
-        const Extended sum = a + b;
-        const Extended bPart = sum - a;
-        return { sum, (a - (sum - bPart)) + (b - bPart) };
-    }
-
-    // a into two halves of 32 significant bits each, a = high + low.
-    Pair Split(Extended a)
-    {
-        constexpr Extended Splitter = 4294967297.0L; // 2^32 + 1
-        const Extended scaled = Splitter * a;
-        const Extended high = scaled - (scaled - a);
-        return { high, a - high };
-    }
-
-    // a * b = value + error exactly, with a split already (Split).
-    Pair TwoProduct(Extended a, const Pair& aParts, Extended b)
-    {
-        const Extended product = a * b;
-        const Pair bParts = Split(b);
-        return { product,
-            aParts.error * bParts.error
-                - (((product - aParts.value * bParts.value) - aParts.error * bParts.value)
-                    - aParts.value * bParts.error) };
     }
 
     // y - p(x) for the polynomial of constants[0..count-1], from compensated Horner's rule:

@@ -14,6 +14,7 @@
 #include "fit/singular_system.h"
 #include "fit/wide_fit.h"
 
+#include <algorithm>
 #include <array>
 #include <cassert>
 #include <cmath>
@@ -244,6 +245,20 @@ namespace {
         return false;
     }
 
+    // Whether the residual sums of y taken in Extended keep their digits and their error bounds
+    // within the range: where the largest |y| lies between 2^-8000 and 2^8000 (or every y is
+    // 0). Beyond, the squares of residuals of the size of y, or their bounds, fall below the
+    // normal range or overflow, and the wide road's sums, which keep their full range, take over.
+    bool ResidualSumsFitExtended(const data::PointStore& points)
+    {
+        Extended largest = 0;
+        for (int point = 1; point <= points.PointCount; ++point)
+            largest = std::max(largest, std::fabs(points.YData[point]));
+        return largest == 0
+            || (largest >= std::ldexp(Extended(1), -8000)
+                && largest <= std::ldexp(Extended(1), 8000));
+    }
+
 } // namespace
 
 void LsqRoutine(const data::PointStore& points, FitState& fit)
@@ -291,11 +306,12 @@ void LsqRoutine(const data::PointStore& points, FitState& fit)
     }
     // Beyond the window's points the straight line and polynomial take their residual sum with
     // twice Extended's significand first, which settles most of them.
-    if (pointByPoint && SumResidualsPointByPoint(points, fit, *lostBits))
+    const bool inExtendedRange = ResidualSumsFitExtended(points);
+    if (pointByPoint && inExtendedRange && SumResidualsPointByPoint(points, fit, *lostBits))
         return;
-    if (!SettleResidualSumsInExtended(points, fit, *lostBits)) {
+    if (!inExtendedRange || !SettleResidualSumsInExtended(points, fit, *lostBits)) {
         // Residuals far below the data, or within their error of 0: their sum needs the digits
-        // Extended lost to cancellation.
+        // Extended lost to cancellation. y near the edges of the range: the range of MPFR.
         WideSolution settled = SolveInWidePrecision(points, fit, lostBits);
         StoreWideConstants(settled, fit);
         StoreWideResidualSum(settled, fit);

@@ -14,7 +14,9 @@ namespace fit {
 //      the data, or within their error of 0), the wide road (SolveInWidePrecision) takes the
 //      same normal equations formed from power sums, solves them by the same elimination and
 //      forms the constants through the inverse, in MPFR, widened until the inverse, the
-//      constants and the residual sums are settled.
+//      constants and the residual sums are settled. A polynomial's power sums and residual
+//      sums are taken in whole numbers of 64-bit limbs where those keep the width's digits
+//      (SumPowers, SumPolynomialResiduals).
 //   4. Its results are rounded into the fit state, with the polynomial centred on the data for
 //      the curve (StoreWideConstants, StoreWideResidualSum).
 // A residual sum within its error of 0 is 0 only for points exactly on the fitted polynomial

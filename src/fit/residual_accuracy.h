@@ -37,6 +37,11 @@ public:
     // the basis functions of |A(j)| sqrt(N_jj).
     void AddConstantsError(int constantsBits, int lostBits, int basisCount, Extended scaledNorm);
 
+    // What an error of the constants adds at one point whose model value it moves by at most
+    // error, for a sum the constants do not make least-squares (it moves to first order). May
+    // leave floating-point flags raised.
+    void AddModelError(Extended error) { m_errorSquares += error * error; }
+
     // The sum of the squares is taken so that a square goes through at most roundings
     // additions (ResidualSumRoundings of blocked sums), not one a point added.
     void SetSumRoundings(int roundings) { m_sumRoundings = roundings; }

@@ -2,6 +2,7 @@
 #include "fit/uncertainty.h"
 
 #include "common/floating_point_step.h"
+#include "fit/wide_fit.h"
 
 #include <cassert>
 #include <cmath>
@@ -22,10 +23,11 @@ Extended ConstantUncertainty(const FitState& fit, int index)
     // root, then twice (for the prefactor, 2 e^A(0) formed first).
     const Extended divisor = static_cast<Extended>(fit.FitPointCount - fit.ConstantCount - 1);
     // Power law and exponential: the residual sum of the straight line through the logarithms,
-    // the fit whose inverse V is.
-    const Extended residualSum
-        = linearModel ? fit.ResidualSumOfSquares : fit.LogResidualSumOfSquares;
-    const Extended variance = residualSum / divisor;
+    // the fit whose inverse V is. Taken as a fraction times 4^h and the root times 2^h, so that
+    // a sum or a product beyond the Extended range, or below it, costs no digits (and the steps
+    // within the range give the same bits as on the sum itself).
+    const ScaledSum residualSum = ResidualSumOf(fit, !linearModel);
+    const Extended variance = residualSum.Fraction / divisor;
     const Extended product = variance * fit.InverseMatrix(diagonal, diagonal);
     // A divisor below 0 gives no uncertainty whatever the sign of the computed diagonal: the
     // root of the negative product it should make is an invalid operation, and the -0 of a
@@ -34,7 +36,8 @@ Extended ConstantUncertainty(const FitState& fit, int index)
         throw common::FloatingPointError(product == 0
                 ? common::FloatingPointError::Kind::DivisionByZero
                 : common::FloatingPointError::Kind::InvalidOperation);
-    const Extended root = std::sqrt(product);
+    const Extended root
+        = std::ldexp(std::sqrt(product), static_cast<int>(residualSum.HalfExponent));
     Extended uncertainty;
     if (!linearModel && index == 0) {
         const Extended factor = 2 * std::exp(fit.FitConstants[0]);

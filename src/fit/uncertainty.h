@@ -6,7 +6,8 @@
 namespace fit {
 
 // The uncertainty of constant index of the last fit, from the residual sum of the fit that was
-// made (ResidualSumOfSquares; LogResidualSumOfSquares for the power law and the exponential),
+// made (ResidualSumOfSquares; LogResidualSumOfSquares for the power law and the exponential; with
+// its digits where the fit state's rounding lost them, ResidualSumOf),
 // FitPointCount, ConstantCount (m, counting the forced zero) and the diagonal of InverseMatrix,
 // with the divisor n - m - 1. Straight line and polynomial: the uncertainty of A(index); index 0 of
 // a forced fit has none and must not be asked for. Power law and exponential: index 0 gives that of

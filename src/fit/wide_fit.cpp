@@ -9,6 +9,8 @@
 #include "fit/model_value.h"
 #include "fit/residual_accuracy.h"
 #include "fit/square_matrix.h"
+#include "fit/wide_power_sums.h"
+#include "fit/wide_residual_sums.h"
 
 #include <algorithm>
 #include <array>
@@ -59,53 +61,6 @@ namespace {
     Extended NearestExtended(const WideFloat& value)
     {
         return mpfr_get_ld(value.backend().data(), MPFR_RNDN);
-    }
-
-    // The sums the normal equations are formed from, at one width. Element (j, k) of the
-    // normal matrix sums the products of design columns j and k, u^(j - 1 + f) u^(k - 1 + f)
-    // with f = FirstPower: the power sum of j + k - 2 + 2f.
-    struct PowerSums {
-        std::vector<WideFloat> Sums; // the sum of u^(k + 2f) for k = 0..2m-2
-        std::vector<WideFloat> RightSide; // the sum of u^(j + f) y' for j = 0..m-1
-        // Power law and exponential: the points as fitted, the logarithms, from point 1.
-        std::vector<WideFloat> FittedX;
-        std::vector<WideFloat> FittedY;
-    };
-
-    PowerSums SumPowers(const data::PointStore& points, const FitState& fit, int basisCount)
-    {
-        const int firstPower = FirstPower(fit);
-        const int highestPower = 2 * (basisCount - 1 + firstPower);
-        PowerSums sums;
-        sums.Sums.resize(2 * basisCount - 1);
-        sums.RightSide.resize(basisCount);
-        WideFloat u;
-        WideFloat y;
-        WideFloat power;
-        WideFloat product;
-        for (int point = 1; point <= points.PointCount; ++point) {
-            SetFittedAbscissa(u, fit.FitType, points.XData[point]);
-            SetFittedOrdinate(y, fit.FitType, points.YData[point]);
-            if (!IsPolynomial(fit.FitType)) {
-                sums.FittedX.push_back(u);
-                sums.FittedY.push_back(y);
-            }
-            mpfr_set_ui(Raw(power), 1, MPFR_RNDN);
-            for (int exponent = 0; exponent <= highestPower; ++exponent) {
-                if (exponent >= 2 * firstPower) {
-                    mpfr_ptr sum = Raw(sums.Sums[exponent - 2 * firstPower]);
-                    mpfr_add(sum, sum, Raw(power), MPFR_RNDN);
-                }
-                if (exponent >= firstPower && exponent < firstPower + basisCount) {
-                    mpfr_ptr sum = Raw(sums.RightSide[exponent - firstPower]);
-                    mpfr_mul(Raw(product), Raw(power), Raw(y), MPFR_RNDN);
-                    mpfr_add(sum, sum, Raw(product), MPFR_RNDN);
-                }
-                if (exponent < highestPower)
-                    mpfr_mul(Raw(power), Raw(power), Raw(u), MPFR_RNDN);
-            }
-        }
-        return sums;
     }
 
     // The normal matrix read from its power sums.
@@ -170,23 +125,13 @@ namespace {
         return smallest / 2 + largest / 2;
     }
 
-    // What the residual sums of one fit share: its constants rounded, what their own error adds
-    // to a sum, and, where there is one, the centred polynomial rounded.
-    struct ResidualTerms {
-        int ConstantCount = 0;
-        int BasisCount = 0;
-        int Bits = 0;
-        int LostBits = 0;
-        std::array<Extended, MaxConstants> Constants {};
-        Extended ScaledNorm = 0;
-        std::optional<Extended> CurveCentre;
-        std::array<Extended, MaxConstants> CentredConstants {};
-    };
-
+    // The terms of the residual sums of y (scaleExponent that of the largest |y|) or, with
+    // scaleExponent 0, of the logarithms.
     ResidualTerms TermsOf(const WideSolution& solution, const std::vector<WideFloat>& constants,
-        const NormalFromSums& normal, int lostBits, bool zeroForce)
+        const NormalFromSums& normal, int lostBits, bool zeroForce, int scaleExponent)
     {
         ResidualTerms terms;
+        terms.ScaleExponent = scaleExponent;
         terms.ConstantCount = static_cast<int>(constants.size());
         terms.BasisCount = solution.BasisCount;
         terms.Bits = solution.Bits;
@@ -204,108 +149,6 @@ namespace {
         terms.ScaledNorm = ScaledNorm(terms.Constants.data(), terms.BasisCount, zeroForce,
             [&](int row) { return NearestExtended(normal(row, row)); });
         return terms;
-    }
-
-    // Adds the error of the constants to accuracy, then judges residualSum.
-    ResidualSumAccuracy::Verdict JudgeWithConstantsError(
-        ResidualSumAccuracy& accuracy, const ResidualTerms& terms, Extended residualSum)
-    {
-        accuracy.AddConstantsError(terms.Bits, terms.LostBits, terms.BasisCount, terms.ScaledNorm);
-        common::ClearFloatingPointFlags();
-        return accuracy.Judge(residualSum);
-    }
-
-    // A residual sum and the verdict on it at this width.
-    struct JudgedSum {
-        WideFloat Sum;
-        ResidualSumAccuracy::Verdict Verdict = ResidualSumAccuracy::Verdict::Unsettled;
-        // Within its bound of 0 by the data's own scale (ResidualSumAccuracy::BelowDataScale).
-        bool BelowDataScale = false;
-    };
-
-    // The residual sum from the centred polynomial in Extended: the cancellation that the powers
-    // of x suffer is gone, so where the rounding error bound settles it, the sum needs no wide
-    // arithmetic. nullopt where it does not.
-    std::optional<Extended> SumCentredResiduals(
-        const data::PointStore& points, const ResidualTerms& terms)
-    {
-        // Horner's rule rounds twice a constant, x - centre and the rounded constants once, the
-        // subtraction from y once more.
-        ResidualSumAccuracy accuracy(ExtendedBits, 3 * terms.ConstantCount + 3);
-        Extended sum = 0;
-        for (int point = 1; point <= points.PointCount; ++point) {
-            const Extended shifted = points.XData[point] - *terms.CurveCentre;
-            Extended value;
-            SetModelValue(
-                value, Polynomial, terms.CentredConstants.data(), terms.ConstantCount, shifted);
-            const Extended residual = points.YData[point] - value;
-            sum += residual * residual;
-            accuracy.Add(points.YData[point],
-                EvaluationScale(
-                    Polynomial, terms.CentredConstants.data(), terms.ConstantCount, shifted));
-        }
-        if (JudgeWithConstantsError(accuracy, terms, sum) != ResidualSumAccuracy::Verdict::Settled)
-            return std::nullopt;
-        return sum;
-    }
-
-    // The residual sum over the points as read, in the wide type.
-    JudgedSum SumWideResiduals(const data::PointStore& points, FitModel fitType,
-        const std::vector<WideFloat>& constants, const ResidualTerms& terms)
-    {
-        // As in the Extended residual sum.
-        ResidualSumAccuracy accuracy(terms.Bits, 2 * terms.ConstantCount + 2);
-        const int count = terms.ConstantCount;
-        WideFloat x;
-        WideFloat value;
-        WideFloat residual;
-        WideFloat square;
-        JudgedSum judged;
-        for (int point = 1; point <= points.PointCount; ++point) {
-            mpfr_set_ld(Raw(x), points.XData[point], MPFR_RNDN);
-            if (IsPolynomial(fitType) && count >= 1) {
-                // SetModelValue's Horner's rule, step for step.
-                mpfr_set(Raw(value), Raw(constants[count - 1]), MPFR_RNDN);
-                for (int k = count - 2; k >= 0; --k) {
-                    mpfr_mul(Raw(value), Raw(value), Raw(x), MPFR_RNDN);
-                    mpfr_add(Raw(value), Raw(value), Raw(constants[k]), MPFR_RNDN);
-                }
-            } else {
-                SetModelValue(value, fitType, constants.data(), count, x);
-            }
-            mpfr_set_ld(Raw(residual), points.YData[point], MPFR_RNDN);
-            mpfr_sub(Raw(residual), Raw(residual), Raw(value), MPFR_RNDN);
-            mpfr_sqr(Raw(square), Raw(residual), MPFR_RNDN);
-            mpfr_add(Raw(judged.Sum), Raw(judged.Sum), Raw(square), MPFR_RNDN);
-            accuracy.Add(points.YData[point],
-                EvaluationScale(fitType, terms.Constants.data(), count, points.XData[point]));
-        }
-        judged.Verdict = JudgeWithConstantsError(accuracy, terms, NearestExtended(judged.Sum));
-        judged.BelowDataScale = accuracy.BelowDataScale(NearestExtended(judged.Sum));
-        return judged;
-    }
-
-    // The residual sum of the straight line through the logarithms, in the wide type.
-    JudgedSum SumWideLogResiduals(
-        const PowerSums& sums, const std::vector<WideFloat>& constants, const ResidualTerms& terms)
-    {
-        ResidualSumAccuracy accuracy(terms.Bits, 2 * 2 + 2);
-        WideFloat residual;
-        WideFloat square;
-        JudgedSum judged;
-        for (std::size_t point = 0; point < sums.FittedX.size(); ++point) {
-            mpfr_mul(Raw(residual), Raw(constants[1]), Raw(sums.FittedX[point]), MPFR_RNDN);
-            mpfr_add(Raw(residual), Raw(residual), Raw(constants[0]), MPFR_RNDN);
-            mpfr_sub(Raw(residual), Raw(sums.FittedY[point]), Raw(residual), MPFR_RNDN);
-            mpfr_sqr(Raw(square), Raw(residual), MPFR_RNDN);
-            mpfr_add(Raw(judged.Sum), Raw(judged.Sum), Raw(square), MPFR_RNDN);
-            accuracy.Add(NearestExtended(sums.FittedY[point]),
-                EvaluationScale(
-                    StraightLine, terms.Constants.data(), 2, NearestExtended(sums.FittedX[point])));
-        }
-        judged.Verdict = JudgeWithConstantsError(accuracy, terms, NearestExtended(judged.Sum));
-        judged.BelowDataScale = accuracy.BelowDataScale(NearestExtended(judged.Sum));
-        return judged;
     }
 
     // The exact constants where the points lie exactly on a polynomial of the fit's form, the
@@ -342,22 +185,15 @@ namespace {
         }
     }
 
-    // The residual sum of a straight line or polynomial, settled: from the centred curve in
-    // Extended where that settles it, else in the wide type; where it may be 0, the points
-    // decide, and on the curve exactly they give the exact constants and the sum 0. False
-    // where this width does not settle it.
+    // The residual sum of a straight line or polynomial, settled (SumPolynomialResiduals);
+    // where it may be 0, the points decide, and on the curve exactly they give the exact
+    // constants and the sum 0. False where this width does not settle it.
     bool SettlePolynomialResidualSum(const data::PointStore& points, const FitState& fit,
         const NormalFromSums& normal, int lostBits, WideSolution& solution)
     {
-        const ResidualTerms terms
-            = TermsOf(solution, solution.Constants, normal, lostBits, fit.ZeroForce);
-        if (terms.CurveCentre) {
-            if (const std::optional<Extended> centredSum = SumCentredResiduals(points, terms)) {
-                solution.ResidualSumOfSquares = *centredSum;
-                return true;
-            }
-        }
-        JudgedSum judged = SumWideResiduals(points, fit.FitType, solution.Constants, terms);
+        const ResidualTerms terms = TermsOf(solution, solution.Constants, normal, lostBits,
+            fit.ZeroForce, LargestExponent(points.YData, points.PointCount));
+        JudgedSum judged = SumPolynomialResiduals(points, solution.Constants, terms);
         switch (judged.Verdict) {
         case ResidualSumAccuracy::Verdict::Unsettled:
             return false;
@@ -387,8 +223,8 @@ namespace {
     bool SettleLogarithmicResidualSums(const data::PointStore& points, const FitState& fit,
         const PowerSums& sums, const NormalFromSums& normal, int lostBits, WideSolution& solution)
     {
-        const JudgedSum logarithmic = SumWideLogResiduals(sums, solution.Constants,
-            TermsOf(solution, solution.Constants, normal, lostBits, false));
+        const JudgedSum logarithmic = SumLogResiduals(sums.FittedX, sums.FittedY,
+            solution.Constants, TermsOf(solution, solution.Constants, normal, lostBits, false, 0));
         switch (logarithmic.Verdict) {
         case ResidualSumAccuracy::Verdict::Unsettled:
             return false;
@@ -408,8 +244,9 @@ namespace {
             break;
         }
         }
-        const JudgedSum judged = SumWideResiduals(points, fit.FitType, solution.Constants,
-            TermsOf(solution, solution.Constants, normal, lostBits, false));
+        const JudgedSum judged = SumCurveResiduals(points, fit.FitType, solution.Constants,
+            TermsOf(solution, solution.Constants, normal, lostBits, false,
+                LargestExponent(points.YData, points.PointCount)));
         switch (judged.Verdict) {
         case ResidualSumAccuracy::Verdict::Unsettled:
             return false;
@@ -477,7 +314,7 @@ WideSolution SolveInWidePrecision(
     for (;;) {
         const WidePrecision precision(bits);
         const int width = precision.Bits();
-        const PowerSums sums = SumPowers(points, fit, basisCount);
+        const PowerSums sums = SumPowers(points, fit, basisCount, width);
         const std::optional<SquareMatrix<WideFloat>> inverse
             = InverseOf(NormalFromSums { sums.Sums }, basisCount);
         std::optional<int> lost;
@@ -542,9 +379,28 @@ void StoreWideConstants(const WideSolution& solution, FitState& fit)
 
 void StoreWideResidualSum(const WideSolution& solution, FitState& fit)
 {
-    const Extended residualSum = RoundToExtended(solution.ResidualSumOfSquares);
-    fit.LogResidualSumOfSquares = RoundToExtended(solution.LogResidualSumOfSquares);
-    fit.ResidualSumOfSquares = residualSum;
+    fit.ResidualSumOfSquares = NearestExtended(solution.ResidualSumOfSquares);
+    fit.LogResidualSumOfSquares = NearestExtended(solution.LogResidualSumOfSquares);
+    common::ClearFloatingPointFlags();
+}
+
+ScaledSum ResidualSumOf(const FitState& fit, bool logarithmic)
+{
+    const Extended rounded = logarithmic ? fit.LogResidualSumOfSquares : fit.ResidualSumOfSquares;
+    if (!fit.WideResults || std::isnormal(rounded) || std::isnan(rounded))
+        return ScaledSumOf(rounded);
+    const WideFloat& sum = logarithmic ? fit.WideResults->LogResidualSumOfSquares
+                                       : fit.WideResults->ResidualSumOfSquares;
+    if (mpfr_zero_p(Raw(sum)))
+        return ScaledSumOf(rounded);
+    // A fraction within [1/2, 1) and an exponent, made even.
+    long exponent = 0;
+    Extended fraction = mpfr_get_ld_2exp(&exponent, Raw(sum), MPFR_RNDN);
+    if (exponent % 2 != 0) {
+        fraction *= 2;
+        --exponent;
+    }
+    return { fraction, exponent / 2 };
 }
 
 } // namespace fit

@@ -4,6 +4,7 @@
 
 #include "data/point_store.h"
 #include "fit/fit_state.h"
+#include "fit/scaled_sum.h"
 #include "fit/wide_float.h"
 
 #include <optional>
@@ -52,9 +53,14 @@ WideSolution SolveInWidePrecision(
 // written then. A centred polynomial beyond the range is left out (the curve draws without it).
 void StoreWideConstants(const WideSolution& solution, FitState& fit);
 
-// Rounds the residual sums into ResidualSumOfSquares and LogResidualSumOfSquares. Throws
-// common::FloatingPointError (overflow) when one lies beyond the Extended range, leaving both
-// unchanged.
+// Rounds the residual sums into ResidualSumOfSquares and LogResidualSumOfSquares: infinity for
+// one beyond the Extended range, a subnormal number or 0 below it (ResidualSumOf keeps their
+// digits). Raises no failure.
 void StoreWideResidualSum(const WideSolution& solution, FitState& fit);
+
+// The residual sum of the last fit (LogResidualSumOfSquares when logarithmic, else
+// ResidualSumOfSquares) with its digits: from WideResults where the rounding in the fit state lost
+// them (infinity, a subnormal number, or 0 for a sum that is not), else that rounding.
+ScaledSum ResidualSumOf(const FitState& fit, bool logarithmic);
 
 } // namespace fit

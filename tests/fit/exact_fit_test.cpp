@@ -87,6 +87,50 @@ TEST_F(ExactFitTest, IllConditionedFitsAgreeWithExactLeastSquares)
     }
 }
 
+TEST_F(ExactFitTest, ResidualSumsBeyondTheRangeKeepTheirDigits)
+{
+    // y near 1E-2470 and 1E+2470: residual sums below and beyond the Extended range, whose
+    // constants, uncertainties and deviation are Extended numbers all the same.
+    struct RangeCase {
+        const char* name;
+        Extended yScale;
+        Extended firstX;
+        int order;
+    };
+    const std::vector<RangeCase> cases {
+        { "y near 1E-2470, straight line", 1e-2470L, 1, 1 },
+        { "y near 1E-2470, order 6 at 1E9", 1e-2470L, 1e9L, 6 },
+        { "y near 1E+2470, order 2", 1e2470L, 1, 2 },
+        { "y near 1E+2470, order 6 at 1E9", 1e2470L, 1e9L, 6 },
+    };
+    for (const RangeCase& rangeCase : cases) {
+        SCOPED_TRACE(rangeCase.name);
+        std::vector<Point> points;
+        for (int k = 0; k < 40; ++k)
+            points.emplace_back(rangeCase.firstX + k,
+                rangeCase.yScale * (1 + 0.3L * k + 0.01L * ((k * 7919) % 13)));
+        m_fit.FitType = rangeCase.order == 1 ? fit::StraightLine : fit::Polynomial;
+        m_fit.FitOrder = rangeCase.order;
+        m_fit.ZeroForce = false;
+        const data::PointStore store = test_support::PointsOf(points);
+        fit::LsqRoutine(store, m_fit);
+        const ExactFit exact = test_support::ExactLeastSquares(points, rangeCase.order, false);
+        for (int index = 0; index < m_fit.ConstantCount; ++index) {
+            SCOPED_TRACE(index);
+            EXPECT_TRUE(
+                test_support::IsNear(m_fit.FitConstants[index], exact.constants[index], 1e-14L));
+            EXPECT_TRUE(test_support::IsNear(
+                fit::ConstantUncertainty(m_fit, index), exact.uncertainties[index], 1e-14L));
+        }
+        const fit::FitStatistics statistics = fit::FitStatisticsOf(store, m_fit);
+        EXPECT_TRUE(test_support::IsNear(
+            statistics.ResidualStandardDeviation, exact.residualDeviation, 1e-14L));
+        EXPECT_TRUE(test_support::IsNear(statistics.RSquared, exact.rSquared, 1e-14L));
+        // The sum itself as near as Extended holds it: infinity beyond the range.
+        EXPECT_EQ(m_fit.ResidualSumOfSquares, exact.residualSum);
+    }
+}
+
 TEST_F(ExactFitTest, LogarithmicFitsOfTimestampsReturnTheirConstants)
 {
     // y built from known constants against x about 1.7E9: the line through the logarithms is

@@ -131,6 +131,8 @@ ExactFit ExactLeastSquares(const std::vector<Point>& points, int order, bool zer
             * PowerOfTwo(shift * (j + first + 1));
     ExactFit fit;
     fit.residualSum = Nearest(residualSum);
+    fit.residualDeviation
+        = Nearest(residualSum / (static_cast<int>(points.size()) - basisCount), true);
     Rational total = Rational(squareSum) * PowerOfTwo(2 * shift);
     if (!zeroForce)
         total -= Rational(sum * sum) * PowerOfTwo(2 * shift) / static_cast<int>(points.size());

@@ -14,6 +14,7 @@ struct ExactFit {
     std::vector<common::Extended>
         uncertainties; // by the rule of the report; none for a forced A(0)
     common::Extended residualSum = 0; // in y's own units
+    common::Extended residualDeviation = 0; // sqrt(R / (n - p)), p the constants fitted
     common::Extended rSquared = 0; // 1 - R / S, S about the mean (about 0 when forced)
     // What the bands scale: s^2 = R / (n - p), p the basis functions, and f(x)^T (X^T X)^-1 f(x)
     // at any x, f the basis functions at x, each the Extended nearest the exact value.
