@@ -78,6 +78,39 @@ namespace {
         return scale >= 0 ? value * ExactPowersOfTen[scale] : value / ExactPowersOfTen[-scale];
     }
 
+    // The form of nearly every number in a data file, read without the general scan: an
+    // optional sign, digits, the separator (one byte) and digits, at most 19 digits in all,
+    // nothing else. false: any other text, left to the general reading.
+    bool ReadPlainNumber(std::string_view text, std::string_view separator, Extended& number)
+    {
+        const char* position = text.data();
+        const char* const end = position + text.size();
+        const bool negative = position < end && *position == '-';
+        if (position < end && (*position == '-' || *position == '+'))
+            ++position;
+        const char* const digitsStart = position;
+        std::uint64_t mantissa = 0;
+        for (; position < end && IsDigit(*position); ++position)
+            mantissa = mantissa * 10 + static_cast<std::uint64_t>(*position - '0');
+        std::size_t digitCount = static_cast<std::size_t>(position - digitsStart);
+        std::size_t fractionDigitCount = 0;
+        if (position < end && separator.size() == 1 && *position == separator[0]) {
+            const char* const fractionStart = ++position;
+            for (; position < end && IsDigit(*position); ++position)
+                mantissa = mantissa * 10 + static_cast<std::uint64_t>(*position - '0');
+            fractionDigitCount = static_cast<std::size_t>(position - fractionStart);
+            digitCount += fractionDigitCount;
+        }
+        if (position != end || digitCount == 0 || digitCount > SignificandDigitLimit)
+            return false;
+        // As ConvertExactly: fewer than 20 fraction digits keep the power of ten exact.
+        const Extended value = static_cast<Extended>(mantissa);
+        const Extended magnitude
+            = fractionDigitCount == 0 ? value : value / ExactPowersOfTen[fractionDigitCount];
+        number = negative ? -magnitude : magnitude;
+        return true;
+    }
+
     // Every other case goes to the C library in the "C" locale, which rounds the decimal value
     // correctly to the 64-bit significand. nullopt: beyond the Extended range.
     std::optional<Extended> ConvertInC(
@@ -105,6 +138,8 @@ namespace {
 
 std::optional<Extended> ReadNumber(std::string_view text, std::string_view decimalSeparator)
 {
+    if (Extended plain; ReadPlainNumber(text, decimalSeparator, plain))
+        return plain;
     // One pass over the text: the mantissa's digits are also taken into an integer as they are
     // passed, exact while there are at most 19 of them (beyond, it wraps and is not used).
     const char* position = text.data();
