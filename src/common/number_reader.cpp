@@ -40,39 +40,75 @@ namespace {
         return powers;
     }();
 
-    // The digits of a mantissa as an integer while they fit: at most 19 significant digits,
-    // exact in the 64-bit significand. Leading zeros are not significant.
-    struct Significand {
-        std::uint64_t value = 0;
-        int digits = 0;
+    // At most 19 decimal digits always fit in the 64-bit significand.
+    constexpr std::size_t SignificandDigitLimit = 19;
 
-        void Take(char digit)
-        {
-            if (value == 0 && digit == '0')
-                return;
-            if (++digits <= SignificandDigitLimit)
+    // The mantissa's digits as an integer when at most 19 of them are significant (leading
+    // zeros are not); nullopt when there are more.
+    std::optional<std::uint64_t> SignificantDigits(
+        std::string_view integerDigits, std::string_view fractionDigits)
+    {
+        std::uint64_t value = 0;
+        std::size_t digits = 0;
+        for (const std::string_view part : { integerDigits, fractionDigits })
+            for (const char digit : part) {
+                if (value == 0 && digit == '0')
+                    continue;
+                if (++digits > SignificandDigitLimit)
+                    return std::nullopt;
                 value = value * 10 + static_cast<std::uint64_t>(digit - '0');
-        }
-        static constexpr int SignificandDigitLimit = 19;
-    };
+            }
+        return value;
+    }
 
     // The common case, done without the C library: when the decimal digits form an integer of
     // at most 19 digits (exact in the 64-bit significand) and the power of ten is exact, one
     // multiplication or division rounds correctly. It cannot overflow. nullopt: not this case.
     std::optional<Extended> ConvertExactly(
-        const Significand& significand, std::size_t fractionDigitCount, int exponent)
+        std::uint64_t significand, std::size_t fractionDigitCount, int exponent)
     {
-        if (significand.digits > Significand::SignificandDigitLimit
-            || fractionDigitCount
-                > static_cast<std::size_t>(Significand::SignificandDigitLimit + ExactPowerLimit))
+        if (fractionDigitCount > SignificandDigitLimit + ExactPowerLimit)
             return std::nullopt;
-        if (significand.value == 0)
+        if (significand == 0)
             return Extended(0);
         const int scale = exponent - static_cast<int>(fractionDigitCount);
         if (scale < -ExactPowerLimit || scale > ExactPowerLimit)
             return std::nullopt;
-        const Extended value = static_cast<Extended>(significand.value);
+        const Extended value = static_cast<Extended>(significand);
         return scale >= 0 ? value * ExactPowersOfTen[scale] : value / ExactPowersOfTen[-scale];
+    }
+
+    // The form of nearly every number in a data file, read without the general scan: an
+    // optional sign, digits, the separator (one byte) and digits, at most 19 digits in all,
+    // nothing else. false: any other text, left to the general reading.
+    bool ReadPlainNumber(std::string_view text, std::string_view separator, Extended& number)
+    {
+        const char* position = text.data();
+        const char* const end = position + text.size();
+        const bool negative = position < end && *position == '-';
+        if (position < end && (*position == '-' || *position == '+'))
+            ++position;
+        const char* const digitsStart = position;
+        std::uint64_t mantissa = 0;
+        for (; position < end && IsDigit(*position); ++position)
+            mantissa = mantissa * 10 + static_cast<std::uint64_t>(*position - '0');
+        std::size_t digitCount = static_cast<std::size_t>(position - digitsStart);
+        std::size_t fractionDigitCount = 0;
+        if (position < end && separator.size() == 1 && *position == separator[0]) {
+            const char* const fractionStart = ++position;
+            for (; position < end && IsDigit(*position); ++position)
+                mantissa = mantissa * 10 + static_cast<std::uint64_t>(*position - '0');
+            fractionDigitCount = static_cast<std::size_t>(position - fractionStart);
+            digitCount += fractionDigitCount;
+        }
+        if (position != end || digitCount == 0 || digitCount > SignificandDigitLimit)
+            return false;
+        // As ConvertExactly: fewer than 20 fraction digits keep the power of ten exact.
+        const Extended value = static_cast<Extended>(mantissa);
+        const Extended magnitude
+            = fractionDigitCount == 0 ? value : value / ExactPowersOfTen[fractionDigitCount];
+        number = negative ? -magnitude : magnitude;
+        return true;
     }
 
     // Every other case goes to the C library in the "C" locale, which rounds the decimal value
@@ -102,35 +138,40 @@ namespace {
 
 std::optional<Extended> ReadNumber(std::string_view text, std::string_view decimalSeparator)
 {
-    std::size_t position = 0;
-    const std::size_t length = text.size();
-    auto skipSpaces = [&] {
-        while (position < length && text[position] == ' ')
-            ++position;
+    if (Extended plain; ReadPlainNumber(text, decimalSeparator, plain))
+        return plain;
+    // One pass over the text: the mantissa's digits are also taken into an integer as they are
+    // passed, exact while there are at most 19 of them (beyond, it wraps and is not used).
+    const char* position = text.data();
+    const char* const end = position + text.size();
+    std::uint64_t mantissa = 0;
+    const auto takeDigits = [&] {
+        const char* const start = position;
+        for (; position < end && IsDigit(*position); ++position)
+            mantissa = mantissa * 10 + static_cast<std::uint64_t>(*position - '0');
+        return std::string_view(start, static_cast<std::size_t>(position - start));
     };
-    // The digits are also taken into the significand as they are passed.
-    Significand significand;
-    auto takeDigits = [&] {
-        const std::size_t start = position;
-        while (position < length && IsDigit(text[position]))
-            significand.Take(text[position++]);
-        return text.substr(start, position - start);
+    const auto skipSpaces = [&] {
+        while (position < end && *position == ' ')
+            ++position;
     };
 
     skipSpaces();
 
     bool negative = false;
-    if (position < length && (text[position] == '+' || text[position] == '-')) {
-        negative = text[position] == '-';
+    if (position < end && (*position == '+' || *position == '-')) {
+        negative = *position == '-';
         ++position;
     }
 
     const std::string_view integerDigits = takeDigits();
     bool hasSeparator = false;
     std::string_view fractionDigits;
+    const std::size_t left = static_cast<std::size_t>(end - position);
     const bool separatorFollows = decimalSeparator.size() == 1
-        ? position < length && text[position] == decimalSeparator[0]
-        : !decimalSeparator.empty() && text.substr(position).starts_with(decimalSeparator);
+        ? left > 0 && *position == decimalSeparator[0]
+        : !decimalSeparator.empty() && left >= decimalSeparator.size()
+            && std::string_view(position, decimalSeparator.size()) == decimalSeparator;
     if (separatorFollows) {
         hasSeparator = true;
         position += decimalSeparator.size();
@@ -140,25 +181,30 @@ std::optional<Extended> ReadNumber(std::string_view text, std::string_view decim
         return std::nullopt;
 
     int exponent = 0;
-    if (position < length && (text[position] == 'E' || text[position] == 'e')) {
+    if (position < end && (*position == 'E' || *position == 'e')) {
         ++position;
         bool negativeExponent = false;
-        if (position < length && (text[position] == '+' || text[position] == '-')) {
-            negativeExponent = text[position] == '-';
+        if (position < end && (*position == '+' || *position == '-')) {
+            negativeExponent = *position == '-';
             ++position;
         }
-        while (position < length && IsDigit(text[position]) && exponent < ExponentDigitLimit)
-            exponent = exponent * 10 + (text[position++] - '0');
+        while (position < end && IsDigit(*position) && exponent < ExponentDigitLimit)
+            exponent = exponent * 10 + (*position++ - '0');
         if (negativeExponent)
             exponent = -exponent;
     }
 
     skipSpaces();
-    if (position != length)
+    if (position != end)
         return std::nullopt;
 
-    std::optional<Extended> magnitude
-        = ConvertExactly(significand, fractionDigits.size(), exponent);
+    const std::optional<std::uint64_t> significand
+        = integerDigits.size() + fractionDigits.size() <= SignificandDigitLimit
+        ? mantissa
+        : SignificantDigits(integerDigits, fractionDigits);
+    std::optional<Extended> magnitude;
+    if (significand)
+        magnitude = ConvertExactly(*significand, fractionDigits.size(), exponent);
     if (!magnitude) {
         magnitude = ConvertInC(integerDigits, fractionDigits, exponent);
         if (!magnitude)

@@ -46,20 +46,27 @@ void SetPlottedRange(PointStore& points)
     // pass skips. That is no fault of the reading, so no flag may stay for a later check.
     std::fenv_t savedEnvironment;
     std::feholdexcept(&savedEnvironment);
-    points.XMin = points.XMax = points.XData[1];
-    points.YMin = points.YMax = points.YData[1];
+    // In locals, which the compiler keeps in registers over a million points.
+    Extended xMin = points.XData[1];
+    Extended xMax = xMin;
+    Extended yMin = points.YData[1];
+    Extended yMax = yMin;
     for (int i = 2; i <= points.PointCount; ++i) {
         const Extended x = points.XData[i];
-        if (x < points.XMin)
-            points.XMin = x;
-        else if (x > points.XMax)
-            points.XMax = x;
+        if (x < xMin)
+            xMin = x;
+        else if (x > xMax)
+            xMax = x;
         const Extended y = points.YData[i];
-        if (y < points.YMin)
-            points.YMin = y;
-        else if (y > points.YMax)
-            points.YMax = y;
+        if (y < yMin)
+            yMin = y;
+        else if (y > yMax)
+            yMax = y;
     }
+    points.XMin = xMin;
+    points.XMax = xMax;
+    points.YMin = yMin;
+    points.YMax = yMax;
 
     // Extended throughout, in this order: percent times width, then the hundredth.
     const Extended dx = points.MarginPercent * (points.XMax - points.XMin) * 0.01L;

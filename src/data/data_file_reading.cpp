@@ -3,6 +3,7 @@
 #include "data/data_file_reading.h"
 
 #include "common/failure.h"
+#include "common/large_pages.h"
 #include "common/safe_file_write.h"
 #include "data/data_text_file.h"
 
@@ -56,7 +57,11 @@ std::string ReadDataFileBytes(const std::string& fileName, std::size_t capacity)
     // One byte more than the capacity tells a file that grew meanwhile; the size it has now
     // is only where to start.
     const std::size_t Limit = capacity + 1;
-    std::string bytes(static_cast<std::size_t>(status.st_size) + 1, '\0');
+    const std::size_t startSize = static_cast<std::size_t>(status.st_size) + 1;
+    std::string bytes;
+    bytes.reserve(startSize);
+    common::PreferLargePages(bytes.data(), startSize);
+    bytes.resize(startSize);
     std::size_t got = 0;
     while (true) {
         if (got == bytes.size()) {

@@ -35,11 +35,7 @@ public:
     }
     int SlotCount() const { return static_cast<int>(m_values.size()) - 1; }
     // Slots 1..slotCount, never fewer than MaxPoints: new ones read 0, those kept keep theirs.
-    void Resize(int slotCount)
-    {
-        m_values.resize(static_cast<std::size_t>(std::max(slotCount, MaxPoints)) + 1);
-        m_values.shrink_to_fit();
-    }
+    void Resize(int slotCount);
 
 private:
     std::vector<Extended> m_values;

@@ -95,7 +95,15 @@ bool IsUtf8(std::string_view bytes)
 {
     std::size_t position = 0;
     while (position < bytes.size()) {
-        // Eight ASCII bytes at a time: most of a data file.
+        // ASCII bytes 32 and then 8 at a time: most of a data file.
+        if (position + 32 <= bytes.size()) {
+            std::uint64_t words[4];
+            std::memcpy(words, bytes.data() + position, sizeof words);
+            if (((words[0] | words[1] | words[2] | words[3]) & 0x8080808080808080u) == 0) {
+                position += 32;
+                continue;
+            }
+        }
         if (position + 8 <= bytes.size()) {
             std::uint64_t eight;
             std::memcpy(&eight, bytes.data() + position, sizeof eight);

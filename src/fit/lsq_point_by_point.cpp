@@ -168,24 +168,36 @@ bool SumResidualsPointByPoint(const data::PointStore& points, FitState& fit, int
 
     common::ClearFloatingPointFlags();
     const Extended* constants = fit.FitConstants.data();
-    Extended sum = 0;
-    Extended largestResidual = 0;
+    // The largest |x| and |y| in a loop of their own: in the residuals' loop they would take
+    // two of the eight x87 registers, and its sums would go to memory at every point.
     Extended largestX = 0;
     Extended largestY = 0;
+    for (int point = 1; point <= fit.FitPointCount; ++point) {
+        largestX = std::max(largestX, std::fabs(points.XData[point]));
+        largestY = std::max(largestY, std::fabs(points.YData[point]));
+    }
+    // The residuals of a few dozen points at a time go into a buffer, and their squares are
+    // summed from it: in one loop the running sum would not fit the x87 registers beside the
+    // residual's terms and would pass through memory at every point.
+    constexpr int BufferLength = 64;
+    std::array<Extended, BufferLength> residuals;
+    Extended sum = 0;
+    Extended largestResidual = 0;
     const Pair topParts = Split(constants[count - 1]);
     WithBasisCount(count, [&](auto constantCount) {
         for (int first = 1; first <= fit.FitPointCount; first += ResidualBlockLength) {
             const int last = std::min(fit.FitPointCount, first + ResidualBlockLength - 1);
             Extended block = 0;
-            for (int point = first; point <= last; ++point) {
-                const Extended x = points.XData[point];
-                const Extended y = points.YData[point];
-                const Extended residual
-                    = CompensatedResidual<constantCount()>(constants, topParts, x, y);
-                block = block + residual * residual;
-                largestResidual = std::max(largestResidual, std::fabs(residual));
-                largestX = std::max(largestX, std::fabs(x));
-                largestY = std::max(largestY, std::fabs(y));
+            for (int start = first; start <= last; start += BufferLength) {
+                const int length = std::min(BufferLength, last - start + 1);
+                for (int index = 0; index < length; ++index)
+                    residuals[index] = CompensatedResidual<constantCount()>(constants, topParts,
+                        points.XData[start + index], points.YData[start + index]);
+                for (int index = 0; index < length; ++index) {
+                    const Extended residual = residuals[index];
+                    block = block + residual * residual;
+                    largestResidual = std::max(largestResidual, std::fabs(residual));
+                }
             }
             sum = sum + block;
         }

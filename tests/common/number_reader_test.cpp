@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -129,6 +130,22 @@ TEST(ReadNumber, RoundsShortDecimalsAtEveryScaleLikeTheCLibrary)
             EXPECT_EQ(ReadNumber(text, "."), std::stold(text)) << text;
         }
     }
+}
+
+TEST(ReadNumber, RoundsPlainDecimalsLikeTheCLibrary)
+{
+    // Without an exponent or spaces, up to 19 digits take the shortest road, more the general
+    // one: with either separator, both must round as the C library does.
+    for (const std::string text : { "0.1", "-0.3", "+2.5", "9999999999999999999",
+             "99999999999999999999", "18446744073709551615", "1.000000000000000001",
+             "1.0000000000000000001", "-0.0000000000000000001", "00000000000000000000.5",
+             "-987654321.0987654321", ".0000000000000000003" }) {
+        EXPECT_EQ(ReadNumber(text, "."), std::stold(text)) << text;
+        std::string withComma = text;
+        std::replace(withComma.begin(), withComma.end(), '.', ',');
+        EXPECT_EQ(ReadNumber(withComma, ","), std::stold(text)) << withComma;
+    }
+    EXPECT_TRUE(std::signbit(*ReadNumber("-0.000", ".")));
 }
 
 TEST(PowerOfTen, ReadsThePowerWithAPointWhateverTheLocale)
