@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // bench/all_points_bench.cpp: what varnek-fit --all-points spends on a million rows: reading a
 // three-column CSV with a header, and fitting a straight line and an order-5 polynomial.
 #include "common/memory_lines.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // bench/calculate_data_bench.cpp: one reading of a full data pane of 600 pairs.
 #include "common/memory_lines.h"
 #include "data/calculate_data.h"

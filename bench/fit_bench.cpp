@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // bench/fit_bench.cpp: the largest fit the workbench makes, with its report, where Extended
 // carries it and where it needs the wide road.
 #include "common/memory_lines.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // bench/graph_bench.cpp: the drawing pass with 600 points and an order-15 curve on a 1920 x 1080
 // image, with and without the bands and the residual strip, and graph files of the fitter's
 // default size.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // bench/open_bench.cpp: the window's Open of the largest data file it takes (16 MiB in 1.2
 // million lines), to its first view and to its last line, and a keystroke in it followed by the
 // repaint pass the typing pause runs. The peak memory of the process is reported with each.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # packaging/news.awk: NEWS.md turned into the Debian changelog (mode=changelog) or into the
 # releases of the AppStream entry (mode=releases). The newest release must be the version set in
 # CMake (-v version=...); the changelog's entries are signed by -v maintainer=...

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/application_cursor.cpp: the application-wide cursor over Qt's override cursor.
 #include "app/application_cursor.h"
 

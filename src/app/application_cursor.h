@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/application_cursor.h: the one cursor shape the whole application shows.
 #pragma once
 

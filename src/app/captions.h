@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/captions.h: the application's own title texts and fixed messages.
 #pragma once
 

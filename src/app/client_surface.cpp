@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/client_surface.cpp: paint, resize, mouse and drop events of the client area go to the
 // window's handlers.
 #include "app/client_surface.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/client_surface.h: the window's client area, which shows the graph image and hands its
 // events to the window's handlers.
 #pragma once

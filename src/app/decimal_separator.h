@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/decimal_separator.h: the user's decimal separator, for reading numbers.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/dialogs.h: the dialogs and message boxes the window's commands use, as a seam.
 #pragma once
 

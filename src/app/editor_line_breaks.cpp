@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/editor_line_breaks.cpp: a text with the editor's line-break characters made line breaks.
 #include "app/editor_line_breaks.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/editor_line_breaks.h: the text a data pane shows for a text it was given.
 #pragma once
 

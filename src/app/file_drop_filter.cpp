@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/file_drop_filter.cpp: drags of local files onto the window, taken before any widget.
 #include "app/file_drop_filter.h"
 

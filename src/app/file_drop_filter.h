@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/file_drop_filter.h: files dragged onto the window are opened, never typed into a pane.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/help_texts.cpp: the keys table and the About text of the Help menu.
 #include "app/help_texts.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/help_texts.h: what the Help menu shows: the keys of the window and the About box.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/import_table_dialog.cpp: the Import Table dialog's controls, read again at every change.
 #include "app/import_table_dialog.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/import_table_dialog.h: the Import Table dialog: a table's first rows, how it is
 // written (each setting detected and changeable), its x and y columns, and what OK gives.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/label_drag.cpp: a label as drag data and the drag itself.
 #include "app/label_drag.h"
 

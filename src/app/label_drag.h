@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/label_drag.h: dragging a label of the window with the mouse.
 #pragma once
 

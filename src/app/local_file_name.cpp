@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/local_file_name.cpp: Qt's own encoding of file names.
 #include "app/local_file_name.h"
 

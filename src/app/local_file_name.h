@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/local_file_name.h: a file name from the window's dialogs as the file routines take it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/main.cpp: program entry of the workbench.
 #include "app/multiform.h"
 #include "common/version_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/mouse_event_router.cpp: mouse events of the panes, editors and y legend to handlers.
 #include "app/mouse_event_router.h"
 

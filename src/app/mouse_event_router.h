@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/mouse_event_router.h: hands the mouse events of the panes and the y legend to the
 // window's handlers.
 #pragma once

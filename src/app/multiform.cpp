@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/multiform.cpp: creation and destruction of the main window, and the locale it reads.
 #include "app/multiform.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/multiform.h: the main window, owner of every control and of the workbench state.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/multiform_components.cpp: the controls of the main window as laid out.
 #include "app/multiform.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/multiform_files.cpp: the File menu's commands New, Open, Import Table, Save, Save As,
 // Printer Setup, Print and Exit, files dropped or given at start, and the question about unsaved
 // changes before the pane is replaced.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/multiform_layout.cpp: the layout pass that places the panes.
 #include "app/multiform.h"
 

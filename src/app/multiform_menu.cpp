@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/multiform_menu.cpp: the main window's menu bar.
 #include "app/multiform.h"
 

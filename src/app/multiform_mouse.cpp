@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/multiform_mouse.cpp: pane resizing with the mouse, hover cursors, the position
 // readout and the drop of the y legend.
 #include "app/multiform.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/multiform_options.cpp: the fit command of the Show buttons and the menu commands that
 // show the options notebook.
 #include "app/multiform.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/multiform_paint.cpp: the repaint pass and the drawing pass into the client area's image.
 #include "app/multiform.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/pane_filler.cpp: the first lines of a text set at once, the rest appended from the
 // event loop, without undo steps.
 #include "app/pane_filler.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/pane_filler.h: a long text put into an editor a slice at a time, so that the window
 // answers while a large file goes in.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/print_command.cpp: one page holding the window's image, sized in inches as on screen
 // as far as the page allows.
 #include "app/print_command.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/print_command.h: printing the image of the window's client area on one page.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/qt_data_file.cpp: data files read and written through the toolkit-free file routines,
 // their text handed to the editor as a QString.
 #include "app/qt_data_file.h"

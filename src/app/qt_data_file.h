@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/qt_data_file.h: reading a data file into the data pane's text and writing it back.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/qt_dialogs.cpp: file dialogs, message boxes and printer choice through Qt.
 #include "app/qt_dialogs.h"
 

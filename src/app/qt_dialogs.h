@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/qt_dialogs.h: the dialogs seam over Qt's file dialog, message box and print dialog.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/qt_label.cpp: legend labels sized to their captions.
 #include "app/qt_label.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/qt_label.h: the graph's Label over a QLabel, sized to its caption.
 #pragma once
 

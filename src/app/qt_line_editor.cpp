@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/qt_line_editor.cpp: Shift+Return as a plain line break, no text from Alt chords, pasted
 // text as plain text, and tooltips of lines.
 #include "app/qt_line_editor.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/qt_line_editor.h: a plain text editor whose every visible line break is a real one,
 // that types nothing for an Alt chord, and that can explain a line in a tooltip.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/qt_text_lines.cpp: editor lines as document blocks, marks as extra selections.
 #include "app/qt_text_lines.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/qt_text_lines.h: the TextLines seam over a QPlainTextEdit.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/run_guarded.cpp: the general error report.
 #include "app/run_guarded.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/run_guarded.h: the one place where a failing command is reported to the user.
 #pragma once
 

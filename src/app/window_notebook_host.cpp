@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/window_notebook_host.cpp: the notebook's handlers reach the window's routines and labels.
 #include "app/window_notebook_host.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/window_notebook_host.h: the main window's side of the options notebook.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/workbench.h: the window-wide state every handler reads and writes directly.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/cli/cli_options.cpp: option parsing and the help text of varnek-fit.
 #include "cli/cli_options.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/cli/cli_options.h: the command line of varnek-fit, parsed into the choices of one fit.
 #pragma once
 

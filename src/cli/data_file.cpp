@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/cli/data_file.cpp: a data file's bytes, or standard input's, as the pane's text.
 #include "cli/data_file.h"
 

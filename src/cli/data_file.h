@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/cli/data_file.h: a data file or standard input read as the data pane's text.
 #pragma once
 

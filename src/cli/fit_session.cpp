@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/cli/fit_session.cpp: the fit command on a data text or a table, with standard error and a
 // text report.
 #include "cli/fit_session.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/cli/fit_session.h: one fit of a data text through the fit command, reported as text.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/cli/main.cpp: program entry of varnek-fit, the workbench's fit without a window. It loads
 // no Qt: a run that draws a graph is handed over to the plotting program.
 #include "cli/plot_handover.h"

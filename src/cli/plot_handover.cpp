@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/cli/plot_handover.cpp: finding the plotting program beside varnek-fit and starting it in
 // its place.
 #include "cli/plot_handover.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/cli/plot_handover.h: varnek-fit hands a run that draws a graph over to the plotting
 // program, so that a fit alone never loads Qt.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/cli/program_main.cpp: options, data, fit, report and graph of one varnek-fit run, for
 // both programs.
 #include "cli/program_main.h"

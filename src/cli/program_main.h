@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/cli/program_main.h: varnek-fit from its command line to its exit status, the main of
 // varnek-fit and of varnek-fit-plot.
 #pragma once

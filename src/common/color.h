@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/common/color.h: 32-bit colour values: direct 0x00BBGGRR colours or system colour references.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/common/extended.h: the 80-bit extended floating-point type of every value the workbench
 // computes.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/common/failure.cpp: failure texts and the floating-point flag check.
 #include "common/failure.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/common/failure.h: the failures the core raises; what() is the user's text without the final
 // ".".
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/common/fixed_text.cpp: fixed-point text from the 18-significant-digit expansion.
 #include "common/fixed_text.h"
 

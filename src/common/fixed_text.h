@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/common/fixed_text.h: the fixed-point number text used by the report, the readout and the tick
 // labels.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/common/floating_point_step.h: ending a step of arithmetic with the check of the FPU flags,
 // or keeping the flags as they were.
 #pragma once

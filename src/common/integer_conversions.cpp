@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/common/integer_conversions.cpp: rounding conversions with the fault of an out-of-range
 // result.
 #include "common/integer_conversions.h"

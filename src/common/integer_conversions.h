@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/common/integer_conversions.h: the rounding and truncating conversions of values to integers.
 #pragma once
 

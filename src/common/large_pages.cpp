@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/common/large_pages.cpp: madvise(MADV_HUGEPAGE) on the huge pages a buffer covers.
 #include "common/large_pages.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/common/large_pages.h: asking the kernel to back a large buffer with 2 MiB pages.
 #pragma once
 

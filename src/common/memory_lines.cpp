@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/common/memory_lines.cpp: the physical lines of a text, split at "\n".
 #include "common/memory_lines.h"
 

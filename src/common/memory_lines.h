@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/common/memory_lines.h: TextLines held in memory, for the command-line fitter and for tests.
 #pragma once
 

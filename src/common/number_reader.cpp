@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/common/number_reader.cpp: the number syntax of the data text, rounded by hand or by the C
 // library.
 #include "common/number_reader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/common/number_reader.h: reading a number of the data text, and locale-free powers of ten.
 #pragma once
 

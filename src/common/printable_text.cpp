@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/common/printable_text.cpp: escapes for the characters a terminal would obey.
 #include "common/printable_text.h"
 

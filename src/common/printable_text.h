@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/common/printable_text.h: text from outside (file names, arguments) made safe to show on a
 // terminal or in a message box.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/common/safe_file_write.cpp: a new file written whole in the old one's folder, given the old
 // one's attributes, then renamed over it; the way there walked one name at a time.
 #include "common/safe_file_write.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/common/safe_file_write.h: replacing a file's content whole, or not at all, the one writer
 // every program writes its files through.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/common/text_lines.h: the seam to a multi-line text editor (the data pane and the results
 // pane).
 #pragma once

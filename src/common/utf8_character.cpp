@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/common/utf8_character.cpp: decoding of one UTF-8 sequence, strictly.
 #include "common/utf8_character.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/common/utf8_character.h: one character read from the front of a UTF-8 text.
 #pragma once
 

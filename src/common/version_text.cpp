@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/common/version_text.cpp: the --version text, from the version set in CMake.
 #include "common/version_text.h"
 

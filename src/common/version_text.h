@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/common/version_text.h: what --version prints for each program of the workbench.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/common/xml_text.cpp: the characters of XML 1.0, and its five entities.
 #include "common/xml_text.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/common/xml_text.h: captions made fit to stand in an XML document.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/data/calculate_data.cpp: reading the data pane into the point store, and the plotted ranges.
 #include "data/calculate_data.h"
 

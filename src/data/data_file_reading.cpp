@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/data/data_file_reading.cpp: opened without waiting, checked on the open file itself, read
 // up to one byte past the capacity.
 #include "data/data_file_reading.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/data/data_file_reading.h: a data file's bytes, read from the file system as Open reads them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/data/data_text_file.cpp: the encoding of a data file told from its bytes, its line breaks
 // and its refusals.
 #include "data/data_text_file.h"

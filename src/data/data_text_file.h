@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/data/data_text_file.h: the bytes of a data file and the data pane's text, each way.
 #pragma once
 

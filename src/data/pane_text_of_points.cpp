@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/data/pane_text_of_points.cpp: the shortest round-trip text of each value, with the pane's
 // decimal separator.
 #include "data/pane_text_of_points.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/data/pane_text_of_points.h: points written as the data pane's lines, for an imported table.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/data/point_store.cpp: room for the points, and comparing the points of two readings.
 #include "data/point_store.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/data/point_store.h: the points read from the data pane and their plotted range.
 #pragma once
 

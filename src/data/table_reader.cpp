@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/data/table_reader.cpp: the format of a table told from its first rows, and its rows read
 // into points or counted as left out.
 #include "data/table_reader.h"

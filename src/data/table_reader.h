@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/data/table_reader.h: a delimited text table read into x/y points: its delimiter, header
 // rows, comment character and decimal separator detected or given, two of its columns chosen
 // by number or name, and every row that gives no point counted with its reason.

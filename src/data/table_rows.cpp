@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/data/table_rows.cpp: rows and fields of a delimited text, quotes and line numbers kept.
 #include "data/table_rows.h"
 

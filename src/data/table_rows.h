@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/data/table_rows.h: the rows of a delimited text and their fields, quoting as RFC 4180 has
 // it, with blank and comment lines skipped.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/data/text_encoding.cpp: UTF-8 checked by the table of well-formed byte sequences, UTF-16
 // and Latin-1 converted character by character.
 #include "data/text_encoding.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/data/text_encoding.h: the character encodings a data file may be written in, to and from
 // UTF-8.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/data/unread_line_reason.cpp: the reason a data line does not read, word by word.
 #include "data/unread_line_reason.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/data/unread_line_reason.h: why a line of the data pane does not read as an x/y pair, in a
 // few words for its tooltip.
 #pragma once

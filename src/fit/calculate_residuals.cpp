@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/fit/calculate_residuals.cpp: residual sum of squares over the points as read.
 #include "fit/calculate_residuals.h"
 

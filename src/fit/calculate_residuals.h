@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/fit/calculate_residuals.h: the residual sum of squares of the last fit, in data units.
 #pragma once
 

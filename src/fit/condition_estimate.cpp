@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/fit/condition_estimate.cpp: the condition estimate made before an Extended fit.
 #include "fit/condition_estimate.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/fit/condition_estimate.h: how many bits of significand the solution of the normal
 // equations may lose.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/fit/confidence_band.cpp: the bands through the orthonormal polynomials of the fitted points.
 #include "fit/confidence_band.h"
 

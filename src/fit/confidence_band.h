@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/fit/confidence_band.h: the confidence and prediction bands of the last fit, and the Student t
 // quantile they are scaled by.
 #pragma once

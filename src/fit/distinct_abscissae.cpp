@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/fit/distinct_abscissae.cpp: counting distinct abscissae exactly.
 #include "fit/distinct_abscissae.h"
 

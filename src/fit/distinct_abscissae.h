@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/fit/distinct_abscissae.h: whether the points hold enough distinct x for the chosen fit.
 #pragma once
 

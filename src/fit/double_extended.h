@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/fit/double_extended.h: error-free steps in Extended, and numbers carried as the unevaluated
 // sum of two Extended values built on them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/fit/elimination.h: Gaussian elimination with scaled partial pivoting and the inverse it
 // gives, written once for Extended and for the wide type.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/fit/exact_arithmetic.cpp: interpolation in rationals and the check of every point in whole
 // numbers; the total sum of squares in whole numbers.
 #include "fit/exact_arithmetic.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/fit/exact_arithmetic.h: what the fit decides in whole-number arithmetic on the values as they
 // are: whether points lie exactly on a polynomial of the fit's form, and the total sum of squares.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/fit/fit_command.cpp: the checks of the points and their messages, then the fit.
 #include "fit/fit_command.h"
 

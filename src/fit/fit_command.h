@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/fit/fit_command.h: the checks and the fit of the command behind every Show button and the
 // command-line fitter.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/fit/fit_state.cpp: allocation and release of the working storage.
 #include "fit/fit_state.h"
 

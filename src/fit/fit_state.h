@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/fit/fit_state.h: the fit choice, the fit results and the working storage of the solution.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/fit/fit_statistics.cpp: degrees of freedom, residual standard deviation and R^2 of a fit.
 #include "fit/fit_statistics.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/fit/fit_statistics.h: how closely the last fit follows its points.
 #pragma once
 

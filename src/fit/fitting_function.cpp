@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/fit/fitting_function.cpp: the fitted model and RaiseToPower, in Extended.
 #include "fit/fitting_function.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/fit/fitting_function.h: evaluation of the fitted model, and integer powers through exp and
 // ln.
 #pragma once

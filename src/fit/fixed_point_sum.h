@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/fit/fixed_point_sum.h: whole numbers of a few 64-bit limbs for the wide road's sums of powers
 // and residuals, where floating-point steps cost more than the digits they keep.
 #pragma once

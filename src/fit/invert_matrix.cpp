@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/fit/invert_matrix.cpp: column-by-column inversion with scaled partial pivoting, in Extended.
 #include "fit/invert_matrix.h"
 

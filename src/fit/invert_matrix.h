@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/fit/invert_matrix.h: inverse of the system matrix by Gaussian elimination with scaled
 // pivoting.
 #pragma once

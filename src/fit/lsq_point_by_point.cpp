@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/fit/lsq_point_by_point.cpp: the normal equations of many points summed as they are passed.
 #include "fit/lsq_point_by_point.h"
 

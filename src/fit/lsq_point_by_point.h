@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/fit/lsq_point_by_point.h: the Extended road of the least-squares fit for more points than
 // the design matrix holds, its sums taken point by point.
 #pragma once

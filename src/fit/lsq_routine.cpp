@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/fit/lsq_routine.cpp: the normal equations through the explicit inverse in Extended, and the
 // choice of the wide road.
 #include "fit/lsq_routine.h"

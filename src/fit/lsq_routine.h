@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/fit/lsq_routine.h: least-squares fit of the chosen model to the stored points.
 #pragma once
 

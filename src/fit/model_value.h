@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/fit/model_value.h: the points as fitted and the fitted models, written once for Extended and
 // for the wide type.
 #pragma once

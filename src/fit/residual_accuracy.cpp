@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/fit/residual_accuracy.cpp: the rounding error bound of a residual sum of squares.
 #include "fit/residual_accuracy.h"
 

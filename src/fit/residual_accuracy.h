@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/fit/residual_accuracy.h: whether a residual sum of squares is known to the digits its
 // uncertainties need.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/fit/scaled_sum.h: a sum of squares as an Extended fraction times a power of four, so that its
 // roots and ratios keep their digits where the sum itself leaves the Extended range.
 #pragma once

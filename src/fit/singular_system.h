@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/fit/singular_system.h: the failure of a normal matrix that has no inverse.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/fit/square_matrix.h: a system matrix of at most MaxBasisFunctions rows held by value,
 // indexed from 1.
 #pragma once

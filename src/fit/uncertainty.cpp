@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/fit/uncertainty.cpp: twice the standard error from the inverse of the normal matrix.
 #include "fit/uncertainty.h"
 

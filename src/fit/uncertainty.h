@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/fit/uncertainty.h: the uncertainty of a fitted constant, twice its standard error.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/fit/wide_fit.cpp: the steps of the fit in the wide type, widened until settled.
 #include "fit/wide_fit.h"
 

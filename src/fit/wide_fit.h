@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/fit/wide_fit.h: the least-squares fit carried in the wide type until its results are
 // settled, and their rounding into the fit state.
 #pragma once

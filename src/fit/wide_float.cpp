@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/fit/wide_float.cpp: the width of the wide type, and its rounding to Extended.
 #include "fit/wide_float.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/fit/wide_float.h: the binary floating-point type, of a width chosen at run time, that carries
 // the fits Extended cannot.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/fit/wide_power_sums.cpp: power sums in whole numbers where the width allows, else in MPFR.
 #include "fit/wide_power_sums.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/fit/wide_power_sums.h: the sums of powers the wide road forms its normal equations from.
 #pragma once
 

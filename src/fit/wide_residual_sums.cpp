@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/fit/wide_residual_sums.cpp: residual sums of wide constants, in Extended, whole-number limbs
 // or MPFR, each judged by its rounding error bound.
 #include "fit/wide_residual_sums.h"

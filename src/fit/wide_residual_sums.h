@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/fit/wide_residual_sums.h: the residual sums of a fit whose constants are wide, each with the
 // verdict on its rounding error.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/fit/working_matrix.h: a matrix of separately allocated row blocks, indexed from 1.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/graph/axes.cpp: ticks, tick labels, frame and axes, each drawn on three lines.
 #include "graph/axes.h"
 

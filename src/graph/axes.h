@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/graph/axes.h: major ticks with their labels, and the frame, axes and minor ticks.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/graph/axis_labels.cpp: tick-label texts, label metrics and the choice of label sides.
 #include "graph/axis_labels.h"
 

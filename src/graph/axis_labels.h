@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/graph/axis_labels.h: tick-label texts, their measured size and where each axis's labels
 // stand.
 #pragma once

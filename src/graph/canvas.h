@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/graph/canvas.h: the drawing surface the graph paints on, with the window's pixel conventions.
 #pragma once
 

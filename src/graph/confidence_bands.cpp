@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/graph/confidence_bands.cpp: band limits per pixel column, as translucent polygons.
 #include "graph/confidence_bands.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/graph/confidence_bands.h: the confidence and prediction bands drawn behind the fitted curve.
 #pragma once
 

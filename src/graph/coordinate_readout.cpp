@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/graph/coordinate_readout.cpp: readout fields by the decimal exponent of units per pixel.
 #include "graph/coordinate_readout.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/graph/coordinate_readout.h: where the mouse position readout shows, and its text in data
 // units.
 #pragma once

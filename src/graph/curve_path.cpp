@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/graph/curve_path.cpp: the fitted curve sampled between pixels, cut at the plot's top and
 // bottom, and thinned to the points a smooth drawing needs.
 #include "graph/curve_path.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/graph/curve_path.h: the fitted curve as a path between pixels, for drawings that keep
 // shapes.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/graph/draw_graph.cpp: the drawing pass, in order.
 #include "graph/draw_graph.h"
 

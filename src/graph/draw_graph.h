@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/graph/draw_graph.h: the whole drawing pass of the graph.
 #pragma once
 

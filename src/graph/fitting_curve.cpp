@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/graph/fitting_curve.cpp: one sample of the fitted function per pixel column, or a finer
 // path on a drawing that keeps shapes.
 #include "graph/fitting_curve.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/graph/fitting_curve.h: the fitted function drawn over the points.
 #pragma once
 

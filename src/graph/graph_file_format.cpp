@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/graph/graph_file_format.cpp: a graph file's format from its extension.
 #include "graph/graph_file_format.h"
 

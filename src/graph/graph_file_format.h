@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/graph/graph_file_format.h: the kinds of file a graph is drawn into, told by the file name.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/graph/graph_state.h: what the drawing pass keeps between passes, and the graph's settings.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/graph/label.h: a caption control lying over the drawing surface, such as the axis legends.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/graph/legends.cpp: title, x legend and y legend placement.
 #include "graph/legends.h"
 

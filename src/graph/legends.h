@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/graph/legends.h: placing the title and the two axis legends around the plot.
 #pragma once
 

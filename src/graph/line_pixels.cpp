@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/graph/line_pixels.cpp: Bresenham runs of a line, clipped to the drawing area.
 #include "graph/line_pixels.h"
 

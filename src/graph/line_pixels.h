@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/graph/line_pixels.h: the pixels a canvas line covers, as runs of equal minor coordinate.
 #pragma once
 

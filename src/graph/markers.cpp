@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/graph/markers.cpp: circle, square, two triangles and diamond, one per point.
 #include "graph/markers.h"
 

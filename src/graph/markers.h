@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/graph/markers.h: the marker shapes drawn at each point.
 #pragma once
 

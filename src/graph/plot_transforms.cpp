@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/graph/plot_transforms.cpp: plot rectangle, value-pixel transforms and their saturating
 // roundings.
 #include "graph/plot_transforms.h"

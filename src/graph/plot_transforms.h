@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/graph/plot_transforms.h: the plot rectangle and the mapping between data values and pixels.
 #pragma once
 

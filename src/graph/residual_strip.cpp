@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/graph/residual_strip.cpp: the residual strip's room, scale, ticks, labels and markers.
 #include "graph/residual_strip.h"
 

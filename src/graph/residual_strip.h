@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/graph/residual_strip.h: the strip under the plot that shows each point's residual.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/graph/scale_ticks.cpp: tick spacing from the range's decade and the crowding of the labels.
 #include "graph/scale_ticks.h"
 

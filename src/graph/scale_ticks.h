@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/graph/scale_ticks.h: choosing the major tick spacing and label decade of each axis.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/graph/window_geometry.h: the sizes of the main window that the drawing pass lays the graph
 // out in.
 #pragma once

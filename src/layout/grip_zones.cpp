@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/layout/grip_zones.cpp: the grip zones of the two panes and of the window surface.
 #include "layout/grip_zones.h"
 

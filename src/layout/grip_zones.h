@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/layout/grip_zones.h: where a pointer lies among the zones along the pane edges that start
 // a resize.
 #pragma once

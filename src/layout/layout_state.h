@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/layout/layout_state.h: the state of the pane layout and of a resize drag.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/layout/window_design.h: the main window's layout description: the places and sizes its
 // controls start with, in pixels.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/options/band_levels.h: the levels the Fit Data page offers for the bands.
 #pragma once
 

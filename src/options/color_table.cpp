@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/options/color_table.cpp: the colours offered by the colour boxes of the options notebook.
 #include "options/color_table.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/options/color_table.h: the colours offered by the colour boxes of the options notebook.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/options/editable_combo.cpp: combo boxes with an editable text, as the notebook's pages use
 // them.
 #include "options/editable_combo.h"

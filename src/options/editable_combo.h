@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/options/editable_combo.h: combo boxes with an editable text, as the notebook's pages use
 // them.
 #pragma once

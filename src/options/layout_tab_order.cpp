@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/options/layout_tab_order.cpp: reading order of a page's controls from their geometry.
 #include "options/layout_tab_order.h"
 

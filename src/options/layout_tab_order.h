@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/options/layout_tab_order.h: the controls of a page in the order its layout shows them.
 #pragma once
 

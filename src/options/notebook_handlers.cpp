@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/options/notebook_handlers.cpp: what the controls of the options notebook do.
 #include "options/band_levels.h"
 #include "options/color_table.h"

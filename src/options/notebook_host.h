@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/options/notebook_host.h: what the options notebook needs from the window that owns it.
 #pragma once
 

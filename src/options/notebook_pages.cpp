@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/options/notebook_pages.cpp: the pages and controls of the options notebook and their wiring.
 #include "options/band_levels.h"
 #include "options/color_table.h"

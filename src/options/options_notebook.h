@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/options/options_notebook.h: the options notebook: fit, colours, titles and markers pages.
 #pragma once
 

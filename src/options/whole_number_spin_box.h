@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/options/whole_number_spin_box.h: a whole-number edit box with arrows and two bounds.
 #pragma once
 

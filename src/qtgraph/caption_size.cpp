@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/qtgraph/caption_size.cpp: caption boxes measured in the font's metrics.
 #include "qtgraph/caption_size.h"
 

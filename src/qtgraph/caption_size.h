@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/qtgraph/caption_size.h: the box a legend caption takes, as the window's labels size
 // themselves.
 #pragma once

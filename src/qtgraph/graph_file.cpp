@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/qtgraph/graph_file.cpp: the drawing pass onto an image, an SVG generator or a PDF writer in
 // memory, then into the file at once.
 #include "qtgraph/graph_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/qtgraph/graph_file.h: the graph area drawn into a PNG, SVG or PDF file, and the layout of
 // a graph drawn alone.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/qtgraph/graph_image.cpp: drawing pass onto a paint device, with the legends painted where
 // the pass put them.
 #include "qtgraph/graph_image.h"

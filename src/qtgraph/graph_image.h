@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/qtgraph/graph_image.h: the whole graph, legends included, painted without a window: onto
 // any paint device, or into a new image.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/qtgraph/palette_image.cpp: the colour table of an image built in one pass over its pixels.
 #include "qtgraph/palette_image.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/qtgraph/palette_image.h: an image of few colours as a palette image, without loss.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/qtgraph/qt_canvas.cpp: QPainter drawing with end-pixel-exclusive lines and
 // right/bottom-exclusive boxes.
 #include "qtgraph/qt_canvas.h"

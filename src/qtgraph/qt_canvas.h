@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/qtgraph/qt_canvas.h: the graph's Canvas painting through a QPainter with the window's pixel
 // conventions.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/qtgraph/qt_color.cpp: mapping of colour values to Qt colours.
 #include "qtgraph/qt_color.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/qtgraph/qt_color.h: colour values as Qt colours, system colours through the palette.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/qtgraph/qt_font.cpp: the window font.
 #include "qtgraph/qt_font.h"
 

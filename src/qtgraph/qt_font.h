@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/qtgraph/qt_font.h: the font of the main window and everything on it.
 #pragma once
 

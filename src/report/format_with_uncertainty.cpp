@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/report/format_with_uncertainty.cpp: the five written forms of a value with its uncertainty.
 #include "report/format_with_uncertainty.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/report/format_with_uncertainty.h: a value and its uncertainty rounded to the same place.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/report/initial_results_text.h: the instructions the results pane holds before the first fit.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/report/lsq_results_to_screen.cpp: heading, one line per constant, units from the unit texts.
 #include "report/lsq_results_to_screen.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/report/lsq_results_to_screen.h: the fit report in the results pane.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/report/report_settings.h: the settings the fit report is written with.
 #pragma once
 

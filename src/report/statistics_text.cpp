@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/report/statistics_text.cpp: names and values of the fit statistics.
 #include "report/statistics_text.h"
 

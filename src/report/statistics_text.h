@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/report/statistics_text.h: the lines that say how closely a fit follows its points.
 #pragma once
 

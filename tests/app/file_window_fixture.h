@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/app/file_window_fixture.h: a fresh main window with scripted dialogs and a folder of
 // its own for the files it opens, saves and prints.
 #pragma once

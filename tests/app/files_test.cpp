@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/app/files_test.cpp: New, Open, Save and Save As against real files: captions, the
 // current file, the bytes written and read, and the failures.
 #include "app/pane_filler.h"

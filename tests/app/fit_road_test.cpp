@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/app/fit_road_test.cpp: from typed data through the options notebook and Show to the
 // report, the curve and the messages, as the user meets them.
 #include "fit/fitting_function.h"

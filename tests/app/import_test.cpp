@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/app/import_test.cpp: tables brought into the data pane through Import Table, a drop on
 // the window and a file given at start.
 #include "app/import_table_dialog.h"

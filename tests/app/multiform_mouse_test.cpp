@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/app/multiform_mouse_test.cpp: pane resizing with the mouse, cursors, the position
 // readout and the drop of the y legend, on a shown window.
 #include "app/label_drag.h"

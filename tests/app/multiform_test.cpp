@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/app/multiform_test.cpp: the main window at start-up, its layout pass and its end.
 #include "common/version.h"
 #include "layout/layout_state.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/app/print_test.cpp: Printer Setup and Print: one page holding the client area's image,
 // sized in inches as on screen as far as the page allows, and the printer's failure; Export
 // Graph: the graph area in each format, also without a graph, and its failures.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/app/qt_label_test.cpp: legend labels sized to their captions and placed once.
 #include "app/qt_label.h"
 

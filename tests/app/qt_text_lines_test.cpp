@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/app/qt_text_lines_test.cpp: editor lines over a QPlainTextEdit behave as the readings
 // expect.
 #include "app/qt_text_lines.h"

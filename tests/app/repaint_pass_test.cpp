@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/app/repaint_pass_test.cpp: what the client area shows before, during and after the
 // drawing passes, and that a paint does not ask for another one.
 #include "qtgraph/caption_size.h"

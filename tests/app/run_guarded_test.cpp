@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/app/run_guarded_test.cpp: a failing command is reported once, with its full stop.
 #include "app/run_guarded.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/app/window_driver.h: a shown main window with scripted dialogs, driven as a user drives
 // it, and the pixels the graph should have.
 #pragma once

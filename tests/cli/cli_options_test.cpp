@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/cli/cli_options_test.cpp: the command line of varnek-fit, accepted and refused.
 #include "cli/cli_options.h"
 

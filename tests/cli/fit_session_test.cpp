@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/cli/fit_session_test.cpp: what varnek-fit prints and returns for a data text.
 #include "cli/fit_session.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/cli/run_varnek_fit.cpp: the built varnek-fit run through the shell, with its output caught.
 #include "cli/run_varnek_fit.h"
 

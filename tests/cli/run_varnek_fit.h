@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/cli/run_varnek_fit.h: runs the built varnek-fit as a user does, in a shell.
 #pragma once
 

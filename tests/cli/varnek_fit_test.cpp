@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/cli/varnek_fit_test.cpp: the built varnek-fit on a data file, as a user runs it.
 #include "cli/run_varnek_fit.h"
 #include "common/number_reader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/common/fixed_text_test.cpp: rounding with carry, signs, padding and the 18-digit decision.
 #include "common/fixed_text.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/common/integer_conversions_test.cpp: ties to even, truncation and the out-of-range fault.
 #include "common/failure.h"
 #include "common/integer_conversions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/common/memory_lines_test.cpp: the editor line semantics the readings and the report rely
 // on.
 #include "common/memory_lines.h"

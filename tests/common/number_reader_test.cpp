@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/common/number_reader_test.cpp: every rule of the number syntax, with "." and with ",".
 #include "common/failure.h"
 #include "common/number_reader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/common/printable_text_test.cpp: names shown with what would act on a terminal escaped.
 #include "common/printable_text.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/common/safe_file_write_test.cpp: a file replaced whole or left as it was, through the
 // links the kernel would follow, with its owner, group and extended attributes.
 #include "common/safe_file_write.h"

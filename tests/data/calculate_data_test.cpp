@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/data/calculate_data_test.cpp: reading the data pane: pairs, failing lines, counts and
 // ranges.
 #include "data/calculate_data.h"

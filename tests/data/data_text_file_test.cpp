@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/data/data_text_file_test.cpp: data file bytes and the data pane's text, each way: the
 // encodings, the line breaks, the refusals and the byte for byte round trip.
 #include "data/data_text_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/data/point_store_test.cpp: room for more points than the window holds.
 #include "data/point_store.h"
 

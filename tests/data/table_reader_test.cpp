@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/data/table_reader_test.cpp: tables from a file's bytes to points: delimiters, quoting,
 // headers, comments, decimal commas, encodings and the rows left out with their reasons; and
 // the points back as the data pane's lines.

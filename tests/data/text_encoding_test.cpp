@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/data/text_encoding_test.cpp: well-formed UTF-8 and UTF-16, at the edges of their ranges.
 #include "data/text_encoding.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/data/unread_line_reason_test.cpp: the reasons the tooltips give for data lines that do not
 // read.
 #include "data/unread_line_reason.h"

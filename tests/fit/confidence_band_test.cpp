@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/fit/confidence_band_test.cpp: the Student t quantile, and the bands against the exact
 // least-squares reference of the data as read.
 #include "fit/confidence_band.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/fit/exact_fit_test.cpp: fits that need more than Extended, against the exact least-squares
 // result of the data as read, worked out here in rational arithmetic.
 #include "fit/lsq_routine.h"

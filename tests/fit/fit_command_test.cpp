@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/fit/fit_command_test.cpp: the checks, messages and failures of the fit command.
 #include "fit/fit_command.h"
 

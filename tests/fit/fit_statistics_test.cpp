@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/fit/fit_statistics_test.cpp: the statistics of small fits worked by hand; the certified
 // sets are checked with their fits.
 #include "fit/fit_statistics.h"

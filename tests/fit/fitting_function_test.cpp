@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/fit/fitting_function_test.cpp: powers through exp and ln, and the fitted model at a point.
 #include "fit/fitting_function.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/fit/invert_matrix_test.cpp: scaled pivoting, the restored input, and the failing systems.
 #include "fit/invert_matrix.h"
 

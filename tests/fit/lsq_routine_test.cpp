@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/fit/lsq_routine_test.cpp: the certified reference sets, and the design of the models.
 #include "fit/lsq_routine.h"
 

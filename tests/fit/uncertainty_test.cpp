@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/fit/uncertainty_test.cpp: no uncertainty without a positive divisor n - m - 1, and the
 // residual sum each model's uncertainties take.
 #include "fit/uncertainty.h"

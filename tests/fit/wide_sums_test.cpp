@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/fit/wide_sums_test.cpp: the wide road's power and residual sums against the same sums
 // taken with 2000 bits, on data that push their whole-number limbs to their edges.
 #include "fit/wide_power_sums.h"

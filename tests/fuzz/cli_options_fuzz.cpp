@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/fuzz/cli_options_fuzz.cpp: the command line of varnek-fit (varnek-fit-plot reads the same
 // one) from any arguments: it ends in options that hold together, or in a refusal that says why
 // without a character that would act on the terminal.

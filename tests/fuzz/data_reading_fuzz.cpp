@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/fuzz/data_reading_fuzz.cpp: a data file's bytes into the pane's text and into points:
 // the text is well-formed and saves back to bytes that open as the same text, byte for byte
 // when the file's line breaks were CR LF; reading leaves the text as it is and reads the same

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/fuzz/fit_road_fuzz.cpp: the whole road of a fit from a data file's bytes: reading, the
 // least-squares fit of every type and order, the report and the drawing pass on a canvas that
 // draws nothing. Failures the routines promise are fine; a crash, a sanitizer report, a

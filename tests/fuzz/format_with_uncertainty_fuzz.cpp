@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/fuzz/format_with_uncertainty_fuzz.cpp: a value with its uncertainty written from any
 // Extended bit patterns, unnormal and NaN ones included: either a floating-point failure or a
 // text of the promised shape.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/fuzz/fuzz_input.h: a fuzzer's bytes taken apart (choices from the front, the rest as
 // data), and the check that turns a broken promise into a finding.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/fuzz/number_reader_fuzz.cpp: the number reader with "." and "," as the decimal separator,
 // against the C library's reading where the text is plain enough for both.
 // Input: one byte that picks the separator (even ".", odd ","), then the text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/fuzz/safe_file_write_fuzz.cpp: the safe writer's path rules on a scratch folder of files,
 // folders, FIFOs and links (chains, loops, dangling, through folders, in a sticky shared folder,
 // planted there by another user when run as root): a write either changes exactly the file the

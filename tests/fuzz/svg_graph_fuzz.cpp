@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/fuzz/svg_graph_fuzz.cpp: the graph alone written as SVG with any captions and size:
 // every drawing parses as XML, and its title is the title's caption less what XML cannot carry.
 // Input: two bytes for the width and the height (16 to 526 pixels in steps of 2), then the

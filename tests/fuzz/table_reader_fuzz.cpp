@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/fuzz/table_reader_fuzz.cpp: a file's bytes read as a table: every row is a point or is
 // left out with a reason that prints safely, the counts agree, the points are finite, and a
 // second reading gives the same.

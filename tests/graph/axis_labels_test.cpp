@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/graph/axis_labels_test.cpp: tick-label texts and the sides the labels of each axis take.
 #include "graph/axis_labels.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/graph/confidence_bands_test.cpp: the bands as translucent polygons behind the markers.
 #include "graph_scene.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/graph/coordinate_readout_test.cpp: where the readout shows, its fields and captions, and
 // its refusals.
 #include "graph/coordinate_readout.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/graph/draw_graph_test.cpp: whole drawing passes: order, ticks and labels, legends,
 // degenerate plots.
 #include "graph_scene.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/graph/fitting_curve_test.cpp: one sample per column, clamped onto the edges, one connected
 // line.
 #include "graph_scene.h"

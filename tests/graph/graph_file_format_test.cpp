@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/graph/graph_file_format_test.cpp: a graph file's format told by its name.
 #include "graph/graph_file_format.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/graph/graph_scene.cpp: the scene of whole-pass tests.
 #include "graph_scene.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/graph/graph_scene.h: a window, its state and recording seams for whole drawing passes.
 #pragma once
 

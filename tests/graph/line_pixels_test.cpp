@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/graph/line_pixels_test.cpp: the pixel runs of canvas lines, worked by hand.
 #include "graph/line_pixels.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/graph/markers_test.cpp: marker sizes, vertices and colours.
 #include "graph/markers.h"
 

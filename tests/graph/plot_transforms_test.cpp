@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/graph/plot_transforms_test.cpp: plot rectangle, rounding down and the value-pixel
 // transforms.
 #include "graph/plot_transforms.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/graph/residual_strip_test.cpp: the residual strip's room under the plot, its scale,
 // markers and labels, in a whole drawing pass.
 #include "graph_scene.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/graph/scale_ticks_test.cpp: trial steps, the crowding tables of both axes and their bounds.
 #include "graph/scale_ticks.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/layout/grip_zones_test.cpp: which edges a press near the panes drags, at the zone
 // boundaries.
 #include "layout/grip_zones.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/options/color_table_test.cpp: the colour each colour box item stands for.
 #include "options/color_table.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/options/options_notebook_test.cpp: the options notebook as the user drives it.
 #include "options/options_notebook.h"
 #include "options/whole_number_spin_box.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/options/recording_host.h: a stand-in for the main window that records what the notebook
 // asks.
 #pragma once

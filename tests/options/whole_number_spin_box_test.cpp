@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/options/whole_number_spin_box_test.cpp: the rules of the order spin box.
 #include "options/whole_number_spin_box.h"
 

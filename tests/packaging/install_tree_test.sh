@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary root as a package would, then uses what landed there:
 # both programs say the version set in CMake without a display, the fitter fits and draws a
 # sample file, the menu entry, the AppStream entry and the manual pages check out.

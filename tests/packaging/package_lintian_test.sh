@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Packs the build as scripts/package does and lets lintian check the package: no error and no
 # warning. Skipped (77) where lintian is not installed (scripts/setup package installs it).
 set -euo pipefail

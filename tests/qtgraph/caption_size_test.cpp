@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/qtgraph/caption_size_test.cpp: caption boxes, the y legend wrapping its words.
 #include "qtgraph/caption_size.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/qtgraph/fitted_line_scene.h: four points of y = 2x + 1 with their fitted line, in a
 // maximised window with the data pane at its start-up width.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/qtgraph/graph_file_test.cpp: graph files: the area of the window's pass, vector drawings
 // that hold no pixels, and the layout of a graph alone.
 #include "qtgraph/graph_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/qtgraph/graph_image_test.cpp: a whole graph rendered into an image, checked at computed
 // pixels.
 #include "qtgraph/graph_image.h"

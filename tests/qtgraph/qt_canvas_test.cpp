@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/qtgraph/qt_canvas_test.cpp: pixels the Qt canvas paints, against the window's conventions.
 #include "qtgraph/qt_canvas.h"
 

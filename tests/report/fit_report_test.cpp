@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/report/fit_report_test.cpp: worked fits from the points through the command to the report
 // text.
 #include "common/failure.h"

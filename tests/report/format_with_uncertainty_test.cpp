@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/report/format_with_uncertainty_test.cpp: the five forms, both precision settings, zeros.
 #include "report/format_with_uncertainty.h"
 

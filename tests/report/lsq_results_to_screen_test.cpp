@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/report/lsq_results_to_screen_test.cpp: the lines of the report, their units, and failures.
 #include "report/lsq_results_to_screen.h"
 

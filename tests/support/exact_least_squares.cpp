@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/support/exact_least_squares.cpp: the exact least-squares polynomial in rational arithmetic.
 #include "support/exact_least_squares.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/support/exact_least_squares.h: the exact least-squares polynomial of the data as read,
 // worked out in rational arithmetic, as the reference of the fits that need more than Extended.
 #pragma once

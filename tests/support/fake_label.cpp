@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/support/fake_label.cpp: the fake label.
 #include "support/fake_label.h"
 

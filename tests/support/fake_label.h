@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/support/fake_label.h: a Label of a fixed size that keeps its place and logs its moves.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/support/points.h: a point store filled directly, as a reading of the data pane would.
 #pragma once
 

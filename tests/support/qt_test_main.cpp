@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/support/qt_test_main.cpp: entry of every test program that runs Qt, headless by default.
 #include <QApplication>
 #include <QStandardPaths>

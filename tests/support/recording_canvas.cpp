@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/support/recording_canvas.cpp: the recording canvas.
 #include "support/recording_canvas.h"
 

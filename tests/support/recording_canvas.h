@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/support/recording_canvas.h: a Canvas that records every drawing call, with fixed text
 // metrics.
 #pragma once

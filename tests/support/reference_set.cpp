@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/support/reference_set.cpp: reading the certified values and data of a reference set.
 #include "support/reference_set.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/support/reference_set.h: certified linear regression sets and the test fixture folder.
 #pragma once
 

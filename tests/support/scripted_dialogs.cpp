@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/support/scripted_dialogs.cpp: scripted answers instead of modal dialogs.
 #include "support/scripted_dialogs.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/support/scripted_dialogs.h: dialogs that answer from a script and record what they showed.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/support/shown_window.cpp: the shown main window and its controls by name.
 #include "support/shown_window.h"
 

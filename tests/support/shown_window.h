@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/support/shown_window.h: a fresh main window with scripted dialogs, shown, and its
 // controls found by the names of the window's layout.
 #pragma once

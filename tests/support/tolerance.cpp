@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/support/tolerance.cpp: the relative comparison with its special case for an expected 0.
 #include "support/tolerance.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/support/tolerance.h: comparison of computed values with expected ones within a relative
 // tolerance.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/support/write_failures.cpp: the file size limit and the permission override of the
 // process, changed for a while and restored.
 #include "support/write_failures.h"

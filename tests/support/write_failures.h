@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/support/write_failures.h: real write failures, for a while: a disk that fills up after a
 // few bytes, and a folder that takes no new file.
 #pragma once

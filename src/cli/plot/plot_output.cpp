@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/cli/plot/plot_output.cpp: the graph alone drawn into a PNG, SVG or PDF file.
 #include "cli/plot/plot_output.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // src/cli/plot/plot_output.h: the graph of a fit drawn alone into a PNG image, an SVG drawing or a
 // one-page PDF, without a display.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tests/cli/plot/plot_output_test.cpp: graphs drawn by the built varnek-fit, read back and checked
 // at pixels computed by the graph's own routines.
 #include "cli/plot/plot_output.h"
