@@ -146,10 +146,12 @@ std::optional<FitBands> FitBands::Of(const FitState& fit, Extended levelPercent)
     }
     if (!factored || !std::isfinite(bands.m_firstValue))
         return std::nullopt;
-    for (int k = 0; k + 1 < basisCount; ++k)
+    for (int k = 0; k + 1 < basisCount; ++k) {
+        bands.m_inverseScale[k + 1] = 1 / bands.m_scale[k + 1];
         if (!IsFinite(bands.m_centre[k]) || !(bands.m_scale[k + 1] > 0)
-            || !std::isfinite(bands.m_scale[k + 1]))
+            || !std::isfinite(bands.m_scale[k + 1]) || !std::isfinite(bands.m_inverseScale[k + 1]))
             return std::nullopt;
+    }
     return bands;
 }
 
@@ -178,7 +180,7 @@ Extended FitBands::Leverage(const TwoPart& u) const
     Extended sum = value * value;
     for (int k = 0; k + 1 < m_basisCount; ++k) {
         const Extended offset = (u.High - m_centre[k].High) + (u.Low - m_centre[k].Low);
-        const Extended next = (offset * value - m_scale[k] * previous) / m_scale[k + 1];
+        const Extended next = (offset * value - m_scale[k] * previous) * m_inverseScale[k + 1];
         previous = value;
         value = next;
         sum += value * value;
@@ -188,35 +190,55 @@ Extended FitBands::Leverage(const TwoPart& u) const
     return sum;
 }
 
-Extended FitBands::HalfWidth(Extended x, BandKind kind) const
+Extended FitBands::LeverageAt(Extended x) const
 {
     const TwoPart u = FittedAbscissa(x);
     if (!std::isfinite(u.High))
         return NotANumber;
-    Extended leverage = Leverage(u);
+    return Leverage(u);
+}
+
+Extended FitBands::HalfWidth(Extended x, BandKind kind) const
+{
+    Extended leverage = LeverageAt(x);
     if (kind == BandKind::Prediction)
         leverage += 1;
     return m_quantile * std::sqrt(m_variance * leverage);
 }
 
-std::optional<BandLimits> FitBands::At(Extended x, BandKind kind) const
+Extended FitBands::CentreAt(Extended x) const
 {
-    const Extended halfWidth = HalfWidth(x, kind);
-    BandLimits limits;
-    if (IsPolynomial(m_fit->FitType)) {
-        const Extended centre = CurveValue(*m_fit, x);
-        limits = { centre - halfWidth, centre + halfWidth };
-    } else {
-        // ln of the curve, as FittingFunction forms it before its exp.
-        Extended logarithm;
-        SetFittedAbscissa(logarithm, m_fit->FitType, x);
-        logarithm *= m_fit->FitConstants[1];
-        logarithm += m_fit->FitConstants[0];
-        limits = { std::exp(logarithm - halfWidth), std::exp(logarithm + halfWidth) };
-    }
+    if (IsPolynomial(m_fit->FitType))
+        return CurveValue(*m_fit, x);
+    // ln of the curve, as FittingFunction forms it before its exp.
+    Extended logarithm;
+    SetFittedAbscissa(logarithm, m_fit->FitType, x);
+    logarithm *= m_fit->FitConstants[1];
+    logarithm += m_fit->FitConstants[0];
+    return logarithm;
+}
+
+std::optional<BandLimits> FitBands::LimitsAround(Extended centre, Extended halfWidth) const
+{
+    const BandLimits limits = IsPolynomial(m_fit->FitType)
+        ? BandLimits { centre - halfWidth, centre + halfWidth }
+        : BandLimits { std::exp(centre - halfWidth), std::exp(centre + halfWidth) };
     if (std::isnan(limits.Lower) || std::isnan(limits.Upper))
         return std::nullopt;
     return limits;
+}
+
+std::optional<BandLimits> FitBands::At(Extended x, BandKind kind) const
+{
+    return LimitsAround(CentreAt(x), HalfWidth(x, kind));
+}
+
+FitBands::BothLimits FitBands::BothAt(Extended x) const
+{
+    const Extended leverage = LeverageAt(x);
+    const Extended centre = CentreAt(x);
+    return { LimitsAround(centre, m_quantile * std::sqrt(m_variance * leverage)),
+        LimitsAround(centre, m_quantile * std::sqrt(m_variance * (leverage + 1))) };
 }
 
 } // namespace fit

@@ -56,6 +56,12 @@ public:
     // The band at x in y's units: the fitted curve (CurveValue) -/+ the half-width, or
     // exp(ln of the curve -/+ the half-width); nullopt where a limit is not a number.
     std::optional<BandLimits> At(Extended x, BandKind kind) const;
+    // Both bands at x, as At gives them, from one evaluation of the curve and the leverage.
+    struct BothLimits {
+        std::optional<BandLimits> Confidence;
+        std::optional<BandLimits> Prediction;
+    };
+    BothLimits BothAt(Extended x) const;
 
     int DegreesOfFreedom() const { return m_degreesOfFreedom; }
     Extended Quantile() const { return m_quantile; }
@@ -75,6 +81,13 @@ private:
 
     // f^T (X^T X)^-1 f at the abscissa as fitted.
     Extended Leverage(const TwoPart& u) const;
+    // f^T (X^T X)^-1 f at x; NaN where the band is not defined.
+    Extended LeverageAt(Extended x) const;
+    // The curve at x in the units the fit was made in: its value, or its ln for the power law
+    // and the exponential.
+    Extended CentreAt(Extended x) const;
+    // The band of the given half-width around that centre, in y's units.
+    std::optional<BandLimits> LimitsAround(Extended centre, Extended halfWidth) const;
     // The abscissa as fitted at x; its logarithm from the wide type where the fit took the wide
     // road, whose clustered logarithms need more than Extended's bits.
     TwoPart FittedAbscissa(Extended x) const;
@@ -89,6 +102,8 @@ private:
     Extended m_firstValue = 0;
     std::array<TwoPart, MaxBasisFunctions> m_centre {};
     std::array<Extended, MaxBasisFunctions> m_scale {};
+    // 1 / Scale[k], so that each column's recurrence multiplies rather than divides.
+    std::array<Extended, MaxBasisFunctions> m_inverseScale {};
 };
 
 } // namespace fit

@@ -4,6 +4,7 @@
 
 #include "common/color.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,13 @@ struct PathPoint {
     double X = 0;
     double Y = 0;
     bool operator==(const PathPoint&) const = default;
+};
+
+// A band at one pixel column's centre X: its edges' rows, Upper <= Lower.
+struct BandSpan {
+    double X = 0;
+    double Upper = 0;
+    double Lower = 0;
 };
 
 // Pixel coordinates grow rightwards and downwards. A rectangle (left, top, right, bottom)
@@ -54,15 +62,31 @@ public:
     // Draws the open polylines (of two points or more each) as one path with the pen, one pixel
     // wide, through exactly the points given. Surfaces that do not keep shapes ignore it.
     virtual void Path(const std::vector<std::vector<PathPoint>>& polylines) { (void)polylines; }
-    // Fills the closed polygon through outline (three points or more) with colour at opacity
-    // alpha (0 transparent to 255 opaque) over what is drawn, without an outline; pen and brush
-    // stay as they are. A surface that draws nothing ignores it.
-    virtual void FillTranslucent(
-        const std::vector<PathPoint>& outline, common::ColorValue colour, int alpha)
+    // Fills a band, without an outline: the region between its upper and lower edges, sampled
+    // at the spans' X (increasing, pixel-column centres) and joined straight from span to span;
+    // two spans or more. Its colour is the opaque one that colour at opacity alpha (0
+    // transparent to 255 opaque) gives over beneath: a tint of what lies under it, as a plain
+    // fill, which costs a fraction of a blend. Pen and brush stay as they are. A surface that
+    // draws nothing ignores it.
+    virtual void FillTinted(const std::vector<BandSpan>& spans, common::ColorValue colour,
+        int alpha, common::ColorValue beneath)
     {
-        (void)outline;
+        (void)spans;
         (void)colour;
         (void)alpha;
+        (void)beneath;
+    }
+
+    // Draws the same small figure around each of centres: draw(canvas, x, y) draws it around
+    // (x, y) within reach pixels of it, and may change the canvas's pen and brush. A surface of
+    // pixels may draw it once and copy its pixels to each centre, as many small markers are
+    // drawn at a fraction of their cost; pen and brush are then left as they were.
+    virtual void Repeat(const std::vector<CanvasPoint>& centres, int reach,
+        const std::function<void(Canvas& canvas, int x, int y)>& draw)
+    {
+        (void)reach;
+        for (const CanvasPoint& centre : centres)
+            draw(*this, centre.X, centre.Y);
     }
 
     virtual void SetPenColor(common::ColorValue colour) = 0;

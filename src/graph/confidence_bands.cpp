@@ -13,35 +13,31 @@ namespace graph {
 
 namespace {
 
-    // The polygons of one band: runs of columns where it is defined, their upper limits from
-    // left to right and their lower limits back.
-    class BandOutline {
-    public:
-        void Add(PathPoint upper, PathPoint lower)
-        {
-            m_upper.push_back(upper);
-            m_lower.push_back(lower);
-        }
-
-        // The run so far is one polygon; the next column starts another.
-        void Break(std::vector<std::vector<PathPoint>>& polygons)
-        {
-            if (m_upper.size() >= 2) {
-                std::vector<PathPoint> outline = m_upper;
-                outline.insert(outline.end(), m_lower.rbegin(), m_lower.rend());
-                polygons.push_back(std::move(outline));
-            }
-            m_upper.clear();
-            m_lower.clear();
-        }
-
-    private:
-        std::vector<PathPoint> m_upper;
-        std::vector<PathPoint> m_lower;
+    // The bands of one fit: runs of columns where each is defined.
+    using BandRuns = std::vector<std::vector<BandSpan>>;
+    struct BandPolygons {
+        BandRuns Confidence;
+        BandRuns Prediction;
     };
 
-    std::vector<std::vector<PathPoint>> BandPolygons(const GraphState& graph,
-        const data::PointStore& points, const fit::FitBands& bands, fit::BandKind kind)
+    // Adds the span to the last run, or ends that run where the band is not defined; a run of
+    // fewer than two columns is dropped.
+    void Extend(BandRuns& runs, bool& open, const std::optional<BandSpan>& span)
+    {
+        if (span) {
+            if (!open)
+                runs.emplace_back();
+            runs.back().push_back(*span);
+            open = true;
+            return;
+        }
+        if (open && runs.back().size() < 2)
+            runs.pop_back();
+        open = false;
+    }
+
+    BandPolygons PolygonsOf(
+        const GraphState& graph, const data::PointStore& points, const fit::FitBands& bands)
     {
         // Pixel centres lie half a pixel right of and below the pixel's corner; the rows run
         // between the centres of the plot's top and bottom edges, as the curve's do.
@@ -52,19 +48,26 @@ namespace {
             const Extended row = graph.PlotHeight * (y - points.YMin) / ySpan;
             return std::clamp(double(bottom - row), top, bottom);
         };
-        std::vector<std::vector<PathPoint>> polygons;
-        BandOutline outline;
+        BandPolygons polygons;
+        bool confidenceOpen = false;
+        bool predictionOpen = false;
+        const auto spanOf = [&](const std::optional<fit::BandLimits>& limits,
+                                double x) -> std::optional<BandSpan> {
+            if (!limits)
+                return std::nullopt;
+            return BandSpan { x, rowOf(limits->Upper), rowOf(limits->Lower) };
+        };
         for (int i = 0; i <= graph.PlotWidth; ++i) {
             const int column = graph.PlotLeft + i;
-            const auto limits = bands.At(PixelToX(graph, points, column), kind);
-            if (!limits) {
-                outline.Break(polygons);
-                continue;
-            }
+            const fit::FitBands::BothLimits limits = bands.BothAt(PixelToX(graph, points, column));
             const double x = column + 0.5;
-            outline.Add({ x, rowOf(limits->Upper) }, { x, rowOf(limits->Lower) });
+            if (graph.ConfidenceBandShown)
+                Extend(polygons.Confidence, confidenceOpen, spanOf(limits.Confidence, x));
+            if (graph.PredictionBandShown)
+                Extend(polygons.Prediction, predictionOpen, spanOf(limits.Prediction, x));
         }
-        outline.Break(polygons);
+        Extend(polygons.Confidence, confidenceOpen, std::nullopt);
+        Extend(polygons.Prediction, predictionOpen, std::nullopt);
         return polygons;
     }
 
@@ -81,15 +84,19 @@ void DrawConfidenceBands(const GraphState& graph, const data::PointStore& points
     const std::optional<fit::FitBands> bands = fit::FitBands::Of(fit, graph.BandLevel);
     if (!bands)
         return;
+    const BandPolygons polygons = PolygonsOf(graph, points, *bands);
     const int divisor = graph.FitCurveStale ? 2 : 1;
-    const auto fill = [&](fit::BandKind kind, int alpha) {
-        for (const std::vector<PathPoint>& polygon : BandPolygons(graph, points, *bands, kind))
-            canvas.FillTranslucent(polygon, graph.MarkerColor, alpha / divisor);
-    };
+    const int predictionAlpha = PredictionBandAlpha / divisor;
+    // The confidence band lies inside the prediction band: where both show, its tint is the
+    // curve's colour at its opacity over the prediction band's, the same colour at the sum of
+    // the two opacities less their product.
+    int confidenceAlpha = ConfidenceBandAlpha / divisor;
     if (graph.PredictionBandShown)
-        fill(fit::BandKind::Prediction, PredictionBandAlpha);
-    if (graph.ConfidenceBandShown)
-        fill(fit::BandKind::Confidence, ConfidenceBandAlpha);
+        confidenceAlpha += predictionAlpha - (predictionAlpha * confidenceAlpha + 127) / 255;
+    for (const std::vector<BandSpan>& run : polygons.Prediction)
+        canvas.FillTinted(run, graph.MarkerColor, predictionAlpha, graph.GraphColor);
+    for (const std::vector<BandSpan>& run : polygons.Confidence)
+        canvas.FillTinted(run, graph.MarkerColor, confidenceAlpha, graph.GraphColor);
 }
 
 } // namespace graph

@@ -16,10 +16,12 @@ constexpr int ConfidenceBandAlpha = 64;
 constexpr int PredictionBandAlpha = 36;
 
 // Fills the bands the graph shows (PredictionBandShown, then ConfidenceBandShown) of the last
-// fit at BandLevel (fit::FitBands) as translucent MarkerColor polygons between their lower and
-// upper limits, sampled at the centre of every pixel column of the plot and clipped to its
-// rows; a column where a band is not defined breaks its polygon. Nothing without a band of the
-// fit (fit::FitBands::Of), or when the y range has no height. Never throws.
+// fit at BandLevel (fit::FitBands) as polygons tinted with MarkerColor over the plot's
+// GraphColor, between their lower and upper limits, sampled at the centre of every pixel column
+// of the plot and clipped to its rows; a column where a band is not defined breaks its polygon.
+// Drawn on the plot's bare background, before its ticks and axes, so that the tint looks as a
+// translucent fill would. Nothing without a band of the fit (fit::FitBands::Of), or when the y
+// range has no height. Never throws.
 void DrawConfidenceBands(const GraphState& graph, const data::PointStore& points,
     const fit::FitState& fit, Canvas& canvas);
 

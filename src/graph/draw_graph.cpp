@@ -43,14 +43,14 @@ void DrawGraph(GraphState& graph, const data::PointStore& points, const fit::Fit
     canvas.SetBrushColor(graph.GraphColor);
     canvas.FillRect(graph.PlotLeft, graph.PlotTop, graph.PlotLeft + graph.PlotWidth,
         graph.PlotTop + graph.PlotHeight);
+    if (fit.FitValid)
+        DrawConfidenceBands(graph, points, fit, canvas);
     canvas.SetPenColor(graph.TickColor);
     ScaleTicks(graph, points);
 
     const std::string topYLabel = DrawMajorYTicks(graph, points, canvas, axes);
     DrawMajorXTicks(graph, points, canvas, axes);
     DrawFrameAndMinorTicks(graph, points, canvas, axes);
-    if (fit.FitValid)
-        DrawConfidenceBands(graph, points, fit, canvas);
     DrawMarkers(graph, points, canvas);
     const int stripLabelsWidth = DrawResidualStrip(graph, points, fit, canvas);
 

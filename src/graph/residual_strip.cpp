@@ -175,9 +175,14 @@ int DrawResidualStrip(const GraphState& graph, const data::PointStore& points,
     const int halfSize = MarkerHalfSize(graph.MarkerType,
         static_cast<std::uint16_t>(
             graph.MarkerSize * StripMarkerNumerator / StripMarkerDenominator));
+    std::vector<CanvasPoint> centres;
+    centres.reserve(residuals.size());
     for (const Residual& residual : residuals)
-        DrawMarker(canvas, graph.MarkerType, halfSize, residual.Column,
-            StripRow(graph, range, residual.Value), graph.MarkerColor);
+        centres.push_back({ residual.Column, StripRow(graph, range, residual.Value) });
+    // Within a pixel of the marker's half-size each way.
+    canvas.Repeat(centres, halfSize + 1, [&](Canvas& surface, int x, int y) {
+        DrawMarker(surface, graph.MarkerType, halfSize, x, y, graph.MarkerColor);
+    });
     return widest;
 }
 

@@ -6,6 +6,7 @@
 #include "graph/line_pixels.h"
 #include "qtgraph/qt_color.h"
 
+#include <QImage>
 #include <QLineF>
 #include <QPaintEngine>
 #include <QPainterPath>
@@ -145,24 +146,53 @@ void QtCanvas::Path(const std::vector<std::vector<graph::PathPoint>>& polylines)
     m_painter.restore();
 }
 
-void QtCanvas::FillTranslucent(
-    const std::vector<graph::PathPoint>& outline, common::ColorValue colour, int alpha)
+void QtCanvas::FillTinted(const std::vector<graph::BandSpan>& spans, common::ColorValue colour,
+    int alpha, common::ColorValue beneath)
 {
-    if (outline.size() < 3 || !m_painter.isActive())
+    if (spans.size() < 2 || !m_painter.isActive())
         return;
+    const QColor top = ColorOf(colour, m_palette);
+    const QColor under = ColorOf(beneath, m_palette);
+    const int opacity = std::clamp(alpha, 0, 255);
+    const auto mix = [opacity](int over, int below) {
+        return (over * opacity + below * (255 - opacity) + 127) / 255;
+    };
+    const QColor fill(mix(top.red(), under.red()), mix(top.green(), under.green()),
+        mix(top.blue(), under.blue()));
     QPolygonF polygon;
-    for (const graph::PathPoint& point : outline)
-        polygon << QPointF(point.X, point.Y);
-    QColor fill = ColorOf(colour, m_palette);
-    fill.setAlpha(std::clamp(alpha, 0, 255));
-    // Without antialiasing: the edge of so light a fill shows no steps, and smoothing it on a
-    // full-screen image took ten times as long as filling it.
+    for (const graph::BandSpan& span : spans)
+        polygon << QPointF(span.X, span.Upper);
+    for (auto span = spans.rbegin(); span != spans.rend(); ++span)
+        polygon << QPointF(span->X, span->Lower);
     m_painter.save();
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     m_painter.setPen(Qt::NoPen);
     m_painter.setBrush(fill);
     m_painter.drawPolygon(polygon, Qt::WindingFill);
     m_painter.restore();
+}
+
+void QtCanvas::Repeat(const std::vector<graph::CanvasPoint>& centres, int reach,
+    const std::function<void(graph::Canvas& canvas, int x, int y)>& draw)
+{
+    if (m_vector || !m_painter.isActive() || reach < 0) {
+        graph::Canvas::Repeat(centres, reach, draw);
+        return;
+    }
+    const int side = 2 * reach + 1;
+    QImage stamp(side, side, QImage::Format_ARGB32_Premultiplied);
+    stamp.fill(Qt::transparent);
+    {
+        QPainter painter(&stamp);
+        QtCanvas canvas(painter, stamp.size(), m_palette, m_painter.font());
+        canvas.m_penColor = m_penColor;
+        canvas.m_penVisible = m_penVisible;
+        canvas.m_penDashed = m_penDashed;
+        canvas.m_brushColor = m_brushColor;
+        draw(canvas, reach, reach);
+    }
+    for (const graph::CanvasPoint& centre : centres)
+        m_painter.drawImage(QPoint(centre.X - reach, centre.Y - reach), stamp);
 }
 
 QPen QtCanvas::VectorPen() const

@@ -43,9 +43,14 @@ public:
     int TextHeight(const std::string& text) override;
     bool KeepsShapes() const override { return m_vector; }
     void Path(const std::vector<std::vector<graph::PathPoint>>& polylines) override;
-    // Antialiased on every device, so that the band's edges are smooth.
-    void FillTranslucent(const std::vector<graph::PathPoint>& outline, common::ColorValue colour,
-        int alpha) override;
+    // One polygon, upper edge forth and lower edge back, without antialiasing.
+    void FillTinted(const std::vector<graph::BandSpan>& spans, common::ColorValue colour, int alpha,
+        common::ColorValue beneath) override;
+    // On a raster device: drawn once into a transparent image and copied to each centre. The
+    // figure is drawn without antialiasing, so each of its pixels is opaque or left alone, and
+    // the copies are the pixels drawing it in place would give.
+    void Repeat(const std::vector<graph::CanvasPoint>& centres, int reach,
+        const std::function<void(graph::Canvas& canvas, int x, int y)>& draw) override;
     void SetPenColor(common::ColorValue colour) override;
     void SetPenStyle(graph::PenStyle style) override;
     void SetBrushColor(common::ColorValue colour) override;

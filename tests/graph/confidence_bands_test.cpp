@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// tests/graph/confidence_bands_test.cpp: the bands as translucent polygons behind the markers.
+// tests/graph/confidence_bands_test.cpp: the bands as tinted polygons behind the ticks and markers.
 #include "graph_scene.h"
 
 #include "fit/confidence_band.h"
@@ -33,10 +33,12 @@ TEST(DrawConfidenceBands, FillsThePredictionBandThenTheConfidenceBandClippedToTh
         [](const CanvasCall& call) { return call.kind == CanvasCall::Kind::Ellipse; });
     std::vector<CanvasCall> fills;
     std::copy_if(calls.begin(), firstMarker, std::back_inserter(fills),
-        [](const CanvasCall& call) { return call.kind == CanvasCall::Kind::FillTranslucent; });
+        [](const CanvasCall& call) { return call.kind == CanvasCall::Kind::FillTinted; });
     ASSERT_EQ(fills.size(), 2u);
-    EXPECT_EQ(fills[0].coordinates, std::vector<int> { graph::PredictionBandAlpha });
-    EXPECT_EQ(fills[1].coordinates, std::vector<int> { graph::ConfidenceBandAlpha });
+    // The confidence band's tint is its own over the prediction band's: 64 over 36 is 91.
+    const int background = static_cast<int>(scene.graph.GraphColor);
+    EXPECT_EQ(fills[0].coordinates, (std::vector<int> { graph::PredictionBandAlpha, background }));
+    EXPECT_EQ(fills[1].coordinates, (std::vector<int> { 91, background }));
 
     const auto bands = fit::FitBands::Of(scene.fit, 95);
     ASSERT_TRUE(bands.has_value());
@@ -64,10 +66,10 @@ TEST(DrawConfidenceBands, FillsThePredictionBandThenTheConfidenceBandClippedToTh
     scene.graph.FitCurveStale = true;
     scene.canvas.calls.clear();
     scene.Draw();
-    const auto stale = scene.canvas.Of(CanvasCall::Kind::FillTranslucent);
+    const auto stale = scene.canvas.Of(CanvasCall::Kind::FillTinted);
     ASSERT_EQ(stale.size(), 2u);
-    EXPECT_EQ(stale[0].coordinates, std::vector<int> { graph::PredictionBandAlpha / 2 });
-    EXPECT_EQ(stale[1].coordinates, std::vector<int> { graph::ConfidenceBandAlpha / 2 });
+    EXPECT_EQ(stale[0].coordinates[0], graph::PredictionBandAlpha / 2);
+    EXPECT_EQ(stale[1].coordinates[0], 48);
     fit::ReleaseWorkingStorage(scene.fit);
 }
 

@@ -2,6 +2,8 @@
 // tests/qtgraph/qt_canvas_test.cpp: pixels the Qt canvas paints, against the window's conventions.
 #include "qtgraph/qt_canvas.h"
 
+#include "graph/markers.h"
+
 #include "qtgraph/qt_color.h"
 #include "qtgraph/qt_font.h"
 
@@ -133,6 +135,27 @@ TEST(QtCanvas, KeepsThePolygonFillInsideItsOutline)
                 }
             }
         }
+    }
+}
+
+TEST(QtCanvas, RepeatsAFigureAsDrawingItInPlaceWould)
+{
+    // Every marker shape, at centres that put it partly off the image too.
+    const std::vector<graph::CanvasPoint> centres { { 10, 10 }, { 37, 22 }, { 118, 30 },
+        { 60, 59 } };
+    for (const graph::MarkerShape shape :
+        { graph::Circle, graph::Square, graph::Equilat, graph::UpsideEquilat, graph::Diamond }) {
+        SCOPED_TRACE(static_cast<int>(shape));
+        const int halfSize = graph::MarkerHalfSize(shape, 5);
+        const auto draw = [&](graph::Canvas& canvas, int x, int y) {
+            graph::DrawMarker(canvas, shape, halfSize, x, y, common::Red);
+        };
+        Painting inPlace;
+        for (const graph::CanvasPoint& centre : centres)
+            draw(*inPlace.canvas, centre.X, centre.Y);
+        Painting repeated;
+        repeated.canvas->Repeat(centres, halfSize + 1, draw);
+        EXPECT_EQ(repeated.Pixels(), inPlace.Pixels());
     }
 }
 

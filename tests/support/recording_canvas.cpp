@@ -9,7 +9,7 @@ namespace test_support {
 std::string CanvasCall::Describe() const
 {
     static const char* const names[]
-        = { "FillRect", "MoveTo", "LineTo", "Ellipse", "Polygon", "TextOut", "FillTranslucent" };
+        = { "FillRect", "MoveTo", "LineTo", "Ellipse", "Polygon", "TextOut", "FillTinted" };
     std::string description = names[static_cast<int>(kind)];
     for (const int coordinate : coordinates) {
         description += ' ';
@@ -52,11 +52,14 @@ void RecordingCanvas::TextOut(int x, int y, const std::string& text)
     Record(CanvasCall::Kind::TextOut, { x, y }, text);
 }
 
-void RecordingCanvas::FillTranslucent(
-    const std::vector<graph::PathPoint>& outline, common::ColorValue colour, int alpha)
+void RecordingCanvas::FillTinted(const std::vector<graph::BandSpan>& spans,
+    common::ColorValue colour, int alpha, common::ColorValue beneath)
 {
-    Record(CanvasCall::Kind::FillTranslucent, { alpha });
-    calls.back().outline = outline;
+    Record(CanvasCall::Kind::FillTinted, { alpha, static_cast<int>(beneath) });
+    for (const graph::BandSpan& span : spans)
+        calls.back().outline.push_back({ span.X, span.Upper });
+    for (auto span = spans.rbegin(); span != spans.rend(); ++span)
+        calls.back().outline.push_back({ span->X, span->Lower });
     calls.back().fillColor = colour;
 }
 

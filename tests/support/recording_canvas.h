@@ -15,7 +15,7 @@ namespace test_support {
 // the alpha of a translucent fill), its text, and the pen and brush current when it was made.
 // A translucent fill also keeps its outline and colour.
 struct CanvasCall {
-    enum class Kind { FillRect, MoveTo, LineTo, Ellipse, Polygon, TextOut, FillTranslucent };
+    enum class Kind { FillRect, MoveTo, LineTo, Ellipse, Polygon, TextOut, FillTinted };
     Kind kind = Kind::MoveTo;
     std::vector<int> coordinates;
     std::string text;
@@ -44,8 +44,9 @@ public:
     void Ellipse(int left, int top, int right, int bottom) override;
     void Polygon(const std::vector<graph::CanvasPoint>& vertices) override;
     void TextOut(int x, int y, const std::string& text) override;
-    void FillTranslucent(const std::vector<graph::PathPoint>& outline, common::ColorValue colour,
-        int alpha) override;
+    // Records the band as the outline of its polygon: upper edge forth, lower edge back.
+    void FillTinted(const std::vector<graph::BandSpan>& spans, common::ColorValue colour, int alpha,
+        common::ColorValue beneath) override;
     int TextWidth(const std::string& text) override;
     int TextHeight(const std::string& text) override;
     void SetPenColor(common::ColorValue colour) override;
