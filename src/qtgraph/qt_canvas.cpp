@@ -3,6 +3,7 @@
 // right/bottom-exclusive boxes.
 #include "qtgraph/qt_canvas.h"
 
+#include "graph/band_outline.h"
 #include "graph/line_pixels.h"
 #include "qtgraph/qt_color.h"
 
@@ -159,11 +160,12 @@ void QtCanvas::FillTinted(const std::vector<graph::BandSpan>& spans, common::Col
     };
     const QColor fill(mix(top.red(), under.red()), mix(top.green(), under.green()),
         mix(top.blue(), under.blue()));
+    // On pixels, the vertices within an eighth of a pixel of a straight edge are left out: the
+    // rows filled stay the same, and a smooth band rasterises in a fraction of the time. Shapes
+    // keep every sample.
     QPolygonF polygon;
-    for (const graph::BandSpan& span : spans)
-        polygon << QPointF(span.X, span.Upper);
-    for (auto span = spans.rbegin(); span != spans.rend(); ++span)
-        polygon << QPointF(span->X, span->Lower);
+    for (const graph::PathPoint& point : graph::BandOutline(spans, m_vector ? 0 : 0.125))
+        polygon << QPointF(point.X, point.Y);
     m_painter.save();
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     m_painter.setPen(Qt::NoPen);
