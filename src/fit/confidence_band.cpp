@@ -200,10 +200,8 @@ Extended FitBands::LeverageAt(Extended x) const
 
 Extended FitBands::HalfWidth(Extended x, BandKind kind) const
 {
-    Extended leverage = LeverageAt(x);
-    if (kind == BandKind::Prediction)
-        leverage += 1;
-    return m_quantile * std::sqrt(m_variance * leverage);
+    const Extended leverage = LeverageAt(x);
+    return HalfWidthOf(kind == BandKind::Prediction ? leverage + 1 : leverage);
 }
 
 Extended FitBands::CentreAt(Extended x) const
@@ -237,8 +235,8 @@ FitBands::BothLimits FitBands::BothAt(Extended x) const
 {
     const Extended leverage = LeverageAt(x);
     const Extended centre = CentreAt(x);
-    return { LimitsAround(centre, m_quantile * std::sqrt(m_variance * leverage)),
-        LimitsAround(centre, m_quantile * std::sqrt(m_variance * (leverage + 1))) };
+    return { LimitsAround(centre, HalfWidthOf(leverage)),
+        LimitsAround(centre, HalfWidthOf(leverage + 1)) };
 }
 
 } // namespace fit

@@ -7,6 +7,7 @@
 #include "fit/fit_state.h"
 
 #include <array>
+#include <cmath>
 #include <optional>
 
 namespace fit {
@@ -81,6 +82,11 @@ private:
 
     // f^T (X^T X)^-1 f at the abscissa as fitted.
     Extended Leverage(const TwoPart& u) const;
+    // t sqrt(s^2 leverage).
+    Extended HalfWidthOf(Extended leverage) const
+    {
+        return m_quantile * std::sqrt(m_variance * leverage);
+    }
     // f^T (X^T X)^-1 f at x; NaN where the band is not defined.
     Extended LeverageAt(Extended x) const;
     // The curve at x in the units the fit was made in: its value, or its ln for the power law

@@ -3,6 +3,9 @@
 #include "fit/invert_matrix.h"
 
 #include "fit/elimination.h"
+#include "fit/singular_system.h"
+
+#include "common/failure.h"
 
 #include <algorithm>
 
@@ -61,6 +64,22 @@ std::vector<int> EliminationPivotRows(const WorkingMatrix& matrix, int size)
     RowScales<Extended, ExtendedSteps>(working, size, scales);
     Eliminate<Extended, ExtendedSteps>(working, size, scales, pivotRows);
     return std::vector<int>(pivotRows.begin(), pivotRows.begin() + std::max(size, 1));
+}
+
+bool InvertNormalMatrix(FitState& fit, int basisCount)
+{
+    fit.SystemSize = basisCount;
+    for (int row = 1; row <= basisCount; ++row)
+        for (int column = 1; column <= basisCount; ++column)
+            fit.SolveMatrix(row, column) = fit.NormalMatrix(row, column);
+    try {
+        InvertMatrix(fit);
+    } catch (const SingularSystem&) {
+        return false;
+    } catch (const common::FloatingPointError&) {
+        return false;
+    }
+    return true;
 }
 
 } // namespace fit

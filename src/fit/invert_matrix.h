@@ -18,6 +18,11 @@ namespace fit {
 // the columns of InverseMatrix written before stay written, SolveMatrix is restored.
 void InvertMatrix(FitState& fit);
 
+// Copies the leading basisCount block of NormalMatrix into SolveMatrix, sets SystemSize and
+// inverts it into InverseMatrix; false where it has no Extended inverse (a singular system or
+// a step that faults).
+bool InvertNormalMatrix(FitState& fit, int basisCount);
+
 // The pivot row that each elimination step 1..size-1 of InvertMatrix chooses for the leading
 // size x size block of matrix (element 0 unused). Throws like InvertMatrix.
 std::vector<int> EliminationPivotRows(const WorkingMatrix& matrix, int size);

@@ -8,7 +8,6 @@
 #include "fit/invert_matrix.h"
 #include "fit/model_value.h"
 #include "fit/residual_accuracy.h"
-#include "fit/singular_system.h"
 
 #include <algorithm>
 #include <array>
@@ -132,17 +131,8 @@ namespace {
 bool SolvePointByPointInExtended(const data::PointStore& points, FitState& fit, int basisCount)
 {
     WithBasisCount(basisCount, [&](auto count) { SumNormalMatrix<count()>(points, fit); });
-    fit.SystemSize = basisCount;
-    for (int row = 1; row <= basisCount; ++row)
-        for (int column = 1; column <= basisCount; ++column)
-            fit.SolveMatrix(row, column) = fit.NormalMatrix(row, column);
-    try {
-        InvertMatrix(fit);
-    } catch (const SingularSystem&) {
+    if (!InvertNormalMatrix(fit, basisCount))
         return false;
-    } catch (const common::FloatingPointError&) {
-        return false;
-    }
     WithBasisCount(basisCount, [&](auto count) { SumConstants<count()>(points, fit); });
     return true;
 }

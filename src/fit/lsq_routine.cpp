@@ -12,7 +12,6 @@
 #include "fit/lsq_point_by_point.h"
 #include "fit/model_value.h"
 #include "fit/residual_accuracy.h"
-#include "fit/singular_system.h"
 #include "fit/wide_fit.h"
 
 #include <algorithm>
@@ -160,19 +159,8 @@ namespace {
     {
         BuildDesign(fit, pointCount, basisCount);
         BuildNormalMatrix(fit, pointCount, basisCount);
-
-        fit.SystemSize = basisCount;
-        for (int row = 1; row <= basisCount; ++row)
-            for (int column = 1; column <= basisCount; ++column)
-                fit.SolveMatrix(row, column) = fit.NormalMatrix(row, column);
-        try {
-            InvertMatrix(fit);
-        } catch (const SingularSystem&) {
+        if (!InvertNormalMatrix(fit, basisCount))
             return false;
-        } catch (const common::FloatingPointError&) {
-            return false;
-        }
-
         BuildPseudoInverse(fit, pointCount, basisCount);
         FormConstants(fit, pointCount, basisCount);
         return true;

@@ -188,6 +188,17 @@ namespace {
         return Unscaled({ sum, 0 }, scale);
     }
 
+    // sum += (y of the point - value)^2, each step rounded to the width; residual and square
+    // are scratch, kept by the caller so that the loop allocates nothing.
+    void AddSquaredResidual(WideFloat& sum, WideFloat& residual, WideFloat& square,
+        const data::PointStore& points, int point, const WideFloat& value)
+    {
+        mpfr_set_ld(Raw(residual), points.YData[point], MPFR_RNDN);
+        mpfr_sub(Raw(residual), Raw(residual), Raw(value), MPFR_RNDN);
+        mpfr_sqr(Raw(square), Raw(residual), MPFR_RNDN);
+        mpfr_add(Raw(sum), Raw(sum), Raw(square), MPFR_RNDN);
+    }
+
 } // namespace
 
 JudgedSum SumPolynomialResiduals(const data::PointStore& points,
@@ -223,10 +234,7 @@ JudgedSum SumPolynomialResiduals(const data::PointStore& points,
             mpfr_mul(Raw(value), Raw(value), Raw(x), MPFR_RNDN);
             mpfr_add(Raw(value), Raw(value), Raw(constants[k]), MPFR_RNDN);
         }
-        mpfr_set_ld(Raw(residual), points.YData[point], MPFR_RNDN);
-        mpfr_sub(Raw(residual), Raw(residual), Raw(value), MPFR_RNDN);
-        mpfr_sqr(Raw(square), Raw(residual), MPFR_RNDN);
-        mpfr_add(Raw(sum), Raw(sum), Raw(square), MPFR_RNDN);
+        AddSquaredResidual(sum, residual, square, points, point, value);
         accuracy.Add(Scaled(points.YData[point], terms.ScaleExponent),
             Scaled(EvaluationScale(Polynomial, terms.Constants.data(), count, points.XData[point]),
                 terms.ScaleExponent));
@@ -258,10 +266,7 @@ JudgedSum SumCurveResiduals(const data::PointStore& points, FitModel fitType,
         accuracy.AddModelError(Scaled(magnitude, terms.ScaleExponent) * constantsError);
         mpfr_set_ld(Raw(x), points.XData[point], MPFR_RNDN);
         SetModelValue(value, fitType, constants.data(), count, x);
-        mpfr_set_ld(Raw(residual), points.YData[point], MPFR_RNDN);
-        mpfr_sub(Raw(residual), Raw(residual), Raw(value), MPFR_RNDN);
-        mpfr_sqr(Raw(square), Raw(residual), MPFR_RNDN);
-        mpfr_add(Raw(sum), Raw(sum), Raw(square), MPFR_RNDN);
+        AddSquaredResidual(sum, residual, square, points, point, value);
         accuracy.Add(Scaled(points.YData[point], terms.ScaleExponent),
             Scaled(EvaluationScale(fitType, terms.Constants.data(), count, points.XData[point]),
                 terms.ScaleExponent));
