@@ -27,9 +27,9 @@ namespace {
         boost::math::policies::evaluation_error<boost::math::policies::ignore_error>,
         boost::math::policies::rounding_error<boost::math::policies::ignore_error>>;
 
-    FitBands::TwoPart Split(Extended value) { return { value, 0 }; }
+    TwoPart Split(Extended value) { return { value, 0 }; }
 
-    FitBands::TwoPart Split(const WideFloat& value)
+    TwoPart Split(const WideFloat& value)
     {
         const Extended high = mpfr_get_ld(value.backend().data(), MPFR_RNDN);
         const WideFloat rest = value - WideFloat(high);
@@ -46,13 +46,13 @@ namespace {
     // the powers u^0..u^(size-1) is normal(row, column), from 1. With normal = R^T R, R upper
     // triangular: phi_0 = 1 / R(1, 1), and for k from 0 the scale R(k + 2, k + 2) / R(k + 1, k + 1)
     // and the centre R(k + 1, k + 2) / R(k + 1, k + 1) - R(k, k + 1) / R(k, k) (the second term 0
-    // for k = 0). False where the matrix is not positive definite at this width.
+    // for k = 0). Not valid where the matrix is not positive definite at this width, or a term
+    // is not a finite number in Extended.
     template <typename Real, typename Normal>
-    bool SetRecurrence(const Normal& normal, int size, Extended& firstValue,
-        std::array<FitBands::TwoPart, MaxBasisFunctions>& centre,
-        std::array<Extended, MaxBasisFunctions>& scale)
+    OrthonormalRecurrence RecurrenceOf(const Normal& normal, int size)
     {
         using std::sqrt;
+        OrthonormalRecurrence recurrence;
         SquareMatrix<Real> factor;
         Real product;
         for (int row = 1; row <= size; ++row) {
@@ -62,7 +62,7 @@ namespace {
                 diagonal -= product;
             }
             if (!(diagonal > 0))
-                return false;
+                return recurrence;
             factor(row, row) = sqrt(diagonal);
             for (int column = row + 1; column <= size; ++column) {
                 Real value = normal(row, column);
@@ -73,16 +73,25 @@ namespace {
                 factor(row, column) = value / factor(row, row);
             }
         }
-        firstValue = Nearest(Real(1) / factor(1, 1));
-        scale[0] = 0;
+        recurrence.FirstValue = Nearest(Real(1) / factor(1, 1));
+        if (!std::isfinite(recurrence.FirstValue))
+            return recurrence;
         Real previousShift = 0;
         for (int k = 0; k + 1 < size; ++k) {
             Real shift = factor(k + 1, k + 2) / factor(k + 1, k + 1);
-            centre[k] = Split(Real(shift - previousShift));
-            scale[k + 1] = Nearest(Real(factor(k + 2, k + 2) / factor(k + 1, k + 1)));
+            const TwoPart centre = Split(Real(shift - previousShift));
+            const Extended scale = Nearest(Real(factor(k + 2, k + 2) / factor(k + 1, k + 1)));
+            const Extended inverseScale = 1 / scale;
+            if (!std::isfinite(centre.High) || !std::isfinite(centre.Low) || !(scale > 0)
+                || !std::isfinite(scale) || !std::isfinite(inverseScale))
+                return recurrence;
+            recurrence.Centre[k] = centre;
+            recurrence.Scale[k + 1] = scale;
+            recurrence.InverseScale[k + 1] = inverseScale;
             previousShift = shift;
         }
-        return true;
+        recurrence.Valid = true;
+        return recurrence;
     }
 
     // The normal matrix of the wide result, row by row.
@@ -93,11 +102,6 @@ namespace {
             return solution.NormalMatrix[(row - 1) * solution.BasisCount + column - 1];
         }
     };
-
-    bool IsFinite(const FitBands::TwoPart& value)
-    {
-        return std::isfinite(value.High) && std::isfinite(value.Low);
-    }
 
 } // namespace
 
@@ -135,27 +139,22 @@ std::optional<FitBands> FitBands::Of(const FitState& fit, Extended levelPercent)
         || !std::isfinite(bands.m_quantile))
         return std::nullopt;
 
-    bool factored = false;
     if (fit.WideResults && fit.WideResults->BasisCount == basisCount) {
-        const WidePrecision precision(fit.WideResults->Bits);
-        factored = SetRecurrence<WideFloat>(WideNormal { *fit.WideResults }, basisCount,
-            bands.m_firstValue, bands.m_centre, bands.m_scale);
+        const WideSolution& solution = *fit.WideResults;
+        if (!solution.BandRecurrence) {
+            const WidePrecision precision(solution.Bits);
+            solution.BandRecurrence = RecurrenceOf<WideFloat>(WideNormal { solution }, basisCount);
+        }
+        bands.m_recurrence = *solution.BandRecurrence;
     } else if (fit.NormalMatrix.IsAllocated()) {
-        factored = SetRecurrence<Extended>(
-            fit.NormalMatrix, basisCount, bands.m_firstValue, bands.m_centre, bands.m_scale);
+        bands.m_recurrence = RecurrenceOf<Extended>(fit.NormalMatrix, basisCount);
     }
-    if (!factored || !std::isfinite(bands.m_firstValue))
+    if (!bands.m_recurrence.Valid)
         return std::nullopt;
-    for (int k = 0; k + 1 < basisCount; ++k) {
-        bands.m_inverseScale[k + 1] = 1 / bands.m_scale[k + 1];
-        if (!IsFinite(bands.m_centre[k]) || !(bands.m_scale[k + 1] > 0)
-            || !std::isfinite(bands.m_scale[k + 1]) || !std::isfinite(bands.m_inverseScale[k + 1]))
-            return std::nullopt;
-    }
     return bands;
 }
 
-FitBands::TwoPart FitBands::FittedAbscissa(Extended x) const
+TwoPart FitBands::FittedAbscissa(Extended x) const
 {
     if (m_fit->FitType != PowerLaw)
         return Split(x);
@@ -175,12 +174,15 @@ Extended FitBands::Leverage(const TwoPart& u) const
 {
     // Sums in increasing k; u - centre in two parts: the difference of the high parts is exact
     // near the centre, where the low parts count.
+    const OrthonormalRecurrence& recurrence = m_recurrence;
     Extended previous = 0;
-    Extended value = m_firstValue;
+    Extended value = recurrence.FirstValue;
     Extended sum = value * value;
     for (int k = 0; k + 1 < m_basisCount; ++k) {
-        const Extended offset = (u.High - m_centre[k].High) + (u.Low - m_centre[k].Low);
-        const Extended next = (offset * value - m_scale[k] * previous) * m_inverseScale[k + 1];
+        const TwoPart& centre = recurrence.Centre[k];
+        const Extended offset = (u.High - centre.High) + (u.Low - centre.Low);
+        const Extended next
+            = (offset * value - recurrence.Scale[k] * previous) * recurrence.InverseScale[k + 1];
         previous = value;
         value = next;
         sum += value * value;
@@ -237,6 +239,22 @@ FitBands::BothLimits FitBands::BothAt(Extended x) const
     const Extended centre = CentreAt(x);
     return { LimitsAround(centre, HalfWidthOf(leverage)),
         LimitsAround(centre, HalfWidthOf(leverage + 1)) };
+}
+
+std::vector<FitBands::BothLimits> FitBands::BothAt(
+    const std::vector<Extended>& xs, const std::vector<Extended>& curve) const
+{
+    const bool polynomial = IsPolynomial(m_fit->FitType);
+    std::vector<BothLimits> limits;
+    limits.reserve(xs.size());
+    for (std::size_t index = 0; index < xs.size(); ++index) {
+        const Extended leverage = LeverageAt(xs[index]);
+        const Extended centre
+            = polynomial && index < curve.size() ? curve[index] : CentreAt(xs[index]);
+        limits.push_back({ LimitsAround(centre, HalfWidthOf(leverage)),
+            LimitsAround(centre, HalfWidthOf(leverage + 1)) });
+    }
+    return limits;
 }
 
 } // namespace fit

@@ -5,10 +5,11 @@
 
 #include "common/extended.h"
 #include "fit/fit_state.h"
+#include "fit/orthonormal_recurrence.h"
 
-#include <array>
 #include <cmath>
 #include <optional>
+#include <vector>
 
 namespace fit {
 
@@ -41,7 +42,7 @@ struct BandLimits {
 // points, phi_0(u)..phi_(p-1)(u) (times u^2 for a forced fit), evaluated by their three-term
 // recurrence: a sum of squares, free of the cancellation of the powers of u. The recurrence comes
 // from the Cholesky factor of the normal matrix, taken from the wide result at its own width
-// where the fit took the wide road, so that the band is as exact as the fit.
+// where the fit took the wide road (once per fit), so that the band is as exact as the fit.
 class FitBands {
 public:
     // The bands of the last fit at levelPercent; nullopt where it has none: FitValid is clear,
@@ -63,16 +64,13 @@ public:
         std::optional<BandLimits> Prediction;
     };
     BothLimits BothAt(Extended x) const;
+    // Both bands at each of xs, as BothAt gives them; curve holds CurveValue at each of xs, the
+    // centre of a polynomial's bands, so that the curve drawn and its bands take it once.
+    std::vector<BothLimits> BothAt(
+        const std::vector<Extended>& xs, const std::vector<Extended>& curve) const;
 
     int DegreesOfFreedom() const { return m_degreesOfFreedom; }
     Extended Quantile() const { return m_quantile; }
-
-    // A value carried as the unevaluated sum High + Low, for the centres of the recurrence and
-    // the abscissae they are taken from, whose low bits count near the centre.
-    struct TwoPart {
-        Extended High = 0;
-        Extended Low = 0;
-    };
 
 private:
     explicit FitBands(const FitState& fit)
@@ -104,12 +102,7 @@ private:
     bool m_forced = false;
     Extended m_quantile = 0;
     Extended m_variance = 0;
-    // phi_0, and phi_(k+1) = ((u - Centre[k]) phi_k - Scale[k] phi_(k-1)) / Scale[k + 1].
-    Extended m_firstValue = 0;
-    std::array<TwoPart, MaxBasisFunctions> m_centre {};
-    std::array<Extended, MaxBasisFunctions> m_scale {};
-    // 1 / Scale[k], so that each column's recurrence multiplies rather than divides.
-    std::array<Extended, MaxBasisFunctions> m_inverseScale {};
+    OrthonormalRecurrence m_recurrence;
 };
 
 } // namespace fit

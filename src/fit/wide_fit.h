@@ -5,6 +5,7 @@
 
 #include "data/point_store.h"
 #include "fit/fit_state.h"
+#include "fit/orthonormal_recurrence.h"
 #include "fit/scaled_sum.h"
 #include "fit/wide_float.h"
 
@@ -30,6 +31,9 @@ struct WideSolution {
     bool CurveCentred = false;
     Extended CurveCentre = 0;
     std::vector<WideFloat> CentredConstants;
+    // The bands' recurrence, formed from NormalMatrix at Bits when the bands first need it and
+    // kept with the fit, so that a redraw does not factor the wide matrix again.
+    mutable std::optional<OrthonormalRecurrence> BandRecurrence;
 };
 
 // Fits FitType of order FitOrder (ZeroForce) to points 1..PointCount by the steps of LsqRoutine,

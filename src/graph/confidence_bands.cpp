@@ -36,8 +36,8 @@ namespace {
         open = false;
     }
 
-    BandPolygons PolygonsOf(
-        const GraphState& graph, const data::PointStore& points, const fit::FitBands& bands)
+    BandPolygons PolygonsOf(const GraphState& graph, const data::PointStore& points,
+        const fit::FitBands& bands, const CurveColumns& curve)
     {
         // Pixel centres lie half a pixel right of and below the pixel's corner; the rows run
         // between the centres of the plot's top and bottom edges, as the curve's do.
@@ -57,10 +57,10 @@ namespace {
                 return std::nullopt;
             return BandSpan { x, rowOf(limits->Upper), rowOf(limits->Lower) };
         };
+        const std::vector<fit::FitBands::BothLimits> columns = bands.BothAt(curve.X, curve.Value);
         for (int i = 0; i <= graph.PlotWidth; ++i) {
-            const int column = graph.PlotLeft + i;
-            const fit::FitBands::BothLimits limits = bands.BothAt(PixelToX(graph, points, column));
-            const double x = column + 0.5;
+            const fit::FitBands::BothLimits& limits = columns[std::size_t(i)];
+            const double x = graph.PlotLeft + i + 0.5;
             if (graph.ConfidenceBandShown)
                 Extend(polygons.Confidence, confidenceOpen, spanOf(limits.Confidence, x));
             if (graph.PredictionBandShown)
@@ -76,6 +76,13 @@ namespace {
 void DrawConfidenceBands(const GraphState& graph, const data::PointStore& points,
     const fit::FitState& fit, Canvas& canvas)
 {
+    if (graph.ConfidenceBandShown || graph.PredictionBandShown)
+        DrawConfidenceBands(graph, points, fit, SampleCurveColumns(graph, points, fit), canvas);
+}
+
+void DrawConfidenceBands(const GraphState& graph, const data::PointStore& points,
+    const fit::FitState& fit, const CurveColumns& curve, Canvas& canvas)
+{
     if (!graph.ConfidenceBandShown && !graph.PredictionBandShown)
         return;
     const Extended ySpan = points.YMax - points.YMin;
@@ -84,7 +91,7 @@ void DrawConfidenceBands(const GraphState& graph, const data::PointStore& points
     const std::optional<fit::FitBands> bands = fit::FitBands::Of(fit, graph.BandLevel);
     if (!bands)
         return;
-    const BandPolygons polygons = PolygonsOf(graph, points, *bands);
+    const BandPolygons polygons = PolygonsOf(graph, points, *bands, curve);
     const int divisor = graph.FitCurveStale ? 2 : 1;
     const int predictionAlpha = PredictionBandAlpha / divisor;
     // The confidence band lies inside the prediction band: where both show, its tint is the

@@ -5,6 +5,7 @@
 #include "data/point_store.h"
 #include "fit/fit_state.h"
 #include "graph/canvas.h"
+#include "graph/fitting_curve.h"
 #include "graph/graph_state.h"
 
 namespace graph {
@@ -24,5 +25,8 @@ constexpr int PredictionBandAlpha = 36;
 // range has no height. Never throws.
 void DrawConfidenceBands(const GraphState& graph, const data::PointStore& points,
     const fit::FitState& fit, Canvas& canvas);
+// The same about the curve's samples of SampleCurveColumns.
+void DrawConfidenceBands(const GraphState& graph, const data::PointStore& points,
+    const fit::FitState& fit, const CurveColumns& curve, Canvas& canvas);
 
 } // namespace graph

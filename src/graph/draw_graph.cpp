@@ -43,8 +43,14 @@ void DrawGraph(GraphState& graph, const data::PointStore& points, const fit::Fit
     canvas.SetBrushColor(graph.GraphColor);
     canvas.FillRect(graph.PlotLeft, graph.PlotTop, graph.PlotLeft + graph.PlotWidth,
         graph.PlotTop + graph.PlotHeight);
+    // The curve's samples serve the bands and the curve; a drawing that keeps shapes draws the
+    // curve from its own path.
+    const bool bandsShown = graph.ConfidenceBandShown || graph.PredictionBandShown;
+    const CurveColumns curve = fit.FitValid && (bandsShown || !canvas.KeepsShapes())
+        ? SampleCurveColumns(graph, points, fit)
+        : CurveColumns {};
     if (fit.FitValid)
-        DrawConfidenceBands(graph, points, fit, canvas);
+        DrawConfidenceBands(graph, points, fit, curve, canvas);
     canvas.SetPenColor(graph.TickColor);
     ScaleTicks(graph, points);
 
@@ -59,7 +65,7 @@ void DrawGraph(GraphState& graph, const data::PointStore& points, const fit::Fit
         std::max(labelsLeftOfPlot ? canvas.TextWidth(topYLabel) : 0, stripLabelsWidth));
 
     if (fit.FitValid)
-        DrawFittingCurve(graph, points, fit, canvas);
+        DrawFittingCurve(graph, points, fit, curve, canvas);
 }
 
 } // namespace graph

@@ -53,6 +53,12 @@ std::vector<PixelRun> LinePixelRuns(CanvasPoint from, CanvasPoint to, int width,
                               : PixelRun { static_cast<int>(minor), low, 1, length });
     };
 
+    // A level or upright line is one run.
+    if (minorDelta == 0) {
+        if (first <= last)
+            addRun(first, last, minorStart);
+        return runs;
+    }
     long long runStart = first;
     long long runMinor = minorAt(first);
     for (long long k = first + 1; k <= last; ++k) {

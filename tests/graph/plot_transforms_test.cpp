@@ -59,6 +59,39 @@ TEST(FloorInt, RoundsDownAndOneLessAtNegativeWholeNumbers)
     }
 }
 
+TEST(NearestPixel, RoundsHalvesToEvenAndSaturatesWithoutAFailure)
+{
+    const struct {
+        Extended value;
+        int expected;
+    } cases[] = {
+        { 0.5L, 0 },
+        { 1.5L, 2 },
+        { 2.5L, 2 },
+        { -0.5L, 0 },
+        { -1.5L, -2 },
+        { -2.5L, -2 },
+        { 2.4999999999999999999L, 2 },
+        { -3.5000000000000000001L, -4 },
+        { -0.0L, 0 },
+        { 1073741823.5L, 1073741824 },
+        { 1073741824.5L, 1073741824 },
+        { 2147483646.5L, INT_MAX - 1 },
+        { 2147483647.5L, INT_MAX },
+        { -2147483648.5L, INT_MIN },
+        { 1e4000L, INT_MAX },
+        { -Infinity, INT_MIN },
+        { NotANumber, 0 },
+        { 1e-4000L, 0 },
+    };
+    for (const auto& testCase : cases) {
+        SCOPED_TRACE(double(testCase.value));
+        std::feclearexcept(FE_ALL_EXCEPT);
+        EXPECT_EQ(graph::NearestPixel(testCase.value), testCase.expected);
+        EXPECT_FALSE(std::fetestexcept(FE_INVALID | FE_OVERFLOW | FE_DIVBYZERO));
+    }
+}
+
 TEST(XToPixel, MapsTheRangeOntoTheRectangleWithHalvesToEven)
 {
     const Plot plot;
