@@ -4,7 +4,9 @@
 #include "qtgraph/qt_canvas.h"
 
 #include "graph/band_outline.h"
+#include "graph/band_pixels.h"
 #include "graph/line_pixels.h"
+#include "qtgraph/image_pixels.h"
 #include "qtgraph/qt_color.h"
 
 #include <QImage>
@@ -19,6 +21,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <optional>
 
 namespace qtgraph {
 
@@ -160,17 +163,29 @@ void QtCanvas::FillTinted(const std::vector<graph::BandSpan>& spans, common::Col
     };
     const QColor fill(mix(top.red(), under.red()), mix(top.green(), under.green()),
         mix(top.blue(), under.blue()));
-    // On pixels, the vertices within an eighth of a pixel of a straight edge are left out: the
-    // rows filled stay the same, and a smooth band rasterises in a fraction of the time. Shapes
-    // keep every sample.
-    QPolygonF polygon;
-    for (const graph::PathPoint& point : graph::BandOutline(spans, m_vector ? 0 : 0.125))
-        polygon << QPointF(point.X, point.Y);
     m_painter.save();
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     m_painter.setPen(Qt::NoPen);
     m_painter.setBrush(fill);
-    m_painter.drawPolygon(polygon, Qt::WindingFill);
+    if (m_vector) {
+        // Shapes keep every sample.
+        QPolygonF polygon;
+        for (const graph::PathPoint& point : graph::BandOutline(spans, 0))
+            polygon << QPointF(point.X, point.Y);
+        m_painter.drawPolygon(polygon, Qt::WindingFill);
+    } else {
+        // On pixels, the rows each column covers, as a few thousand rectangles in one call:
+        // the pixels a fill of the outline covers, without scanning its every row.
+        const std::vector<graph::PixelRun> runs = graph::BandPixelRuns(spans);
+        if (std::optional<ImagePixels> pixels = ImagePixels::Of(m_painter)) {
+            pixels->Fill(runs, fill.rgb());
+        } else {
+            QList<QRect> rectangles;
+            for (const graph::PixelRun& run : runs)
+                rectangles.append(QRect(run.Left, run.Top, run.Width, run.Height));
+            m_painter.drawRects(rectangles);
+        }
+    }
     m_painter.restore();
 }
 
@@ -193,6 +208,9 @@ void QtCanvas::Repeat(const std::vector<graph::CanvasPoint>& centres, int reach,
         canvas.m_brushColor = m_brushColor;
         draw(canvas, reach, reach);
     }
+    std::optional<ImagePixels> pixels = ImagePixels::Of(m_painter);
+    if (pixels && pixels->Stamp(stamp, centres))
+        return;
     for (const graph::CanvasPoint& centre : centres)
         m_painter.drawImage(QPoint(centre.X - reach, centre.Y - reach), stamp);
 }

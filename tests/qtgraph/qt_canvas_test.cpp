@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -157,6 +158,29 @@ TEST(QtCanvas, RepeatsAFigureAsDrawingItInPlaceWould)
         repeated.canvas->Repeat(centres, halfSize + 1, draw);
         EXPECT_EQ(repeated.Pixels(), inPlace.Pixels());
     }
+}
+
+TEST(QtCanvas, TintsABandAlikeStraightIntoTheImageAndThroughThePainter)
+{
+    std::vector<graph::BandSpan> spans;
+    for (int column = 0; column < 120; ++column) {
+        const double middle = 30 + 25 * std::sin(column / 9.0);
+        spans.push_back({ column + 0.5, middle - 4.3, middle + 5.1 });
+    }
+    // A clip of the whole image leaves the pixels alone but keeps them from being written
+    // straight.
+    Painting straight;
+    Painting painted;
+    painted.painter->setClipRect(painted.image.rect());
+    for (Painting* painting : { &straight, &painted })
+        painting->canvas->FillTinted(spans, common::Red, 128, common::White);
+    const QImage& image = straight.Pixels();
+    EXPECT_EQ(image, painted.Pixels());
+    // Red at half opacity over white in the rows whose centres lie within 25.7..35.1.
+    EXPECT_EQ(image.pixel(0, 25), White);
+    EXPECT_EQ(image.pixel(0, 26), 0xFFFF7F7F);
+    EXPECT_EQ(image.pixel(0, 34), 0xFFFF7F7F);
+    EXPECT_EQ(image.pixel(0, 35), White);
 }
 
 TEST(QtCanvas, WritesTextOnAnOpaqueBoxOfTheBrushColour)
