@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // bench/graph_bench.cpp: the drawing pass with 600 points and an order-15 curve on a 1920 x 1080
-// image, with and without the bands and the residual strip, and graph files of the fitter's
-// default size.
+// image, with and without the bands and the residual strip (also timed in pairs, for their
+// ratio), and graph files of the fitter's default size.
 #include "fit/lsq_routine.h"
 #include "graph/draw_graph.h"
 #include "qtgraph/graph_file.h"
@@ -15,8 +15,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -119,6 +122,46 @@ BENCHMARK_CAPTURE(DrawFittedGraph, BandsAndResiduals, true)
     ->Arg(5)
     ->Arg(15)
     ->Unit(benchmark::kMillisecond);
+
+// The two drawings of the same fit in turn, each timed, so that the machine's drift falls on both
+// alike: the median ratio of each pair, and the median times.
+void BandsAndResidualsOverPlain(benchmark::State& state)
+{
+    const int order = static_cast<int>(state.range(0));
+    FittedScene plain(order);
+    FittedScene decorated(order);
+    decorated.graph.ConfidenceBandShown = true;
+    decorated.graph.PredictionBandShown = true;
+    decorated.graph.ResidualsShown = true;
+    BoxLabel title, xLegend, yLegend;
+    QImage image(1920, 1080, QImage::Format_RGB32);
+    const QPalette palette = QGuiApplication::palette();
+    const QFont font = qtgraph::WindowFont();
+    const auto timeDrawing = [&](Scene& scene) {
+        const auto start = std::chrono::steady_clock::now();
+        QPainter painter(&image);
+        qtgraph::QtCanvas canvas(painter, image.size(), palette, font);
+        graph::DrawGraph(scene.graph, scene.points, scene.fit, scene.window, canvas,
+            { title, xLegend, yLegend });
+        painter.end();
+        return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+            .count();
+    };
+    std::vector<double> plainTimes, decoratedTimes, ratios;
+    for (auto _ : state) {
+        plainTimes.push_back(timeDrawing(plain));
+        decoratedTimes.push_back(timeDrawing(decorated));
+        ratios.push_back(decoratedTimes.back() / plainTimes.back());
+    }
+    const auto median = [](std::vector<double> values) {
+        std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
+        return values[values.size() / 2];
+    };
+    state.counters["plain_ms"] = median(plainTimes);
+    state.counters["decorated_ms"] = median(decoratedTimes);
+    state.counters["ratio"] = median(ratios);
+}
+BENCHMARK(BandsAndResidualsOverPlain)->Arg(5)->Arg(15)->Unit(benchmark::kMillisecond);
 
 void RenderGraphImage(benchmark::State& state)
 {
