@@ -147,6 +147,9 @@ private:
     // Tells the user what a write says about the file it wrote (an owner it could not keep),
     // in the information box; nothing for an empty note.
     void ShowWriteNote(const std::string& note);
+    // Throws common::GraphOverDataFile where path names the file the pane's text was opened or
+    // imported from.
+    void RefuseGraphOverData(const QString& path) const;
     // The data pane no longer shows the text of the last Open, Save or New.
     bool PaneChanged() const;
     // Whether a command that replaces the data pane may go on: asks "Save changes to NAME?"

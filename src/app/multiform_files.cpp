@@ -15,6 +15,7 @@
 #include "app/qt_text_lines.h"
 #include "app/run_guarded.h"
 #include "common/failure.h"
+#include "common/same_file.h"
 #include "data/data_text_file.h"
 #include "data/unread_line_reason.h"
 #include "qtgraph/graph_file.h"
@@ -24,6 +25,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPixmap>
+#include <QPrinter>
 
 #include <algorithm>
 #include <optional>
@@ -207,6 +209,17 @@ void TMultiform::ShowWriteNote(const std::string& note)
         m_dialogs->Information(this, QString::fromStdString(note + "."));
 }
 
+void TMultiform::RefuseGraphOverData(const QString& path) const
+{
+    // The file the pane's text came from would be lost to the graph: saved unchanged, the pane
+    // asks nothing before it closes.
+    const std::string target = LocalFileName(path);
+    for (const QString& source : { m_currentFileName, m_importFileName }) {
+        if (!source.isEmpty() && common::IsSameFile(target, LocalFileName(source)))
+            throw common::GraphOverDataFile(target);
+    }
+}
+
 void TMultiform::PrinterSetup1Click() { m_dialogs->PrinterSetup(this); }
 
 void TMultiform::Print1Click()
@@ -214,6 +227,8 @@ void TMultiform::Print1Click()
     QPrinter* printer = m_dialogs->PrintTarget(this);
     if (printer == nullptr)
         return;
+    if (printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty())
+        RefuseGraphOverData(printer->outputFileName());
     // Taking the image paints the client area and its visible children; its paint runs the
     // repaint pass, so the data pane is read again and the graph drawn afresh.
     const QPixmap image = ClientArea->grab();
@@ -226,6 +241,7 @@ void TMultiform::ExportGraph1Click()
     if (!path)
         return;
     m_exportFileName = *path;
+    RefuseGraphOverData(*path);
     // The pane as it stands now, as the next repaint would show it.
     ReadDataPane();
     qtgraph::GraphView view;

@@ -3,13 +3,13 @@
 #include "cli/data_file.h"
 
 #include "common/failure.h"
+#include "common/same_file.h"
 #include "data/data_file_reading.h"
 #include "data/data_text_file.h"
 
 #include <cstdio>
 #include <fcntl.h>
 #include <iostream>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace cli {
@@ -45,11 +45,7 @@ std::string ReadDataBytes(const std::string& fileName, std::size_t capacity)
 
 bool IsDataFile(const std::string& fileName, const std::string& dataFileName)
 {
-    struct stat file { };
-    struct stat dataFile { };
-    return dataFileName != "-" && ::stat(fileName.c_str(), &file) == 0
-        && ::stat(dataFileName.c_str(), &dataFile) == 0 && file.st_dev == dataFile.st_dev
-        && file.st_ino == dataFile.st_ino;
+    return dataFileName != "-" && common::IsSameFile(fileName, dataFileName);
 }
 
 } // namespace cli

@@ -5,7 +5,7 @@
 
 #include "cli/data_file.h"
 #include "common/failure.h"
-#include "common/safe_file_write.h"
+#include "common/same_file.h"
 #include "common/version_text.h"
 #include "data/data_text_file.h"
 
@@ -84,10 +84,8 @@ namespace {
         }
         if (!options.PlotFileName.empty()) {
             if (IsDataFile(options.PlotFileName, options.FileName)) {
-                const common::Failure sameFile(
-                    "Cannot create file " + common::FullPath(options.PlotFileName),
-                    "It is the data file, which the graph would replace.");
-                std::cerr << common::FailureText(sameFile) << '\n';
+                std::cerr << common::FailureText(common::GraphOverDataFile(options.PlotFileName))
+                          << '\n';
                 status = 1;
             } else if (!writePlot(options, session, std::cerr)) {
                 status = 1;

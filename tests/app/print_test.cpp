@@ -261,6 +261,31 @@ TEST_F(ExportGraph, WritesTheGraphAreaInEachFormat)
     EXPECT_EQ(PageCount(QByteArray::fromStdString(ReadFile(PathOf("graph.pdf")))), 1);
 }
 
+TEST_F(ExportGraph, NeitherExportNorPrintReplacesTheFileThePaneCameFrom)
+{
+    // The opened file and, through a link, the imported table: each stays as it was.
+    const QString data = WriteFile("data.dat", "1 2\r\n3 4\r\n");
+    const QString table = WriteFile("table.csv", "x,y\n1,2\n3,5\n");
+    ASSERT_TRUE(QFile::link(table, PathOf("link.png")));
+    const QString refusal
+        = "Cannot create file %1.\nIt is the data file, which the graph would replace.";
+    dialogs->openAnswers.push_back(data);
+    MenuItem("Open1")->trigger();
+    dialogs->exportAnswers = { data };
+    MenuItem("ExportGraph1")->trigger();
+    dialogs->pdfPath = data;
+    MenuItem("Print1")->trigger();
+    dialogs->importAnswers.push_back(table);
+    MenuItem("ImportTable1")->trigger();
+    dialogs->exportAnswers = { PathOf("link.png") };
+    MenuItem("ExportGraph1")->trigger();
+    EXPECT_EQ(dialogs->errorTexts,
+        (std::vector<QString> {
+            refusal.arg(data), refusal.arg(data), refusal.arg(PathOf("link.png")) }));
+    EXPECT_EQ(ReadFile(data), "1 2\r\n3 4\r\n");
+    EXPECT_EQ(ReadFile(table), "x,y\n1,2\n3,5\n");
+}
+
 TEST_F(ExportGraph, WritesTheGraphAreaWithoutAGraphAsTheWindowShowsIt)
 {
     const struct {
