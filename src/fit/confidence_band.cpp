@@ -77,18 +77,23 @@ namespace {
         if (!std::isfinite(recurrence.FirstValue))
             return recurrence;
         Real previousShift = 0;
+        Real previousScale = 0;
         for (int k = 0; k + 1 < size; ++k) {
             Real shift = factor(k + 1, k + 2) / factor(k + 1, k + 1);
             const TwoPart centre = Split(Real(shift - previousShift));
             const Extended scale = Nearest(Real(factor(k + 2, k + 2) / factor(k + 1, k + 1)));
             const Extended inverseScale = 1 / scale;
+            // Scale[k] / Scale[k + 1] = R(k, k) R(k + 2, k + 2) / R(k + 1, k + 1)^2 at the width.
+            Real nextScale = factor(k + 2, k + 2) / factor(k + 1, k + 1);
+            const Extended carry = Nearest(Real(previousScale / nextScale));
             if (!std::isfinite(centre.High) || !std::isfinite(centre.Low) || !(scale > 0)
-                || !std::isfinite(scale) || !std::isfinite(inverseScale))
+                || !std::isfinite(scale) || !std::isfinite(inverseScale) || !std::isfinite(carry))
                 return recurrence;
             recurrence.Centre[k] = centre;
-            recurrence.Scale[k + 1] = scale;
             recurrence.InverseScale[k + 1] = inverseScale;
+            recurrence.Carry[k] = carry;
             previousShift = shift;
+            previousScale = nextScale;
         }
         recurrence.Valid = true;
         return recurrence;
@@ -180,9 +185,9 @@ Extended FitBands::Leverage(const TwoPart& u) const
     Extended sum = value * value;
     for (int k = 0; k + 1 < m_basisCount; ++k) {
         const TwoPart& centre = recurrence.Centre[k];
-        const Extended offset = (u.High - centre.High) + (u.Low - centre.Low);
-        const Extended next
-            = (offset * value - recurrence.Scale[k] * previous) * recurrence.InverseScale[k + 1];
+        const Extended step
+            = ((u.High - centre.High) + (u.Low - centre.Low)) * recurrence.InverseScale[k + 1];
+        const Extended next = step * value - recurrence.Carry[k] * previous;
         previous = value;
         value = next;
         sum += value * value;
