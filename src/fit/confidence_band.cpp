@@ -238,14 +238,6 @@ std::optional<BandLimits> FitBands::At(Extended x, BandKind kind) const
     return LimitsAround(CentreAt(x), HalfWidth(x, kind));
 }
 
-FitBands::BothLimits FitBands::BothAt(Extended x) const
-{
-    const Extended leverage = LeverageAt(x);
-    const Extended centre = CentreAt(x);
-    return { LimitsAround(centre, HalfWidthOf(leverage)),
-        LimitsAround(centre, HalfWidthOf(leverage + 1)) };
-}
-
 std::vector<FitBands::BothLimits> FitBands::BothAt(
     const std::vector<Extended>& xs, const std::vector<Extended>& curve) const
 {

@@ -58,14 +58,14 @@ public:
     // The band at x in y's units: the fitted curve (CurveValue) -/+ the half-width, or
     // exp(ln of the curve -/+ the half-width); nullopt where a limit is not a number.
     std::optional<BandLimits> At(Extended x, BandKind kind) const;
-    // Both bands at x, as At gives them, from one evaluation of the curve and the leverage.
+    // Both bands at one x, as At gives them.
     struct BothLimits {
         std::optional<BandLimits> Confidence;
         std::optional<BandLimits> Prediction;
     };
-    BothLimits BothAt(Extended x) const;
-    // Both bands at each of xs, as BothAt gives them; curve holds CurveValue at each of xs, the
-    // centre of a polynomial's bands, so that the curve drawn and its bands take it once.
+    // Both bands at each of xs, from one evaluation of the leverage each; curve holds CurveValue
+    // at each of xs, the centre of a polynomial's bands, so that the curve drawn and its bands
+    // take it once.
     std::vector<BothLimits> BothAt(
         const std::vector<Extended>& xs, const std::vector<Extended>& curve) const;
 
