@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // src/app/main.cpp: program entry of the workbench.
+#include "app/memory_return.h"
 #include "app/multiform.h"
 #include "common/version_text.h"
 
@@ -23,6 +24,7 @@ int main(int argc, char* argv[])
         }
     }
 
+    app::KeepLargeBlocksMapped();
     QApplication application(argc, argv);
     try {
         app::TMultiform window;

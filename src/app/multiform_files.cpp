@@ -49,9 +49,9 @@ namespace {
 
 bool TMultiform::PaneChanged() const
 {
-    // Read-only until the file is all in.
+    // Until a long text is all in, only an edit meanwhile changes it.
     if (m_paneFiller->Filling())
-        return false;
+        return m_paneFiller->EditedWhileFilling();
     return m_dataLines->Text() != AsTheEditorShowsIt(m_savedText);
 }
 
@@ -197,6 +197,9 @@ void TMultiform::SaveAs1Click()
 
 void TMultiform::SavePaneTo(const QString& path)
 {
+    // An edit made while a long text goes in is saved with all of the text.
+    if (PaneChanged())
+        m_paneFiller->Finish();
     const std::string text = PaneChanged() ? m_dataLines->Text() : m_savedText;
     const std::string note = WriteDataFile(path, text, m_fileEncoding);
     m_savedText = text;
