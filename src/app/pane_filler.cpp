@@ -162,8 +162,11 @@ void PaneFiller::Fill(const QString& text)
     m_fillPoint.setKeepPositionOnInsert(true);
     m_pieces = PiecesOfLines(text, firstLinesEnd, lastLineStart);
     {
+        // Not through a copy of the fill point, which would keep its place at every line break.
         const QScopedValueRollback inserting(m_inserting, true);
-        QTextCursor(m_fillPoint).insertText(text.sliced(lastLineStart));
+        QTextCursor end(m_editor.document());
+        end.movePosition(QTextCursor::End);
+        end.insertText(text.sliced(lastLineStart));
     }
     m_slices.start();
 }
