@@ -33,7 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     }
     const cli::CliOptions& options = *parsed.options;
     fuzz::Require(parsed.error.empty(), "options come without a refusal");
-    if (options.ShowHelp)
+    // Help and version are answered whatever else the line holds, so the rest is not checked.
+    if (options.ShowHelp || options.ShowVersion)
         return 0;
     fuzz::Require(options.ImageWidth >= 1 && options.ImageWidth <= 8192 && options.ImageHeight >= 1
             && options.ImageHeight <= 8192,
