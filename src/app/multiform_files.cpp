@@ -197,8 +197,9 @@ void TMultiform::SaveAs1Click()
 
 void TMultiform::SavePaneTo(const QString& path)
 {
-    // An edit made while a long text goes in is saved with all of the text.
-    if (PaneChanged())
+    // An edit made while a long text goes in is saved with all of the text. (Finishing does
+    // nothing once all is in; asked that way, the whole text is not compared twice.)
+    if (m_paneFiller->EditedWhileFilling())
         m_paneFiller->Finish();
     const std::string text = PaneChanged() ? m_dataLines->Text() : m_savedText;
     const std::string note = WriteDataFile(path, text, m_fileEncoding);
